@@ -1,0 +1,65 @@
+#include "CliContext.h"
+
+#include "settings/SettingsStore.h"
+
+#include <cstdio>
+
+SettingsStore CliContext::openStore() const {
+    return settingsFile.isEmpty() ? SettingsStore() : SettingsStore(settingsFile);
+}
+
+std::optional<QString> CliContext::takeOption(const QString& name) {
+    const qsizetype i = args.indexOf(name);
+    if (i < 0)
+        return std::nullopt;
+    if (i + 1 >= args.size())
+        throw UsageError(QStringLiteral("%1 needs a value").arg(name));
+    const QString value = args.at(i + 1);
+    args.remove(i, 2);
+    return value;
+}
+
+bool CliContext::takeSwitch(const QString& name) {
+    return args.removeAll(name) > 0;
+}
+
+QString CliContext::takePositional(const QString& what) {
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& a = args.at(i);
+        // "-" alone and negative numbers are values, not options.
+        if (a.startsWith(QLatin1String("--")) && a.size() > 2)
+            throw UsageError(QStringLiteral("unknown option %1").arg(a));
+        return args.takeAt(i);
+    }
+    throw UsageError(QStringLiteral("missing %1").arg(what));
+}
+
+void CliContext::expectNoMore() const {
+    if (!args.isEmpty()) {
+        const QString& a = args.first();
+        throw UsageError(a.startsWith(QLatin1String("--"))
+                             ? QStringLiteral("unknown option %1").arg(a)
+                             : QStringLiteral("unexpected argument %1").arg(a));
+    }
+}
+
+void WriteOut(const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+}
+
+void WriteLine(const QString& line) {
+    WriteOut(line + QLatin1Char('\n'));
+}
+
+int ParseNumber(const QString& text, const QString& what, int min, int max) {
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < min || value > max)
+        throw UsageError(QStringLiteral("%1 must be a whole number from %2 to %3, not '%4'")
+                             .arg(what)
+                             .arg(min)
+                             .arg(max)
+                             .arg(text));
+    return value;
+}

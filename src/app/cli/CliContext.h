@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <stdexcept>
+
+class SettingsStore;
+
+// Bad arguments: exit status 2, one line on standard error.
+class UsageError : public std::runtime_error {
+public:
+    explicit UsageError(const QString& message) : std::runtime_error(message.toStdString()) {}
+};
+
+// The operation failed: exit status 1, the program's own message on standard error.
+class OperationError : public std::runtime_error {
+public:
+    explicit OperationError(const QString& message) : std::runtime_error(message.toStdString()) {}
+};
+
+// What every subcommand gets: the global options and its own arguments.
+struct CliContext {
+    QString settingsFile;             // --settings FILE; empty: the user's own store
+    std::optional<int> htmlCase;      // --case lower|upper|capital
+    std::optional<bool> crlf;         // --crlf on|off
+    std::optional<bool> names;        // --names on|off
+    bool wrap = false;                // --wrap
+    QStringList args;                 // the subcommand's own arguments
+
+    // The settings store the command reads (never written unless it says so).
+    SettingsStore openStore() const;
+
+    // Takes "--name VALUE" out of args; nullopt when absent.
+    std::optional<QString> takeOption(const QString& name);
+    // Takes a bare "--name" switch out of args.
+    bool takeSwitch(const QString& name);
+    // Takes the next positional argument; UsageError naming `what` when none is left.
+    QString takePositional(const QString& what);
+    // UsageError when arguments are left over.
+    void expectNoMore() const;
+};
+
+// Output helpers: bytes as they are, UTF-8.
+void WriteOut(const QString& text);
+void WriteLine(const QString& line); // text + LF
+
+// Parses a whole decimal number within [min, max]; UsageError otherwise.
+int ParseNumber(const QString& text, const QString& what, int min, int max);

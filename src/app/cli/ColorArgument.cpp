@@ -1,0 +1,24 @@
+#include "ColorArgument.h"
+
+#include "CliContext.h"
+
+#include <QRegularExpression>
+
+TColor ParseColorArgument(const CliContext& context, const QString& text) {
+    Q_UNUSED(context);
+    static const QRegularExpression hex(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
+    if (hex.match(text).hasMatch())
+        return HtmlToColor(text);
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() == 3) {
+        int rgb[3];
+        for (int i = 0; i < 3; ++i) {
+            bool ok = false;
+            rgb[i] = parts[i].trimmed().toInt(&ok);
+            if (!ok || rgb[i] < 0 || rgb[i] > 255)
+                throw UsageError(QStringLiteral("bad colour '%1': R,G,B take 0..255").arg(text));
+        }
+        return RgbToColor(rgb[0], rgb[1], rgb[2]);
+    }
+    throw UsageError(QStringLiteral("unknown colour '%1'").arg(text));
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "core/Color.h"
+
+#include <QString>
+
+struct CliContext;
+
+// A colour argument: "#RRGGBB" (either letter case), "R,G,B" in decimal
+// 0..255, or a name from the named colour table (first match).
+// UsageError when it is none of them.
+TColor ParseColorArgument(const CliContext& context, const QString& text);

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "core/Color.h"
+
+#include <QMainWindow>
+#include <array>
+
+class ColorSwatch;
+class QColorDialog;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+
+// The main window: the one current colour, its displays and the pages
+// that write HTML around it.
+class TfrmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TfrmMain(QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    TColor CurrentColor() const;
+    // The only way to change the current colour; refreshes every display of it.
+    void SetCurrentColor(TColor color);
+
+    QColorDialog* colorDialog() const { return m_colorDialog; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createColorStrip(QWidget* strip);
+    void createLeftPanel(QWidget* panel);
+
+    void TrackBar1Change(int tag);
+    // Runs for every character typed into an edit box, before the box sees it.
+    // Returns true when the character is swallowed.
+    bool Edit1KeyPress(int tag, QChar key);
+    void btnColorClick();
+    TColor sliderColor() const;
+
+    ColorSwatch* m_imgcolor = nullptr;
+    std::array<QSlider*, 3> m_trackBars{};
+    std::array<QLineEdit*, 3> m_edits{};
+    QPushButton* m_btnrrggbb = nullptr;
+    QPushButton* m_rtncolorrgb = nullptr;
+    QPushButton* m_btnhsv = nullptr;
+    QPushButton* m_btnColor = nullptr;
+    QColorDialog* m_colorDialog = nullptr;
+};
