@@ -1,4 +1,5 @@
 // The window program.
+#include "settings/SettingsStore.h"
 #include "ui/TfrmMain.h"
 
 #include <QApplication>
@@ -7,7 +8,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vellomar"));
     QApplication::setOrganizationName(QStringLiteral("Movra"));
-    TfrmMain window;
+    SettingsStore store;
+    TfrmMain window(store);
     window.show();
     return app.exec();
 }

@@ -42,8 +42,7 @@ int HexPair(const QString& text, qsizetype first) {
 } // namespace
 
 QString ColorToHtml(TColor color) {
-    return QString::asprintf("#%02X%02X%02X", ColorRed(color), ColorGreen(color),
-                             ColorBlue(color));
+    return QString::asprintf("#%02X%02X%02X", ColorRed(color), ColorGreen(color), ColorBlue(color));
 }
 
 TColor HtmlToColor(const QString& text) {

@@ -9,9 +9,15 @@ using TColor = std::uint32_t;
 constexpr TColor RgbToColor(int red, int green, int blue) {
     return TColor(red & 0xFF) | (TColor(green & 0xFF) << 8) | (TColor(blue & 0xFF) << 16);
 }
-constexpr int ColorRed(TColor c) { return int(c & 0xFF); }
-constexpr int ColorGreen(TColor c) { return int((c >> 8) & 0xFF); }
-constexpr int ColorBlue(TColor c) { return int((c >> 16) & 0xFF); }
+constexpr int ColorRed(TColor c) {
+    return int(c & 0xFF);
+}
+constexpr int ColorGreen(TColor c) {
+    return int((c >> 8) & 0xFF);
+}
+constexpr int ColorBlue(TColor c) {
+    return int((c >> 16) & 0xFF);
+}
 
 struct Hsv {
     int hue = 0;        // 0..359

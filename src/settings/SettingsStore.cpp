@@ -1,7 +1,8 @@
 #include "settings/SettingsStore.h"
 
 SettingsStore::SettingsStore()
-    : m_settings(std::make_unique<QSettings>(QStringLiteral("Movra"), QStringLiteral("Vellomar!"))) {}
+    : m_settings(
+          std::make_unique<QSettings>(QStringLiteral("Movra"), QStringLiteral("Vellomar!"))) {}
 
 SettingsStore::SettingsStore(const QString& iniFile)
     : m_settings(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {}
@@ -33,8 +34,7 @@ bool SettingsStore::readBool(const QString& section, const QString& name, bool f
     return readInteger(section, name, fallback ? 1 : 0) != 0;
 }
 
-void SettingsStore::writeString(const QString& section, const QString& name,
-                                const QString& value) {
+void SettingsStore::writeString(const QString& section, const QString& name, const QString& value) {
     m_settings->setValue(key(section, name), value);
 }
 

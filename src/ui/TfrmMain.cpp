@@ -37,7 +37,7 @@ void CopyText(const QString& text) {
 
 } // namespace
 
-TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
+TfrmMain::TfrmMain(SettingsStore& store, QWidget* parent) : QMainWindow(parent), m_store(store) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Vellomar Ver 3.12"));
     QFont font;
@@ -126,7 +126,6 @@ void TfrmMain::createLeftPanel(QWidget* panel) {
         edit->installEventFilter(this);
         m_edits[tag] = edit;
     }
-
 
     m_btnrrggbb = new QPushButton(QStringLiteral("#RRGGBB"), panel);
     m_btnrrggbb->setObjectName(QStringLiteral("btnrrggbb"));

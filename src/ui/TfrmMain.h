@@ -10,13 +10,16 @@ class QColorDialog;
 class QLineEdit;
 class QPushButton;
 class QSlider;
+class SettingsStore;
 
 // The main window: the one current colour, its displays and the pages
 // that write HTML around it.
 class TfrmMain : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TfrmMain(QWidget* parent = nullptr);
+    // Everything the window loads and saves goes through `store`, which must
+    // outlive the window.
+    explicit TfrmMain(SettingsStore& store, QWidget* parent = nullptr);
     ~TfrmMain() override;
 
     TColor CurrentColor() const;
@@ -24,6 +27,7 @@ public:
     void SetCurrentColor(TColor color);
 
     QColorDialog* colorDialog() const { return m_colorDialog; }
+    SettingsStore& store() const { return m_store; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -39,6 +43,7 @@ private:
     void btnColorClick();
     TColor sliderColor() const;
 
+    SettingsStore& m_store;
     ColorSwatch* m_imgcolor = nullptr;
     std::array<QSlider*, 3> m_trackBars{};
     std::array<QLineEdit*, 3> m_edits{};

@@ -17,8 +17,9 @@ CliCommand::CliCommand(const char* name, const char* usage, Run run)
 
 const std::vector<const CliCommand*>& CliCommand::all() {
     auto& commands = Registry();
-    std::sort(commands.begin(), commands.end(),
-              [](const CliCommand* a, const CliCommand* b) { return std::strcmp(a->name, b->name) < 0; });
+    std::sort(commands.begin(), commands.end(), [](const CliCommand* a, const CliCommand* b) {
+        return std::strcmp(a->name, b->name) < 0;
+    });
     return commands;
 }
 

@@ -21,12 +21,12 @@ public:
 
 // What every subcommand gets: the global options and its own arguments.
 struct CliContext {
-    QString settingsFile;             // --settings FILE; empty: the user's own store
-    std::optional<int> htmlCase;      // --case lower|upper|capital
-    std::optional<bool> crlf;         // --crlf on|off
-    std::optional<bool> names;        // --names on|off
-    bool wrap = false;                // --wrap
-    QStringList args;                 // the subcommand's own arguments
+    QString settingsFile;        // --settings FILE; empty: the user's own store
+    std::optional<int> htmlCase; // --case lower|upper|capital
+    std::optional<bool> crlf;    // --crlf on|off
+    std::optional<bool> names;   // --names on|off
+    bool wrap = false;           // --wrap
+    QStringList args;            // the subcommand's own arguments
 
     // The settings store the command reads (never written unless it says so).
     SettingsStore openStore() const;

@@ -6,7 +6,8 @@
 namespace {
 
 int RunColor(CliContext& context) {
-    const TColor color = ParseColorArgument(context, context.takePositional(QStringLiteral("colour")));
+    const TColor color =
+        ParseColorArgument(context, context.takePositional(QStringLiteral("colour")));
     context.expectNoMore();
     WriteLine(ColorToHtml(color));
     WriteLine(ColorToRgbText(color));

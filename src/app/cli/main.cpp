@@ -13,8 +13,8 @@ void PrintUsage() {
         "usage: vellomar-cli [--settings FILE] [--case lower|upper|capital] [--crlf on|off]\n"
         "                    [--names on|off] [--wrap] COMMAND ARGS...\n\ncommands:\n");
     for (const CliCommand* command : CliCommand::all())
-        text += QStringLiteral("  %1 %2\n").arg(QLatin1String(command->name),
-                                                QLatin1String(command->usage));
+        text += QStringLiteral("  %1 %2\n")
+                    .arg(QLatin1String(command->name), QLatin1String(command->usage));
     WriteOut(text);
 }
 
