@@ -1,0 +1,155 @@
+#include "settings/SettingsStore.h"
+#include "ui/TfrmMain.h"
+
+#include <QClipboard>
+#include <QColorDialog>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+class TestCurrentColor : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<SettingsStore> m_store;
+    std::unique_ptr<TfrmMain> m_window;
+
+    template <typename T> T* child(const char* name) {
+        T* widget = m_window->findChild<T*>(QString::fromLatin1(name));
+        if (!widget)
+            qFatal("no control %s", name);
+        return widget;
+    }
+    QString caption(const char* name) { return child<QPushButton>(name)->text(); }
+    void type(QLineEdit* edit, const QString& keys) {
+        for (QChar ch : keys)
+            QTest::keyClick(edit, ch.toLatin1());
+    }
+
+private slots:
+    void init() {
+        m_store = std::make_unique<SettingsStore>(m_dir.filePath(QStringLiteral("v.ini")));
+        m_window = std::make_unique<TfrmMain>(*m_store);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+    void cleanup() {
+        m_window.reset();
+        m_store.reset();
+    }
+
+    void startsWithDesignState() {
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Vellomar Ver 3.12"));
+        QCOMPARE(caption("btnrrggbb"), QStringLiteral("#RRGGBB"));
+        QCOMPARE(caption("rtncolorrgb"), QStringLiteral("RGB"));
+        QCOMPARE(caption("btnhsv"), QStringLiteral("HSV"));
+        for (const char* name : {"TrackBar1", "TrackBar2", "TrackBar3"})
+            QCOMPARE(child<QSlider>(name)->value(), 0);
+        for (const char* name : {"Edit1", "Edit2", "Edit3"})
+            QCOMPARE(child<QLineEdit>(name)->text(), QStringLiteral("0"));
+        QCOMPARE(m_window->CurrentColor(), TColor(0xFFFFFF));
+        // Before any colour is chosen the swatch's white is what gets copied.
+        QTest::mouseClick(child<QPushButton>("btnrrggbb"), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("#FFFFFF"));
+    }
+
+    void typedTextIsAppliedByTheNextKey() {
+        auto* red = child<QLineEdit>("Edit1");
+        red->setFocus();
+        red->selectAll();
+        type(red, QStringLiteral("30"));
+        QCOMPARE(red->text(), QStringLiteral("30"));
+        QCOMPARE(child<QSlider>("TrackBar1")->value(), 3); // "3" applied by the second key
+        type(red, QStringLiteral("0"));
+        QTest::keyClick(red, Qt::Key_Return);
+        QCOMPARE(red->text(), QStringLiteral("255"));
+        QCOMPARE(child<QSlider>("TrackBar1")->value(), 255);
+        QCOMPARE(m_window->CurrentColor(), RgbToColor(255, 0, 0));
+    }
+
+    void emptiedBoxIsRefilledAndLettersReapply() {
+        auto* green = child<QLineEdit>("Edit2");
+        green->setFocus();
+        m_window->SetCurrentColor(RgbToColor(0, 5, 0));
+        green->end(false);
+        QTest::keyClick(green, Qt::Key_Backspace);
+        QCOMPARE(green->text(), QString());
+        QTest::keyClick(green, '7');
+        QCOMPARE(green->text(), QStringLiteral("07"));
+        QCOMPARE(child<QSlider>("TrackBar2")->value(), 0);
+
+        // A letter is swallowed but applies the text typed so far.
+        QTest::keyClick(green, 'a');
+        QCOMPARE(child<QSlider>("TrackBar2")->value(), 7);
+        QCOMPARE(green->text(), QStringLiteral("7"));
+        QCOMPARE(m_window->CurrentColor(), RgbToColor(0, 7, 0));
+    }
+
+    void sliderShowsEveryNotationAndButtonsCopyThem() {
+        m_window->SetCurrentColor(RgbToColor(255, 0, 0));
+        child<QSlider>("TrackBar2")->setValue(165);
+        QCOMPARE(child<QLineEdit>("Edit2")->text(), QStringLiteral("165"));
+        QCOMPARE(caption("btnrrggbb"), QStringLiteral("#FFA500"));
+        QCOMPARE(caption("rtncolorrgb"), QStringLiteral("255,165,  0"));
+        QCOMPARE(caption("btnhsv"), QStringLiteral(" 38,100,100"));
+        QCOMPARE(child<QWidget>("imgcolor")->toolTip(), QStringLiteral("#FFA500"));
+
+        const std::pair<const char*, const char*> copies[] = {
+            {"btnrrggbb", "#FFA500"}, {"rtncolorrgb", "255,165,  0"}, {"btnhsv", " 38,100,100"}};
+        for (auto [button, text] : copies) {
+            QGuiApplication::clipboard()->setText(QStringLiteral("x"));
+            QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);
+            QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromLatin1(text));
+        }
+    }
+
+    void settingTheSameColourKeepsTheCaret() {
+        m_window->SetCurrentColor(RgbToColor(123, 4, 5));
+        auto* red = child<QLineEdit>("Edit1");
+        red->setCursorPosition(1);
+        int changes = 0;
+        connect(child<QSlider>("TrackBar1"), &QSlider::valueChanged, this, [&] { ++changes; });
+        m_window->SetCurrentColor(RgbToColor(123, 4, 5));
+        m_window->SetCurrentColor(RgbToColor(12, 4, 5));
+        m_window->SetCurrentColor(RgbToColor(123, 4, 5));
+        QCOMPARE(changes, 0); // the program's own settings raise no change event
+        m_window->SetCurrentColor(RgbToColor(123, 4, 5));
+        QCOMPARE(red->text(), QStringLiteral("123"));
+        red->setCursorPosition(1);
+        m_window->SetCurrentColor(RgbToColor(123, 4, 5));
+        QCOMPARE(red->cursorPosition(), 1);
+    }
+
+    void cancellingTheColourDialogChangesNothing() {
+        m_window->SetCurrentColor(RgbToColor(10, 20, 30));
+        bool seen = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+            seen = dialog != nullptr;
+            if (dialog) {
+                dialog->setCurrentColor(Qt::green);
+                dialog->reject();
+            }
+        });
+        QTest::mouseClick(child<QPushButton>("btnColor"), Qt::LeftButton);
+        QVERIFY(seen);
+        QCOMPARE(m_window->CurrentColor(), RgbToColor(10, 20, 30));
+        QCOMPARE(caption("btnrrggbb"), QStringLiteral("#0A141E"));
+
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+            dialog->setCurrentColor(QColor(1, 2, 3));
+            dialog->accept();
+        });
+        QTest::mouseClick(child<QPushButton>("btnColor"), Qt::LeftButton);
+        QCOMPARE(m_window->CurrentColor(), RgbToColor(1, 2, 3));
+    }
+};
+
+QTEST_MAIN(TestCurrentColor)
+#include "tst_currentcolor.moc"
