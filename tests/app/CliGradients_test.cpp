@@ -90,7 +90,6 @@ TEST_F(CliGradientsTest, BadArgumentsAreUsageErrors) {
           QStringList{QStringLiteral("gradient-walk"), QStringLiteral("nosuch"),
                       QStringLiteral("4")},
           QStringList{QStringLiteral("gradient-walk"), QStringLiteral("0"), QStringLiteral("x")},
-          QStringList{QStringLiteral("gradient-walk"), QStringLiteral("0")},
           QStringList{QStringLiteral("gradient-draw"), QStringLiteral("-1")},
           QStringList{QStringLiteral("gradients"), QStringLiteral("extra")}}) {
         const CliResult result = run(args);
