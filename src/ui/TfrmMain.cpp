@@ -1,17 +1,23 @@
 #include "ui/TfrmMain.h"
 
 #include "core/InvalidNumberError.h"
+#include "gradient/GradientListOps.h"
+#include "gradient/GradientStore.h"
 #include "ui/ColorSwatch.h"
+#include "ui/GradientBar.h"
+#include "ui/TfrmGradEdit.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStatusBar>
@@ -33,6 +39,21 @@ TColor FromQColor(const QColor& c) {
 
 void CopyText(const QString& text) {
     QGuiApplication::clipboard()->setText(text);
+}
+
+// Centres a dialog over the main window, or over the screen when it is not
+// narrower (lower) than the main window.
+void CenterOver(QWidget* dialog, const QWidget* main) {
+    const QRect screen = main->screen() ? main->screen()->availableGeometry() : QRect();
+    const QRect frame = main->frameGeometry();
+    const QSize size = dialog->frameGeometry().size();
+    const int x = size.width() < frame.width()
+                      ? frame.left() + (frame.width() - size.width()) / 2
+                      : screen.left() + (screen.width() - size.width()) / 2;
+    const int y = size.height() < frame.height()
+                      ? frame.top() + (frame.height() - size.height()) / 2
+                      : screen.top() + (screen.height() - size.height()) / 2;
+    dialog->move(x, y);
 }
 
 } // namespace
@@ -78,15 +99,81 @@ TfrmMain::TfrmMain(SettingsStore& store, QWidget* parent) : QMainWindow(parent),
 
     createColorStrip(strip);
     createLeftPanel(left);
+    loadGradients();
+    m_frmGradEdit = new TfrmGradEdit(m_gradientTables, m_store, m_colorDialog, this);
 }
 
-TfrmMain::~TfrmMain() = default;
+TfrmMain::~TfrmMain() {
+    // Shut-down destroys the windows in reverse order of creation: the
+    // gradient editor, which saves the gradient tables, goes before the
+    // main window's own members.
+    delete m_frmGradEdit;
+    m_frmGradEdit = nullptr;
+}
 
 void TfrmMain::createColorStrip(QWidget* strip) {
     m_imgcolor = new ColorSwatch(strip);
     m_imgcolor->setObjectName(QStringLiteral("imgcolor"));
     m_imgcolor->setGeometry(152, 7, 79, 63);
     m_imgcolor->setAccessibleName(QStringLiteral("現在の色"));
+
+    m_cmbgra = new QComboBox(strip);
+    m_cmbgra->setObjectName(QStringLiteral("cmbgra"));
+    m_cmbgra->setToolTip(QStringLiteral("グラデーションテーブル"));
+    m_cmbgra->setAccessibleName(QStringLiteral("グラデーションテーブル"));
+    m_cmbgra->setGeometry(240, 7, 300, 22);
+    // Both a new selection and a click on the list redraw the preview.
+    connect(m_cmbgra, &QComboBox::currentIndexChanged, this, [this] { cmbgraChange(); });
+    connect(m_cmbgra, &QComboBox::activated, this, [this] { cmbgraChange(); });
+
+    m_imgtruecolor = new GradientBar(300, 25, strip);
+    m_imgtruecolor->setObjectName(QStringLiteral("imgtruecolor"));
+    m_imgtruecolor->setAccessibleName(QStringLiteral("グラデーション"));
+    m_imgtruecolor->move(240, 37);
+
+    m_btngraedit = new QPushButton(QStringLiteral("編集(&E).."), strip);
+    m_btngraedit->setObjectName(QStringLiteral("btngraedit"));
+    m_btngraedit->setGeometry(546, 6, 75, 24);
+    connect(m_btngraedit, &QPushButton::clicked, this, &TfrmMain::btngraeditClick);
+}
+
+void TfrmMain::loadGradients() {
+    LoadGradientTables(m_store, m_gradientTables);
+    m_cmbgra->clear();
+    m_cmbgra->addItems(FillGradientNames(m_gradientTables));
+    m_cmbgra->setCurrentIndex(0);
+}
+
+void TfrmMain::cmbgraChange() {
+    const int index = m_cmbgra->currentIndex();
+    if (!m_gradientTables.isValidIndex(index)) {
+        m_imgtruecolor->clear();
+        return;
+    }
+    m_imgtruecolor->draw(m_gradientTables.slot(index).stops());
+}
+
+void TfrmMain::btngraeditClick() {
+    if (!m_gradEditPlaced) {
+        CenterOver(m_frmGradEdit, this);
+        m_gradEditPlaced = true;
+    }
+    m_frmGradEdit->exec();
+    {
+        const QSignalBlocker blocker(m_cmbgra);
+        m_cmbgra->clear();
+        m_cmbgra->addItems(FillGradientNames(m_gradientTables));
+        m_cmbgra->setCurrentIndex(0);
+    }
+    // Activation redraws the preview as well, but not every platform
+    // reactivates the main window after a modal dialog.
+    cmbgraChange();
+}
+
+void TfrmMain::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        cmbgraChange();
+    QMainWindow::changeEvent(event);
 }
 
 void TfrmMain::createLeftPanel(QWidget* panel) {

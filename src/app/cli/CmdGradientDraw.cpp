@@ -1,0 +1,28 @@
+// gradient-draw G: the columns of a 300 x 1 bar, white before drawing.
+#include "CliCommand.h"
+#include "CliContext.h"
+#include "GradientArgument.h"
+#include "gradient/DrawGradient.h"
+#include "gradient/GradientTableList.h"
+
+namespace {
+
+int RunGradientDraw(CliContext& context) {
+    const QString gradient = context.takePositional(QStringLiteral("gradient"));
+    context.expectNoMore();
+    GradientTableList list;
+    LoadCliGradientTables(context, list);
+    const int index = ParseGradientArgument(list, gradient);
+    std::vector<TColor> columns(size_t(kGradientAxisEnd), RgbToColor(255, 255, 255));
+    const std::vector<GradientStop> stops = list.slot(index).stops();
+    DrawGradient(stops, columns);
+    QString text;
+    for (TColor color : columns)
+        text += ColorToHtml(color) + QLatin1Char('\n');
+    WriteOut(text);
+    return 0;
+}
+
+const CliCommand command("gradient-draw", "G", RunGradientDraw);
+
+} // namespace

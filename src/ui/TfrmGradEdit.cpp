@@ -1,0 +1,307 @@
+#include "ui/TfrmGradEdit.h"
+
+#include "gradient/GradientListOps.h"
+#include "gradient/GradientStore.h"
+#include "gradient/GradientTableList.h"
+#include "settings/SettingsStore.h"
+#include "ui/ConfirmBox.h"
+#include "ui/GradientBar.h"
+#include "ui/GradientMark.h"
+
+#include <QColorDialog>
+#include <QFrame>
+#include <QInputDialog>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kBarY = 27;
+// A right click may add a stop this far right of the axis end.
+constexpr int kStripWidth = 313;
+
+} // namespace
+
+TfrmGradEdit::TfrmGradEdit(GradientTableList& list, SettingsStore& store, QColorDialog* colorDialog,
+                           QWidget* parent)
+    : QDialog(parent), m_list(list), m_store(store), m_colorDialog(colorDialog) {
+    setObjectName(QStringLiteral("frmGradEdit"));
+    setWindowTitle(QStringLiteral("グラデーションエディタ"));
+    setFixedSize(443, 222);
+    QFont font;
+    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
+                      QStringLiteral("IPAGothic")});
+    font.setPixelSize(12);
+    setFont(font);
+    if (!m_colorDialog) {
+        m_colorDialog = new QColorDialog(this);
+        m_colorDialog->setOption(QColorDialog::DontUseNativeDialog);
+    }
+
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setGeometry(8, 8, 329, 206);
+
+    m_lstgra = new QListWidget(panel);
+    m_lstgra->setObjectName(QStringLiteral("lstgra"));
+    m_lstgra->setAccessibleName(QStringLiteral("グラデーションテーブル"));
+    m_lstgra->setGeometry(8, 8, 289, 105);
+    connect(m_lstgra, &QListWidget::itemClicked, this, [this] { lstgraClick(); });
+    connect(m_lstgra, &QListWidget::currentRowChanged, this, [this] { lstgraClick(); });
+
+    m_panel2 = new QWidget(panel);
+    m_panel2->setObjectName(QStringLiteral("Panel2"));
+    m_panel2->setGeometry(8, 121, kStripWidth, 57);
+    m_panel2->installEventFilter(this);
+    m_imggra = new GradientBar(kGradientAxisEnd, 17, m_panel2);
+    m_imggra->setObjectName(QStringLiteral("imggra"));
+    m_imggra->setAccessibleName(QStringLiteral("グラデーション"));
+    m_imggra->move(0, kBarY);
+    for (int tag = 0; tag < int(m_marks.size()); ++tag) {
+        m_marks[size_t(tag)] = new GradientMark(tag, m_panel2);
+        m_marks[size_t(tag)]->installEventFilter(this);
+    }
+
+    auto button = [this](const char* name, const char* caption, int y) {
+        auto* b = new QPushButton(QString::fromUtf8(caption), this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setGeometry(349, y, 86, 25);
+        return b;
+    };
+    m_btnok = button("btnok", "&OK", 8);
+    m_btnnew = button("btnnew", "追加(&A)", 48);
+    m_btnupdate = button("btnupdate", "更新(&U)", 80);
+    m_btndelete = button("btndelete", "削除(&V)", 112);
+    m_btnreset = button("btnreset", "初期値(&D)", 152);
+    m_btnok->setDefault(true);
+    connect(m_btnok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_btnnew, &QPushButton::clicked, this, &TfrmGradEdit::btnnewClick);
+    connect(m_btnupdate, &QPushButton::clicked, this, &TfrmGradEdit::btnupdateClick);
+    connect(m_btndelete, &QPushButton::clicked, this, &TfrmGradEdit::btndeleteClick);
+    connect(m_btnreset, &QPushButton::clicked, this, &TfrmGradEdit::btnresetClick);
+    m_btnupdate->setEnabled(false);
+
+    LoadGradientTables(m_store, m_list);
+    fillList();
+    selectRow(0);
+    loadWorkingStops(0);
+}
+
+TfrmGradEdit::~TfrmGradEdit() {
+    SaveGradientTables(m_store, m_list);
+    m_store.sync();
+}
+
+std::vector<GradientStop> TfrmGradEdit::workingStops() const {
+    std::vector<GradientStop> stops;
+    for (const GradientMark* mark : m_marks) {
+        if (mark->isShown())
+            stops.push_back({mark->position(), mark->color()});
+    }
+    return stops;
+}
+
+void TfrmGradEdit::fillList() {
+    const QSignalBlocker blocker(m_lstgra);
+    m_lstgra->clear();
+    m_lstgra->addItems(FillGradientNames(m_list));
+}
+
+void TfrmGradEdit::selectRow(int row) {
+    const QSignalBlocker blocker(m_lstgra);
+    m_lstgra->setCurrentRow(row);
+}
+
+void TfrmGradEdit::loadWorkingStops(int tableIndex) {
+    for (GradientMark* mark : m_marks)
+        mark->removeStop();
+    if (!m_list.isValidIndex(tableIndex))
+        return;
+    const std::vector<GradientStop> stops = m_list.slot(tableIndex).stops();
+    for (size_t i = 0; i < stops.size(); ++i)
+        m_marks[i]->place(stops[i].position, stops[i].color);
+    redrawBar();
+}
+
+void TfrmGradEdit::redrawBar() {
+    m_imggra->draw(workingStops());
+}
+
+void TfrmGradEdit::lstgraClick() {
+    loadWorkingStops(m_lstgra->currentRow());
+    m_btnupdate->setEnabled(false);
+}
+
+void TfrmGradEdit::btnnewClick() {
+    const std::optional<QString> entry = askTableName();
+    if (!entry)
+        return;
+    switch (AddGradientTable(m_list, *entry, workingStops())) {
+    case AddGradientResult::Added:
+        fillList();
+        selectRow(m_list.count() - 1);
+        break;
+    case AddGradientResult::Duplicate:
+        refuse(QStringLiteral("登録名が重複しています"));
+        break;
+    case AddGradientResult::Full:
+        refuse(QStringLiteral("これ以上登録できません"));
+        break;
+    case AddGradientResult::Empty:
+        break;
+    }
+}
+
+void TfrmGradEdit::btnupdateClick() {
+    const int row = m_lstgra->currentRow();
+    if (row < 0)
+        return;
+    UpdateGradientTable(m_list, row, workingStops());
+    m_btnupdate->setEnabled(false);
+}
+
+void TfrmGradEdit::btndeleteClick() {
+    const int row = m_lstgra->currentRow();
+    if (!m_list.isValidIndex(row))
+        return;
+    if (!ask(m_list.slot(row).name + QStringLiteral(" を削除してよろしいですか")))
+        return;
+    DeleteGradientTable(m_list, row);
+    fillList();
+    if (m_list.count() > 0) {
+        selectRow(0);
+        loadWorkingStops(0);
+    }
+}
+
+void TfrmGradEdit::btnresetClick() {
+    if (!ask(QStringLiteral("グラデーションテーブルを初期化してよろしいですか")))
+        return;
+    LoadDefaultGradientTables(m_list);
+    fillList();
+    selectRow(0);
+    loadWorkingStops(0);
+    m_btnupdate->setEnabled(false);
+}
+
+void TfrmGradEdit::imgmark0MouseDown(GradientMark* mark, Qt::MouseButton button, int x) {
+    if (!mark->isShown())
+        return;
+    if (button == Qt::RightButton) {
+        const std::optional<TColor> color = askColor(mark->color());
+        if (!color)
+            return;
+        mark->place(mark->position(), *color);
+        redrawBar();
+        m_btnupdate->setEnabled(true);
+        return;
+    }
+    if (button != Qt::LeftButton && button != Qt::MiddleButton)
+        return;
+    // The first stop of the loaded table and the rightmost stop stay put.
+    int rightmost = 0;
+    for (const GradientMark* other : m_marks) {
+        if (other->isShown())
+            rightmost = std::max(rightmost, other->position());
+    }
+    if (mark->tag() == 0 || mark->position() >= rightmost)
+        return;
+    m_dragging = true;
+    m_grabOffset = x;
+}
+
+void TfrmGradEdit::imgmark0MouseMove(GradientMark* mark, int stripX) {
+    if (!m_dragging)
+        return;
+    m_btnupdate->setEnabled(true);
+    if (!mark->isShown())
+        return; // dragged off: gone for the rest of the drag
+    const int position = stripX - m_grabOffset;
+    if (position < 0 || position > kGradientAxisEnd)
+        mark->removeStop(true);
+    else
+        mark->move(position, 0);
+}
+
+void TfrmGradEdit::imgmark0MouseUp() {
+    for (GradientMark* mark : m_marks)
+        mark->finishRemoval();
+    if (m_dragging)
+        redrawBar();
+    m_dragging = false;
+}
+
+void TfrmGradEdit::Panel2MouseDown(Qt::MouseButton button, int x) {
+    if (button != Qt::RightButton)
+        return;
+    const auto free = std::find_if(m_marks.begin(), m_marks.end(),
+                                   [](const GradientMark* mark) { return !mark->isShown(); });
+    if (free == m_marks.end()) {
+        refuse(QStringLiteral("これ以上追加できません"));
+    } else {
+        (*free)->place(std::clamp(x, 0, kStripWidth - 1), 0);
+        (*free)->raise();
+        redrawBar();
+    }
+    m_btnupdate->setEnabled(true);
+}
+
+bool TfrmGradEdit::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+        type != QEvent::MouseButtonRelease)
+        return QDialog::eventFilter(watched, event);
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    if (watched == m_panel2) {
+        if (type == QEvent::MouseButtonPress)
+            Panel2MouseDown(mouse->button(), mouse->position().toPoint().x());
+        else if (type == QEvent::MouseButtonRelease)
+            imgmark0MouseUp();
+        return true;
+    }
+    for (GradientMark* mark : m_marks) {
+        if (watched != mark)
+            continue;
+        const QPoint pos = mouse->position().toPoint();
+        if (type == QEvent::MouseButtonPress)
+            imgmark0MouseDown(mark, mouse->button(), pos.x());
+        else if (type == QEvent::MouseMove)
+            imgmark0MouseMove(mark, mark->mapTo(m_panel2, pos).x());
+        else
+            imgmark0MouseUp();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+std::optional<QString> TfrmGradEdit::askTableName() {
+    bool ok = false;
+    const QString name =
+        QInputDialog::getText(this, QStringLiteral("カラーテーブルの登録"),
+                              QStringLiteral("登録名:"), QLineEdit::Normal, QString(), &ok);
+    if (!ok || name.isEmpty())
+        return std::nullopt;
+    return name;
+}
+
+std::optional<TColor> TfrmGradEdit::askColor(TColor initial) {
+    m_colorDialog->setCurrentColor(
+        QColor(ColorRed(initial), ColorGreen(initial), ColorBlue(initial)));
+    if (m_colorDialog->exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QColor chosen = m_colorDialog->selectedColor();
+    return RgbToColor(chosen.red(), chosen.green(), chosen.blue());
+}
+
+void TfrmGradEdit::refuse(const QString& text) {
+    ConfirmRefusal(this, text);
+}
+
+bool TfrmGradEdit::ask(const QString& text) {
+    return ConfirmQuestion(this, text);
+}

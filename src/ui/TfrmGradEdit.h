@@ -1,0 +1,75 @@
+#pragma once
+
+#include "core/Color.h"
+#include "gradient/GradientTable.h"
+
+#include <QDialog>
+#include <array>
+#include <optional>
+#include <vector>
+
+class GradientBar;
+class GradientMark;
+class GradientTableList;
+class QColorDialog;
+class QListWidget;
+class QPushButton;
+class SettingsStore;
+
+// The gradient editor: manages the list of gradient tables and edits the
+// stops of one table at a time as marks above a preview bar. Created once
+// and kept for the whole run, so each opening shows it as it was left;
+// destroying it saves the list.
+class TfrmGradEdit : public QDialog {
+    Q_OBJECT
+public:
+    // `list` and `store` must outlive the dialog. `colorDialog` is the colour
+    // dialog shared with the main window (its custom colours are kept); the
+    // dialog makes its own when none is given.
+    TfrmGradEdit(GradientTableList& list, SettingsStore& store, QColorDialog* colorDialog,
+                 QWidget* parent = nullptr);
+    ~TfrmGradEdit() override;
+
+    // The shown marks in slot order.
+    std::vector<GradientStop> workingStops() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // What the user is asked; tests answer instead.
+    virtual std::optional<QString> askTableName();
+    virtual std::optional<TColor> askColor(TColor initial);
+    virtual void refuse(const QString& text);
+    virtual bool ask(const QString& text);
+
+private:
+    void fillList();
+    void selectRow(int row);
+    void loadWorkingStops(int tableIndex);
+    void redrawBar();
+
+    void lstgraClick();
+    void btnnewClick();
+    void btnupdateClick();
+    void btndeleteClick();
+    void btnresetClick();
+    void imgmark0MouseDown(GradientMark* mark, Qt::MouseButton button, int x);
+    void imgmark0MouseMove(GradientMark* mark, int stripX);
+    void imgmark0MouseUp();
+    void Panel2MouseDown(Qt::MouseButton button, int x);
+
+    GradientTableList& m_list;
+    SettingsStore& m_store;
+    QColorDialog* m_colorDialog;
+    QListWidget* m_lstgra = nullptr;
+    QWidget* m_panel2 = nullptr;
+    GradientBar* m_imggra = nullptr;
+    std::array<GradientMark*, 10> m_marks{};
+    QPushButton* m_btnok = nullptr;
+    QPushButton* m_btnnew = nullptr;
+    QPushButton* m_btnupdate = nullptr;
+    QPushButton* m_btndelete = nullptr;
+    QPushButton* m_btnreset = nullptr;
+    bool m_dragging = false;
+    int m_grabOffset = 0;
+};

@@ -1,0 +1,100 @@
+#include "settings/SettingsStore.h"
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+struct CliResult {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+class CliGradientsTest : public ::testing::Test {
+protected:
+    QString settingsPath() const { return m_dir.filePath(QStringLiteral("settings.ini")); }
+
+    CliResult run(const QStringList& args) const {
+        QProcess process;
+        process.start(QStringLiteral(VELLOMAR_CLI),
+                      QStringList{QStringLiteral("--settings"), settingsPath()} + args);
+        process.waitForFinished(30000);
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    void storeTables(const QStringList& records) const {
+        SettingsStore store(settingsPath());
+        store.writeInteger(QStringLiteral("colortable"), QStringLiteral("count"),
+                           int(records.size()));
+        for (int i = 0; i < records.size(); ++i)
+            store.writeString(QStringLiteral("colortable"), QStringLiteral("col%1").arg(i),
+                              records.at(i));
+    }
+
+    QTemporaryDir m_dir;
+};
+
+} // namespace
+
+TEST_F(CliGradientsTest, FreshStoreListsTheDefaultsInOrder) {
+    const CliResult result = run({QStringLiteral("gradients")});
+    EXPECT_EQ(result.exitCode, 0);
+    const QStringList lines = result.out.split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 14); // 13 lines, each ended by LF
+    EXPECT_EQ(lines.at(0), QStringLiteral("0\tスペクトラム\t7"));
+    EXPECT_EQ(lines.at(6), QStringLiteral("6\tクロム\t5"));
+    EXPECT_EQ(lines.at(12), QStringLiteral("12\t赤、緑\t2"));
+    EXPECT_TRUE(lines.at(13).isEmpty());
+    EXPECT_FALSE(QFile::exists(settingsPath())) << "listing never writes the store";
+}
+
+TEST_F(CliGradientsTest, WalkOfAStoredTable) {
+    storeTables({QStringLiteral("\"red blue\",\"2\",\"0\",\"300\",\"255\",\"16711680\"")});
+    CliResult result =
+        run({QStringLiteral("gradient-walk"), QStringLiteral("0"), QStringLiteral("4")});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out.toStdString(), "#FF0000\n#BF003F\n#7F007F\n#3F00BF\n");
+    result = run({QStringLiteral("gradient-walk"), QStringLiteral("red blue"), QStringLiteral("4"),
+                  QStringLiteral("--first"), QStringLiteral("2")});
+    EXPECT_EQ(result.exitCode, 0);
+    // Items 2..5 of a walk over 4: the segment starts late, and item 4
+    // reaches the breakpoint of the last stop.
+    EXPECT_EQ(result.out.toStdString(), "#FF0000\n#BF003F\n#0000FF\n#0000FF\n");
+}
+
+TEST_F(CliGradientsTest, DrawPrintsThreeHundredColumns) {
+    const CliResult result = run({QStringLiteral("gradient-draw"), QStringLiteral("黒、白")});
+    EXPECT_EQ(result.exitCode, 0);
+    const QStringList lines = result.out.split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 301);
+    EXPECT_EQ(lines.at(0), QStringLiteral("#000000"));
+    EXPECT_EQ(lines.at(2), QStringLiteral("#010101"));
+    EXPECT_EQ(lines.at(299), QStringLiteral("#FEFEFE"));
+
+    // Columns right of a last stop short of 300 stay white.
+    storeTables({QStringLiteral("\"short\",\"2\",\"0\",\"100\",\"0\",\"0\"")});
+    const QStringList shortLines =
+        run({QStringLiteral("gradient-draw"), QStringLiteral("0")}).out.split(QLatin1Char('\n'));
+    ASSERT_EQ(shortLines.size(), 301);
+    EXPECT_EQ(shortLines.at(100), QStringLiteral("#000000"));
+    EXPECT_EQ(shortLines.at(101), QStringLiteral("#FFFFFF"));
+}
+
+TEST_F(CliGradientsTest, BadArgumentsAreUsageErrors) {
+    for (const QStringList& args :
+         {QStringList{QStringLiteral("gradient-walk"), QStringLiteral("13"), QStringLiteral("4")},
+          QStringList{QStringLiteral("gradient-walk"), QStringLiteral("nosuch"),
+                      QStringLiteral("4")},
+          QStringList{QStringLiteral("gradient-walk"), QStringLiteral("0"), QStringLiteral("x")},
+          QStringList{QStringLiteral("gradient-draw"), QStringLiteral("-1")},
+          QStringList{QStringLiteral("gradients"), QStringLiteral("extra")}}) {
+        const CliResult result = run(args);
+        EXPECT_EQ(result.exitCode, 2) << args.join(QLatin1Char(' ')).toStdString();
+        EXPECT_TRUE(result.err.startsWith(QStringLiteral("vellomar-cli: ")));
+        EXPECT_TRUE(result.out.isEmpty());
+    }
+}
