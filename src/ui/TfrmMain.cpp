@@ -1,6 +1,7 @@
 #include "ui/TfrmMain.h"
 
 #include "core/InvalidNumberError.h"
+#include "shell/TSingleInstance.h"
 #include "ui/ColorSwatch.h"
 
 #include <QApplication>
@@ -37,7 +38,8 @@ void CopyText(const QString& text) {
 
 } // namespace
 
-TfrmMain::TfrmMain(SettingsStore& store, QWidget* parent) : QMainWindow(parent), m_store(store) {
+TfrmMain::TfrmMain(SettingsStore& store, QWidget* parent, TSingleInstance* singleInstance)
+    : QMainWindow(parent), m_store(store), m_singleInstance(singleInstance) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Vellomar Ver 3.12"));
     QFont font;
@@ -78,9 +80,21 @@ TfrmMain::TfrmMain(SettingsStore& store, QWidget* parent) : QMainWindow(parent),
 
     createColorStrip(strip);
     createLeftPanel(left);
+    createMainParts();
+
+    // The parts exist: the single-instance check runs before the creation
+    // handler, so a duplicate reads and writes no settings.
+    if (m_singleInstance && m_singleInstance->Loaded()) {
+        m_duplicate = true;
+        return;
+    }
+    FormCreate();
 }
 
-TfrmMain::~TfrmMain() = default;
+TfrmMain::~TfrmMain() {
+    if (!m_duplicate)
+        FormDestroy();
+}
 
 void TfrmMain::createColorStrip(QWidget* strip) {
     m_imgcolor = new ColorSwatch(strip);
