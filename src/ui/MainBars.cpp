@@ -10,6 +10,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 QString ShownCaption(QString caption) {
@@ -116,14 +118,23 @@ int MainBars::MenuBarWidth(const QFontMetrics& metrics, const QStringList& capti
     return width;
 }
 
-void MainBars::sizeMenuBar(const QFontMetrics& metrics) {
+void MainBars::sizeMenuBar(const QFont& font) {
+    const QFontMetrics metrics(font);
     const int space = metrics.horizontalAdvance(QLatin1Char(' '));
-    // Flat caption buttons: each is its caption plus one space, nothing more.
-    MenuBar1->setStyleSheet(QStringLiteral("QMenuBar { spacing: 0px; padding: 0px; } "
-                                           "QMenuBar::item { padding: 0px %1px 0px %2px; "
-                                           "margin: 0px; }")
-                                .arg(space - space / 2)
-                                .arg(space / 2));
+    // Flat caption buttons: each is its caption and about one space, so the
+    // captions fit the width below; five pixels above and below.
+    QStringList families;
+    for (const QString& family : font.families())
+        families << QLatin1Char('"') + family + QLatin1Char('"');
+    MenuBar1->setStyleSheet(
+        QStringLiteral("QMenuBar { spacing: 0px; padding: 0px; margin: 0px; font-family: %1; "
+                       "font-size: %2px; } "
+                       "QMenuBar::item { padding: 5px %3px 5px 0px; margin: 0px; }")
+            .arg(families.join(QLatin1Char(',')))
+            .arg(font.pixelSize() > 0 ? font.pixelSize() : metrics.height())
+            .arg(std::max(0, space - 1)));
+    Toolbar972->setStyleSheet(QStringLiteral("QToolBar#Toolbar972 { padding: 0px; spacing: 0px; "
+                                             "border: 0px; }"));
     const int width = MenuBarWidth(metrics, menuCaptions());
     MenuBar1->setFixedSize(width, metrics.height() + 10);
     Toolbar972->setFixedWidth(width + 10);

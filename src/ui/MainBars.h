@@ -4,6 +4,7 @@
 
 class MainActions;
 class QAction;
+class QFont;
 class QFontMetrics;
 class QMainWindow;
 class QMenu;
@@ -19,9 +20,9 @@ public:
     // Width of the menu bar: each top-level caption as shown, followed by one
     // space, summed.
     static int MenuBarWidth(const QFontMetrics& metrics, const QStringList& captions);
-    // Sizes MenuBar1 and Toolbar972 to the menu captions in the given font's
-    // metrics: height of a space + 10, width as above, tool bar 10 wider.
-    void sizeMenuBar(const QFontMetrics& metrics);
+    // Sizes MenuBar1 and Toolbar972 to the menu captions in `font`: height of
+    // a space + 10, width as above, tool bar 10 wider.
+    void sizeMenuBar(const QFont& font);
     QStringList menuCaptions() const;
 
     QToolBar* Toolbar972 = nullptr;

@@ -116,5 +116,6 @@ PageTable::PageTable(QWidget* parent) : QWidget(parent) {
     DrawGrid1->horizontalHeader()->setMinimumSectionSize(1);
     DrawGrid1->verticalHeader()->setMinimumSectionSize(1);
     DrawGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    DrawGrid1->setSelectionMode(QAbstractItemView::ContiguousSelection);
     DrawGrid1->setGeometry(4, 126, 376, 160);
 }

@@ -130,7 +130,7 @@ void TfrmMain::FormCreate() {
     hookClearBackgroundPicture();                                                        // 7
     hookLoadCustomColors();                                                              // 8
     ToolbarPositions::Restore(*this, {m_bars->Toolbar971, m_bars->Toolbar972}, m_store); // 9
-    m_bars->sizeMenuBar(fontMetrics());                                                  // 10
+    m_bars->sizeMenuBar(font());                                                         // 10
     hookFillNamedColors();                                                               // 11
     hookApplyViewBack();                                                                 // 12
     hookLoadGradients();                                                                 // 13
