@@ -15,6 +15,15 @@
 VellomarApp::VellomarApp(SettingsStore& store, QObject* parent) : QObject(parent) {
     // Closing the main window ends the program even while the chart is shown.
     QApplication::setQuitOnLastWindowClosed(false);
+    // A termination request or the end of the session closes the main
+    // window as the user would, so the run's changes are saved. Installed
+    // first, so that a request during start-up waits for the event loop.
+    m_signals = std::make_unique<TerminationSignals>();
+    connect(m_signals.get(), &TerminationSignals::terminationRequested, this, [] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+        QCoreApplication::quit();
+    });
     m_singleInstance = std::make_unique<TSingleInstance>();
     m_main = std::make_unique<TfrmMain>(store, nullptr, m_singleInstance.get());
     if (m_main->IsDuplicate())
@@ -32,14 +41,6 @@ VellomarApp::VellomarApp(SettingsStore& store, QObject* parent) : QObject(parent
     m_main->setForms(m_waitdlg.get(), m_opt.get(), m_about.get(), m_chart.get());
     m_main->installEventFilter(this);
 
-    // A termination request or the end of the session closes the main
-    // window as the user would, so the run's changes are saved.
-    m_signals = std::make_unique<TerminationSignals>();
-    connect(m_signals.get(), &TerminationSignals::terminationRequested, this, [this] {
-        if (QWidget* modal = QApplication::activeModalWidget())
-            modal->close();
-        QCoreApplication::quit();
-    });
     connect(qApp, &QGuiApplication::commitDataRequest, this,
             [](QSessionManager&) { QCoreApplication::quit(); });
 }

@@ -29,7 +29,8 @@ private slots:
             QFile page(QStringLiteral(":/help/") + topic.file);
             QVERIFY2(page.open(QIODevice::ReadOnly), qPrintable(topic.file));
             const QString html = QString::fromUtf8(page.readAll());
-            QVERIFY2(html.contains(QStringLiteral("<title>") + topic.title), qPrintable(topic.file));
+            QVERIFY2(html.contains(QStringLiteral("<title>") + topic.title),
+                     qPrintable(topic.file));
             static const QRegularExpression href(QStringLiteral("href=\"([^\"#]+)\""));
             for (const QRegularExpressionMatch& m : href.globalMatch(html))
                 QVERIFY2(QFile::exists(QStringLiteral(":/help/") + m.captured(1)),

@@ -288,7 +288,7 @@ private slots:
             w->bars().Toolbar972->hide();
         }
         QSettings ini(iniPath(), QSettings::IniFormat);
-        for (const QString section : {QStringLiteral("Toolbar971"), QStringLiteral("Toolbar972")})
+        for (const QString& section : {QStringLiteral("Toolbar971"), QStringLiteral("Toolbar972")})
             for (const char* value :
                  {"Rev", "Visible", "DockedTo", "DockRow", "DockPos", "FloatLeft", "FloatTop"})
                 QVERIFY2(ini.contains(section + QLatin1Char('/') + QLatin1String(value)),
