@@ -16,8 +16,11 @@ PageColor::PageColor(QWidget* parent) : QWidget(parent) {
     rdocolor = new QGroupBox(this);
     rdocolor->setObjectName(QStringLiteral("rdocolor"));
     rdocolor->setAccessibleName(QStringLiteral("カラー表記"));
-    rdocolor->setGeometry(4, 34, 374, 170);
+    rdocolor->setGeometry(2, 34, 382, 170);
     auto* grid = new QGridLayout(rdocolor);
+    // The longest notation only just fits its half of the page.
+    grid->setContentsMargins(4, 4, 2, 4);
+    grid->setHorizontalSpacing(2);
     rdocolorItems = new QButtonGroup(rdocolor);
     static const char* const captions[10] = {"#RRGGBB",
                                              "COLOR=#RRGGBB",
