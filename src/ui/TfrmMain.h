@@ -102,6 +102,7 @@ private:
     void ac_chartExecute();
     // Steps served by the settings, gradient, eyedropper, page, output and
     // picture facilities; each fills its own hook.
+    void hookSearchStandardPluginFolders();
     void hookLoadWindowPlacement();
     void hookLoadOptions();
     void hookLoadPlugins();

@@ -114,6 +114,8 @@ void TfrmMain::setForms(Tfrmwaitdlg* waitdlg, TfrmOpt* opt, TfrmAboutBox* about,
 }
 
 void TfrmMain::FormCreate() {
+    // Before the steps: the picture plug-in host searches its standard folders.
+    hookSearchStandardPluginFolders();
     // 1. Icon of the application and of the window.
     QApplication::setWindowIcon(ProgramIcon());
     setWindowIcon(ProgramIcon());
@@ -275,6 +277,10 @@ void TfrmMain::ac_chartExecute() {
 
 // Hooks. Each names the routine that will run at that step; until then the
 // step leaves the state of a first start.
+
+void TfrmMain::hookSearchStandardPluginFolders() {
+    // SPIs1 searches the standard plug-in folders.
+}
 
 void TfrmMain::hookLoadWindowPlacement() {
     // LoadWindowPlacement(this) — placement of frmMain.
