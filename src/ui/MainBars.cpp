@@ -133,8 +133,11 @@ void MainBars::sizeMenuBar(const QFont& font) {
             .arg(families.join(QLatin1Char(',')))
             .arg(font.pixelSize() > 0 ? font.pixelSize() : metrics.height())
             .arg(std::max(0, space - 1)));
-    Toolbar972->setStyleSheet(QStringLiteral("QToolBar#Toolbar972 { padding: 0px; spacing: 0px; "
-                                             "border: 0px; }"));
+    // A slim grip keeps the bar draggable and leaves the menu its width.
+    Toolbar972->setStyleSheet(QStringLiteral(
+        "QToolBar#Toolbar972 { padding: 0px; spacing: 0px; border: 0px; } "
+        "QToolBar#Toolbar972::handle { width: 3px; margin: 2px 2px 2px 2px; "
+        "border-left: 1px solid palette(mid); border-right: 1px solid palette(light); }"));
     const int width = MenuBarWidth(metrics, menuCaptions());
     MenuBar1->setFixedSize(width, metrics.height() + 10);
     Toolbar972->setFixedWidth(width + 10);
