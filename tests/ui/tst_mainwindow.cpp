@@ -164,6 +164,12 @@ private slots:
         QSignalSpy options(w.actions().ac_option, &QAction::triggered);
         bars.mnuOption->trigger();
         QCOMPARE(options.count(), 1);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::keyClick(&w, Qt::Key_O, Qt::AltModifier);
+        QCOMPARE(options.count(), 2);
 
         // Glyph buttons, left to right, separators where the bar has them.
         QStringList order;
