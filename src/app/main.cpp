@@ -1,6 +1,6 @@
 // The window program.
 #include "settings/SettingsStore.h"
-#include "ui/TfrmMain.h"
+#include "ui/VellomarApp.h"
 
 #include <QApplication>
 
@@ -9,7 +9,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Vellomar"));
     QApplication::setOrganizationName(QStringLiteral("Movra"));
     SettingsStore store;
-    TfrmMain window(store);
-    window.show();
-    return app.exec();
+    VellomarApp program(store);
+    return program.exec();
 }

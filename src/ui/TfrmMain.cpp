@@ -3,6 +3,7 @@
 #include "core/InvalidNumberError.h"
 #include "gradient/GradientListOps.h"
 #include "gradient/GradientStore.h"
+#include "shell/TSingleInstance.h"
 #include "ui/ColorSwatch.h"
 #include "ui/GradientBar.h"
 #include "ui/TfrmGradEdit.h"
@@ -58,7 +59,8 @@ void CenterOver(QWidget* dialog, const QWidget* main) {
 
 } // namespace
 
-TfrmMain::TfrmMain(SettingsStore& store, QWidget* parent) : QMainWindow(parent), m_store(store) {
+TfrmMain::TfrmMain(SettingsStore& store, QWidget* parent, TSingleInstance* singleInstance)
+    : QMainWindow(parent), m_store(store), m_singleInstance(singleInstance) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Vellomar Ver 3.12"));
     QFont font;
@@ -99,16 +101,28 @@ TfrmMain::TfrmMain(SettingsStore& store, QWidget* parent) : QMainWindow(parent),
 
     createColorStrip(strip);
     createLeftPanel(left);
-    loadGradients();
+    createMainParts();
+
+    // The parts exist: the single-instance check runs before the creation
+    // handler, so a duplicate reads and writes no settings.
+    if (m_singleInstance && m_singleInstance->Loaded()) {
+        m_duplicate = true;
+        return;
+    }
+    FormCreate();
+    // The gradient editor is the second window of the program, made right
+    // after the main window's creation handler.
     m_frmGradEdit = new TfrmGradEdit(m_gradientTables, m_store, m_colorDialog, this);
 }
 
 TfrmMain::~TfrmMain() {
     // Shut-down destroys the windows in reverse order of creation: the
     // gradient editor, which saves the gradient tables, goes before the
-    // main window's own members.
+    // main window saves the rest.
     delete m_frmGradEdit;
     m_frmGradEdit = nullptr;
+    if (!m_duplicate)
+        FormDestroy();
 }
 
 void TfrmMain::createColorStrip(QWidget* strip) {

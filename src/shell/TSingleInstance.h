@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+
+class QLocalServer;
+class QLockFile;
+
+enum class TDupInstAction { diActivateFirst, diException, diTerminate };
+
+// A second TSingleInstance in one program.
+class EMultiSingleInstance : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A duplicate start under TDupInstAction::diException; what() is the UTF-8
+// ErrorMessage.
+class EMultiAppInstance : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// One running copy per user. The first copy listens on a local socket named
+// after UniqueName in the user's own runtime folder; a later copy finds it
+// listening, asks it to come to the front and ends. A socket left by a copy
+// that crashed answers no one and is taken over.
+class TSingleInstance : public QObject {
+    Q_OBJECT
+public:
+    // Throws EMultiSingleInstance when another one exists in this program.
+    explicit TSingleInstance(QObject* parent = nullptr);
+    ~TSingleInstance() override;
+
+    TDupInstAction DupInstAction = TDupInstAction::diActivateFirst;
+    QString ErrorMessage = QStringLiteral("すでに起動されています");
+    QString UniqueName = QStringLiteral("Ident6532");
+    std::function<void(TSingleInstance*)> OnDuplicate;
+
+    // Runs the check once the owning window's parts exist. Returns true when
+    // another copy runs and this one must end (the first copy has then been
+    // asked to come forward under diActivateFirst). Throws EMultiAppInstance
+    // under diException.
+    bool Loaded();
+
+    bool IsDuplicate() const { return m_duplicate; }
+    // True when the first copy answered the request to come forward.
+    bool FirstCopyActivated() const { return m_activated; }
+
+    // The socket path: in $XDG_RUNTIME_DIR when set (private to the user),
+    // else in the temporary folder with the user's id appended.
+    QString ServerName() const;
+
+signals:
+    // In the first copy: a later copy asks this one to come to the front.
+    void activationRequested();
+
+private:
+    void serveClient();
+
+    QLocalServer* m_server = nullptr;
+    std::unique_ptr<QLockFile> m_lock;
+    bool m_duplicate = false;
+    bool m_activated = false;
+};

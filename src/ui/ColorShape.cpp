@@ -1,0 +1,17 @@
+#include "ui/ColorShape.h"
+
+#include <QPainter>
+
+ColorShape::ColorShape(QWidget* parent) : QWidget(parent) {}
+
+void ColorShape::setColor(TColor color) {
+    m_color = color;
+    update();
+}
+
+void ColorShape::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(Qt::black);
+    painter.setBrush(QColor(ColorRed(m_color), ColorGreen(m_color), ColorBlue(m_color)));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "core/Color.h"
+
+#include <QWidget>
+
+// A framed colour sample: a black outline around a solid fill (white until set).
+class ColorShape : public QWidget {
+    Q_OBJECT
+public:
+    explicit ColorShape(QWidget* parent = nullptr);
+
+    TColor color() const { return m_color; }
+    void setColor(TColor color);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    TColor m_color = 0xFFFFFF;
+};

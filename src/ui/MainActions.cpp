@@ -1,0 +1,65 @@
+#include "ui/MainActions.h"
+
+#include "ui/GlyphIcons.h"
+
+#include <QAction>
+
+namespace {
+
+QAction* MakeAction(QObject* parent, const char* name, const char* caption,
+                    Glyph glyph = Glyph::None) {
+    auto* action = new QAction(QString::fromUtf8(caption), parent);
+    action->setObjectName(QString::fromLatin1(name));
+    // Only the menus' own letters reach these actions from the keyboard.
+    action->setShortcutContext(Qt::WindowShortcut);
+    if (glyph != Glyph::None)
+        action->setIcon(GlyphIcon(glyph));
+    return action;
+}
+
+} // namespace
+
+MainActions::MainActions(QObject* parent) : QObject(parent) {
+    setObjectName(QStringLiteral("ActionList1"));
+    ac_saveas = MakeAction(this, "ac_saveas", "名前をつけて保存(&A)", Glyph::Save);
+    ac_exit = MakeAction(this, "ac_exit", "終了(&X)");
+    ac_cut = MakeAction(this, "ac_cut", "切り取り(&T)", Glyph::Cut);
+    ac_copy = MakeAction(this, "ac_copy", "コピー(&C)", Glyph::Copy);
+    ac_paste = MakeAction(this, "ac_paste", "貼り付け(&P)", Glyph::Paste);
+    ac_selectall = MakeAction(this, "ac_selectall", "すべて選択(&A)");
+    ac_htmlcopy = MakeAction(this, "ac_htmlcopy", "HTML形式でコピー(&H)", Glyph::HtmlCopy);
+    ac_wwwview = MakeAction(this, "ac_wwwview", "ブラウザ1で確認(&B)", Glyph::Browser1);
+    ac_wwwview2 = MakeAction(this, "ac_wwwview2", "ブラウザ2で確認", Glyph::Browser2);
+    ac_option = MakeAction(this, "ac_option", "オプション(&O)");
+    ac_contents = MakeAction(this, "ac_contents", "目次(&C)", Glyph::Help);
+    ac_searchonhelp = MakeAction(this, "ac_searchonhelp", "トピックの検索(&S)...");
+    ac_helponhelp = MakeAction(this, "ac_helponhelp", "ヘルプの使い方(&H)");
+    ac_about = MakeAction(this, "ac_about", "バージョン情報'(&A)...");
+    ac_chart = MakeAction(this, "ac_chart", "カラーチャート(&T)", Glyph::Chart);
+    ac_chart->setCheckable(true);
+}
+
+MainActions::PageStates MainActions::StatesForPage(int page) {
+    switch (page) {
+    case 0:
+        return {true, true, true, true, true, true, true};
+    case 1:
+        return {true, false, false, false, true, true, true};
+    case 2:
+    case 3:
+        return {true, false, false, false, false, true, true};
+    default: // the Color page
+        return {false, false, true, false, false, true, false};
+    }
+}
+
+void MainActions::applyPage(int page) {
+    const PageStates s = StatesForPage(page);
+    ac_saveas->setEnabled(s.saveAs);
+    ac_cut->setEnabled(s.cut);
+    ac_copy->setEnabled(s.copy);
+    ac_paste->setEnabled(s.paste);
+    ac_selectall->setEnabled(s.selectAll);
+    ac_htmlcopy->setEnabled(s.htmlCopy);
+    ac_wwwview->setEnabled(s.browser1);
+}

@@ -1,0 +1,179 @@
+#include "ui/TfrmHelp.h"
+
+#include <QFile>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRegularExpression>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+// Resources of a static library are registered by hand.
+static void InitHelpResources() {
+    Q_INIT_RESOURCE(help);
+}
+
+namespace {
+
+const QString kHelpRoot = QStringLiteral("qrc:/help/");
+
+} // namespace
+
+const QList<TfrmHelp::Topic>& TfrmHelp::Topics() {
+    static const QList<Topic> topics = {
+        {QStringLiteral("index.html"), QStringLiteral("目次")},
+        {QStringLiteral("overview.html"), QStringLiteral("Vellomar について")},
+        {QStringLiteral("color.html"), QStringLiteral("色を選ぶ")},
+        {QStringLiteral("gradient.html"), QStringLiteral("グラデーションテーブル")},
+        {QStringLiteral("pagetext.html"), QStringLiteral("グラデーションテキスト")},
+        {QStringLiteral("pagetable.html"), QStringLiteral("テーブル")},
+        {QStringLiteral("pagebody.html"), QStringLiteral("ボディ")},
+        {QStringLiteral("pagerule.html"), QStringLiteral("水平線")},
+        {QStringLiteral("pagecolor.html"), QStringLiteral("Color")},
+        {QStringLiteral("output.html"), QStringLiteral("コピー・保存・ブラウザで確認")},
+        {QStringLiteral("options.html"), QStringLiteral("オプション")},
+        {QStringLiteral("helponhelp.html"), QStringLiteral("ヘルプの使い方")},
+    };
+    return topics;
+}
+
+TfrmHelp::TfrmHelp(QWidget* parent) : QWidget(parent, Qt::Window) {
+    InitHelpResources();
+    setObjectName(QStringLiteral("frmHelp"));
+    setWindowTitle(QStringLiteral("Vellomar ヘルプ"));
+
+    auto* splitter = new QSplitter(this);
+    tabHelp = new QTabWidget(splitter);
+    tabHelp->setObjectName(QStringLiteral("tabHelp"));
+
+    treContents = new QTreeWidget(tabHelp);
+    treContents->setObjectName(QStringLiteral("treContents"));
+    treContents->setHeaderHidden(true);
+    for (const Topic& topic : Topics()) {
+        auto* item = new QTreeWidgetItem(treContents, {topic.title});
+        item->setData(0, Qt::UserRole, topic.file);
+    }
+    connect(treContents, &QTreeWidget::itemActivated, this,
+            [this](QTreeWidgetItem* item) { showTopic(item->data(0, Qt::UserRole).toString()); });
+    connect(treContents, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* item) { showTopic(item->data(0, Qt::UserRole).toString()); });
+    tabHelp->addTab(treContents, QStringLiteral("目次"));
+
+    auto* search = new QWidget(tabHelp);
+    auto* searchLayout = new QVBoxLayout(search);
+    auto* prompt = new QLabel(QStringLiteral("キーワードを入力してください:"), search);
+    searchLayout->addWidget(prompt);
+    edtKeyword = new QLineEdit(search);
+    edtKeyword->setObjectName(QStringLiteral("edtKeyword"));
+    prompt->setBuddy(edtKeyword);
+    searchLayout->addWidget(edtKeyword);
+    lstKeywords = new QListWidget(search);
+    lstKeywords->setObjectName(QStringLiteral("lstKeywords"));
+    lstKeywords->setAccessibleName(QStringLiteral("キーワード"));
+    searchLayout->addWidget(lstKeywords, 1);
+    connect(edtKeyword, &QLineEdit::textChanged, this, &TfrmHelp::filterKeywords);
+    connect(edtKeyword, &QLineEdit::returnPressed, this, &TfrmHelp::openKeyword);
+    connect(lstKeywords, &QListWidget::itemActivated, this, &TfrmHelp::openKeyword);
+    connect(lstKeywords, &QListWidget::itemClicked, this, &TfrmHelp::openKeyword);
+    tabHelp->addTab(search, QStringLiteral("キーワード"));
+
+    txtTopic = new QTextBrowser(splitter);
+    txtTopic->setObjectName(QStringLiteral("txtTopic"));
+    txtTopic->setSearchPaths({QStringLiteral(":/help")});
+    txtTopic->setOpenExternalLinks(true);
+
+    splitter->addWidget(tabHelp);
+    splitter->addWidget(txtTopic);
+    splitter->setStretchFactor(1, 1);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(splitter);
+    resize(760, 520);
+
+    buildIndex();
+    filterKeywords(QString());
+}
+
+void TfrmHelp::buildIndex() {
+    static const QRegularExpression meta(
+        QStringLiteral("<meta\\s+name=\"keywords\"\\s+content=\"([^\"]*)\""),
+        QRegularExpression::CaseInsensitiveOption);
+    for (const Topic& topic : Topics()) {
+        QFile file(QStringLiteral(":/help/") + topic.file);
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const QString html = QString::fromUtf8(file.readAll());
+        const QRegularExpressionMatch match = meta.match(html);
+        if (!match.hasMatch())
+            continue;
+        for (const QString& word : match.captured(1).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            QStringList& files = m_keywords[word.trimmed()];
+            if (!files.contains(topic.file))
+                files << topic.file;
+        }
+    }
+}
+
+void TfrmHelp::filterKeywords(const QString& text) {
+    lstKeywords->clear();
+    for (auto it = m_keywords.cbegin(); it != m_keywords.cend(); ++it) {
+        if (!it.key().startsWith(text.trimmed(), Qt::CaseInsensitive))
+            continue;
+        for (const QString& file : it.value()) {
+            QString title = file;
+            for (const Topic& topic : Topics())
+                if (topic.file == file)
+                    title = topic.title;
+            auto* item = new QListWidgetItem(
+                it.value().size() > 1 ? it.key() + QStringLiteral(" — ") + title : it.key(),
+                lstKeywords);
+            item->setData(Qt::UserRole, file);
+        }
+    }
+    if (lstKeywords->count() > 0)
+        lstKeywords->setCurrentRow(0);
+}
+
+void TfrmHelp::openKeyword() {
+    if (QListWidgetItem* item = lstKeywords->currentItem())
+        showTopic(item->data(Qt::UserRole).toString());
+}
+
+void TfrmHelp::showTopic(const QString& file) {
+    txtTopic->setSource(QUrl(kHelpRoot + file));
+}
+
+QString TfrmHelp::currentTopic() const {
+    return txtTopic->source().fileName();
+}
+
+void TfrmHelp::bringForward() {
+    show();
+    raise();
+    activateWindow();
+}
+
+void TfrmHelp::showContents() {
+    tabHelp->setCurrentIndex(0);
+    showTopic(QStringLiteral("index.html"));
+    bringForward();
+    treContents->setFocus();
+}
+
+void TfrmHelp::showSearch(const QString& keyword) {
+    tabHelp->setCurrentIndex(1);
+    edtKeyword->setText(keyword);
+    filterKeywords(keyword);
+    bringForward();
+    edtKeyword->setFocus();
+}
+
+void TfrmHelp::showHelpOnHelp() {
+    tabHelp->setCurrentIndex(0);
+    showTopic(QStringLiteral("helponhelp.html"));
+    bringForward();
+}

@@ -1,0 +1,122 @@
+// The help window over the program's own pages, the help actions and the
+// about box.
+#include "settings/SettingsStore.h"
+#include "ui/MainActions.h"
+#include "ui/TfrmAboutBox.h"
+#include "ui/TfrmHelp.h"
+#include "ui/TfrmMain.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QTreeWidget>
+
+class TestHelp : public QObject {
+    Q_OBJECT
+private slots:
+    void everyPageAndLinkExists() {
+        TfrmHelp help; // registers the pages
+        for (const TfrmHelp::Topic& topic : TfrmHelp::Topics()) {
+            QFile page(QStringLiteral(":/help/") + topic.file);
+            QVERIFY2(page.open(QIODevice::ReadOnly), qPrintable(topic.file));
+            const QString html = QString::fromUtf8(page.readAll());
+            QVERIFY2(html.contains(QStringLiteral("<title>") + topic.title),
+                     qPrintable(topic.file));
+            static const QRegularExpression href(QStringLiteral("href=\"([^\"#]+)\""));
+            for (const QRegularExpressionMatch& m : href.globalMatch(html))
+                QVERIFY2(QFile::exists(QStringLiteral(":/help/") + m.captured(1)),
+                         qPrintable(topic.file + QStringLiteral(" -> ") + m.captured(1)));
+        }
+    }
+
+    void keywordSearchFindsPages() {
+        TfrmHelp help;
+        help.showSearch(QString());
+        QCOMPARE(help.tabHelp->currentIndex(), 1);
+        QVERIFY(help.edtKeyword->text().isEmpty());
+        // The empty keyword lists every keyword of every page.
+        int entries = 0;
+        for (const QStringList& files : help.keywordIndex())
+            entries += int(files.size());
+        QCOMPARE(help.lstKeywords->count(), entries);
+        QVERIFY(help.keywordIndex().contains(QStringLiteral("スポイト")));
+
+        help.edtKeyword->setText(QStringLiteral("スポ"));
+        QCOMPARE(help.lstKeywords->count(), 1);
+        QTest::keyClick(help.edtKeyword, Qt::Key_Return);
+        QCOMPARE(help.currentTopic(), QStringLiteral("color.html"));
+
+        // Typed, letter case ignored.
+        help.edtKeyword->clear();
+        QTest::keyClicks(help.edtKeyword, QStringLiteral("vello"));
+        QCOMPARE(help.lstKeywords->count(), 1);
+        QTest::mouseClick(help.lstKeywords->viewport(), Qt::LeftButton, {},
+                          help.lstKeywords->visualItemRect(help.lstKeywords->item(0)).center());
+        QCOMPARE(help.currentTopic(), QStringLiteral("overview.html"));
+
+        help.edtKeyword->setText(QStringLiteral("zzz-not-a-keyword"));
+        QCOMPARE(help.lstKeywords->count(), 0);
+        QTest::keyClick(help.edtKeyword, Qt::Key_Return); // nothing to open, nothing breaks
+        QCOMPARE(help.currentTopic(), QStringLiteral("overview.html"));
+    }
+
+    void helpActionsOpenTheRightPlace() {
+        QTemporaryDir dir;
+        SettingsStore store(dir.filePath(QStringLiteral("s.ini")));
+        TfrmMain w(store);
+        QVERIFY(w.HelpFile().endsWith(QStringLiteral("tst_help.hlp")));
+        w.actions().ac_contents->trigger();
+        TfrmHelp* help = w.helpWindow();
+        QVERIFY(help->isVisible());
+        QCOMPARE(help->tabHelp->currentIndex(), 0);
+        QCOMPARE(help->currentTopic(), QStringLiteral("index.html"));
+        QVERIFY(help->txtTopic->toPlainText().contains(QStringLiteral("目次")));
+
+        // A contents entry opens its page.
+        QTreeWidgetItem* item = help->treContents->topLevelItem(3);
+        help->treContents->itemClicked(item, 0);
+        QCOMPARE(help->currentTopic(), item->data(0, Qt::UserRole).toString());
+
+        w.actions().ac_helponhelp->trigger();
+        QCOMPARE(help->currentTopic(), QStringLiteral("helponhelp.html"));
+
+        w.actions().ac_searchonhelp->trigger();
+        QCOMPARE(help->tabHelp->currentIndex(), 1);
+        QVERIFY(help->edtKeyword->text().isEmpty());
+        QCOMPARE(w.helpWindow(), help); // one window for the run
+    }
+
+    void aboutBoxShowsProductAndCloses() {
+        QCOMPARE(TfrmAboutBox::AboutText(),
+                 QStringLiteral("Vellomar for Windows 98J/NT4.0J\r\rVersion 3.12"));
+        QTemporaryDir dir;
+        SettingsStore store(dir.filePath(QStringLiteral("s.ini")));
+        TfrmMain w(store);
+        TfrmAboutBox about(&w);
+        w.setForms(nullptr, nullptr, &about, nullptr);
+        QVERIFY(!about.ProgramIcon->pixmap().isNull());
+        QCOMPARE(about.ProductName->text(),
+                 QStringLiteral("Vellomar for Windows 98J/NT4.0J\n\nVersion 3.12"));
+        QCOMPARE(about.OKButton->text(), QStringLiteral("OK"));
+        // The action shows it modally; OK closes it.
+        QTimer::singleShot(0, &about, [&about] {
+            QVERIFY(about.isVisible());
+            QTest::mouseClick(about.OKButton, Qt::LeftButton);
+        });
+        w.actions().ac_about->trigger();
+        QVERIFY(!about.isVisible());
+        QCOMPARE(about.result(), int(QDialog::Accepted));
+    }
+};
+
+QTEST_MAIN(TestHelp)
+#include "tst_help.moc"

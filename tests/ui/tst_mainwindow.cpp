@@ -1,0 +1,356 @@
+// The main window's frame on an empty settings store: pages, actions, menus,
+// tool bars, page switching, and what start and end leave in the store.
+#include "settings/SettingsStore.h"
+#include "ui/MainActions.h"
+#include "ui/MainBars.h"
+#include "ui/PageRule.h"
+#include "ui/PageTable.h"
+#include "ui/PageText.h"
+#include "ui/TfrmMain.h"
+#include "ui/Tfrmchart.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <memory>
+
+namespace {
+
+QList<QAction*> PageActions(const MainActions& a) {
+    return {a.ac_saveas,    a.ac_cut,      a.ac_copy,   a.ac_paste,
+            a.ac_selectall, a.ac_htmlcopy, a.ac_wwwview};
+}
+
+QList<QAction*> AllActions(const MainActions& a) {
+    return {a.ac_saveas,    a.ac_exit,         a.ac_cut,        a.ac_copy,     a.ac_paste,
+            a.ac_selectall, a.ac_htmlcopy,     a.ac_wwwview,    a.ac_wwwview2, a.ac_option,
+            a.ac_contents,  a.ac_searchonhelp, a.ac_helponhelp, a.ac_about,    a.ac_chart};
+}
+
+// The user picks a page by its tab.
+void ClickTab(TfrmMain& w, int index) {
+    QTabBar* bar = w.PageControl1()->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+    QCOMPARE(w.PageControl1()->currentIndex(), index);
+}
+
+QStringList MenuTexts(const QMenu* menu) {
+    QStringList texts;
+    for (const QAction* a : menu->actions())
+        texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return texts;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString iniPath() const { return m_dir.filePath(QStringLiteral("settings.ini")); }
+
+private slots:
+    void init() { QFile::remove(iniPath()); }
+
+    void startsOnBodyPageWithEverythingEnabled() {
+        SettingsStore store(iniPath());
+        TfrmMain w(store);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Vellomar Ver 3.12"));
+        QCOMPARE(w.PageControl1()->currentIndex(), 2);
+        QCOMPARE(w.PageControl1()->tabPosition(), QTabWidget::South);
+        const QStringList captions = {QStringLiteral("ｸﾞﾗﾃﾞｰｼｮﾝﾃｷｽﾄ"), QStringLiteral("テーブル"),
+                                      QStringLiteral("ボディ"), QStringLiteral("水平線"),
+                                      QStringLiteral("Color")};
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(w.PageControl1()->tabText(i), captions[i]);
+            QCOMPARE(w.PageControl1()->widget(i)->objectName(),
+                     QStringLiteral("TabSheet%1").arg(i + 1));
+        }
+        for (QAction* a : AllActions(w.actions()))
+            QVERIFY2(a->isEnabled(), qPrintable(a->objectName()));
+        QCOMPARE(w.pageText()->cmbfontsize->currentText(), QStringLiteral("Normal"));
+        QVERIFY(!ChartVisible());
+        QVERIFY(!w.Updating());
+
+        // Parts built by the gradient and named-colour work, when present.
+        if (auto* cmbgra = w.findChild<QComboBox*>(QStringLiteral("cmbgra")))
+            QCOMPARE(cmbgra->currentText(), QStringLiteral("スペクトラム"));
+        if (auto* list = w.findChild<QListWidget*>(QStringLiteral("lstcolortable"))) {
+            QVERIFY(list->currentItem());
+            QVERIFY(list->currentItem()->text().contains(QStringLiteral("black")));
+        }
+    }
+
+    void pageSwitchFollowsTable_data() {
+        QTest::addColumn<int>("page");
+        // Save As, Cut, Copy, Paste, Select All, HTML copy, Browser 1
+        QTest::addColumn<QList<bool>>("states");
+        QTest::newRow("gradient text") << 0 << QList<bool>{1, 1, 1, 1, 1, 1, 1};
+        QTest::newRow("table") << 1 << QList<bool>{1, 0, 0, 0, 1, 1, 1};
+        QTest::newRow("body") << 2 << QList<bool>{1, 0, 0, 0, 0, 1, 1};
+        QTest::newRow("rule") << 3 << QList<bool>{1, 0, 0, 0, 0, 1, 1};
+        QTest::newRow("Color") << 4 << QList<bool>{0, 0, 1, 0, 0, 1, 0};
+    }
+
+    void pageSwitchFollowsTable() {
+        QFETCH(int, page);
+        QFETCH(QList<bool>, states);
+        SettingsStore store(iniPath());
+        TfrmMain w(store);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        // Arrive from a page with a different table row, so every state is set.
+        ClickTab(w, page == 0 ? 4 : 0);
+        ClickTab(w, page);
+        const QList<QAction*> actions = PageActions(w.actions());
+        for (int i = 0; i < actions.size(); ++i)
+            QVERIFY2(actions[i]->isEnabled() == states[i], qPrintable(actions[i]->objectName()));
+        // Never switched by the page: browser 2, options, chart, help, about, exit.
+        const MainActions& a = w.actions();
+        for (QAction* always : {a.ac_wwwview2, a.ac_option, a.ac_chart, a.ac_contents,
+                                a.ac_searchonhelp, a.ac_helponhelp, a.ac_about, a.ac_exit})
+            QVERIFY(always->isEnabled());
+        // The tool bar buttons show their actions' state.
+        for (const char* name : {"tbsave", "tbcut", "tbcopy", "tbpaste", "tbhtmlcopy", "tbview",
+                                 "ToolbarButton971", "tbchart", "tbhelp2"}) {
+            auto* button = w.findChild<QToolButton*>(QString::fromLatin1(name));
+            QVERIFY2(button, name);
+            QCOMPARE(button->isEnabled(), button->defaultAction()->isEnabled());
+        }
+    }
+
+    void menusShowTheActionsInOrder() {
+        SettingsStore store(iniPath());
+        TfrmMain w(store);
+        const MainBars& bars = w.bars();
+        QCOMPARE(bars.menuCaptions(),
+                 QStringList({QStringLiteral("ファイル(&F)"), QStringLiteral("編集(&E)"),
+                              QStringLiteral("表示(&V)"), QStringLiteral("オプション(&O)"),
+                              QStringLiteral("ヘルプ(&H)")}));
+        QCOMPARE(MenuTexts(bars.mnuFile),
+                 QStringList({QStringLiteral("名前をつけて保存(&A)"), QStringLiteral("-"),
+                              QStringLiteral("終了(&X)")}));
+        QCOMPARE(MenuTexts(bars.mnuEdit),
+                 QStringList({QStringLiteral("切り取り(&T)"), QStringLiteral("コピー(&C)"),
+                              QStringLiteral("貼り付け(&P)"), QStringLiteral("-"),
+                              QStringLiteral("すべて選択(&A)"), QStringLiteral("-"),
+                              QStringLiteral("HTML形式でコピー(&H)")}));
+        QCOMPARE(
+            MenuTexts(bars.mnuView),
+            QStringList({QStringLiteral("ブラウザ1で確認(&B)"), QStringLiteral("ブラウザ2で確認"),
+                         QStringLiteral("-"), QStringLiteral("カラーチャート(&T)")}));
+        QCOMPARE(MenuTexts(bars.mnuHelp),
+                 QStringList({QStringLiteral("目次(&C)"), QStringLiteral("トピックの検索(&S)..."),
+                              QStringLiteral("ヘルプの使い方(&H)"),
+                              QStringLiteral("バージョン情報'(&A)...")}));
+        // The options title has no items and runs the options action.
+        QVERIFY(!bars.mnuOption->menu());
+        QSignalSpy options(w.actions().ac_option, &QAction::triggered);
+        bars.mnuOption->trigger();
+        QCOMPARE(options.count(), 1);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::keyClick(&w, Qt::Key_O, Qt::AltModifier);
+        QCOMPARE(options.count(), 2);
+
+        // Glyph buttons, left to right, separators where the bar has them.
+        QStringList order;
+        for (QAction* a : bars.Toolbar971->actions()) {
+            QWidget* button = bars.Toolbar971->widgetForAction(a);
+            order << (a->isSeparator() ? QStringLiteral("-") : button->objectName());
+        }
+        QCOMPARE(order.join(QLatin1Char(' ')),
+                 QStringLiteral("tbsave - tbcut tbcopy tbpaste - tbhtmlcopy - tbview "
+                                "ToolbarButton971 - tbchart - tbhelp2"));
+        QCOMPARE(bars.Toolbar971->windowTitle(), QStringLiteral("ツールバー"));
+        QCOMPARE(bars.Toolbar972->windowTitle(), QStringLiteral("メニューバー"));
+    }
+
+    void menuBarIsSizedByItsCaptions() {
+        SettingsStore store(iniPath());
+        TfrmMain w(store);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        MainBars& bars = w.bars();
+        const QFontMetrics metrics(w.font());
+        const int width = MainBars::MenuBarWidth(metrics, bars.menuCaptions());
+        QCOMPARE(bars.MenuBar1->width(), width);
+        QCOMPARE(bars.MenuBar1->height(), metrics.height() + 10);
+        QCOMPARE(bars.Toolbar972->width(), width + 10);
+        // Every title fits: none is pushed into the overflow button.
+        for (QAction* a : bars.MenuBar1->actions())
+            QVERIFY(bars.MenuBar1->actionGeometry(a).right() < bars.MenuBar1->width());
+
+        QFont wide = w.font();
+        wide.setPixelSize(20);
+        bars.sizeMenuBar(wide);
+        const int wider = MainBars::MenuBarWidth(QFontMetrics(wide), bars.menuCaptions());
+        QVERIFY(wider > width);
+        QCOMPARE(bars.Toolbar972->width(), wider + 10);
+    }
+
+    void editActionsActOnTheirPagesOnly() {
+        SettingsStore store(iniPath());
+        TfrmMain w(store);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        ClickTab(w, 0);
+        QTextEdit* editor = w.pageText()->RichEdit1;
+        editor->setPlainText(QStringLiteral("abc"));
+        w.actions().ac_selectall->trigger();
+        QCOMPARE(editor->textCursor().selectedText(), QStringLiteral("abc"));
+
+        // While the style controls refresh, the edit actions do nothing.
+        w.SetUpdating(true);
+        w.actions().ac_cut->trigger();
+        QCOMPARE(editor->toPlainText(), QStringLiteral("abc"));
+        w.SetUpdating(false);
+        w.actions().ac_cut->trigger();
+        QCOMPARE(editor->toPlainText(), QString());
+
+        // Select all on the table page takes every existing cell.
+        ClickTab(w, 1);
+        QTableWidget* grid = w.pageTable()->DrawGrid1;
+        grid->setRowCount(3);
+        grid->setColumnCount(5);
+        w.actions().ac_selectall->trigger();
+        QCOMPARE(grid->selectedRanges().size(), 1);
+        const QTableWidgetSelectionRange r = grid->selectedRanges().first();
+        QCOMPARE(QList<int>({r.topRow(), r.leftColumn(), r.bottomRow(), r.rightColumn()}),
+                 QList<int>({0, 0, 2, 4}));
+    }
+
+    void mouseUpOnWindowCapsRuleWidth() {
+        SettingsStore store(iniPath());
+        TfrmMain w(store);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        PageRule* rule = w.pageRule();
+        rule->rdopixel->setChecked(true);
+        rule->sewidth->setMaximum(1000);
+        rule->sewidth->setValue(640);
+        QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(w.width() - 2, w.height() - 2));
+        QCOMPARE(rule->sewidth->value(), 640); // pixels: no cap
+        rule->rdowindow->setChecked(true);
+        QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(w.width() - 2, w.height() - 2));
+        QCOMPARE(rule->sewidth->maximum(), 100);
+        QCOMPARE(rule->sewidth->value(), 100);
+    }
+
+    void chartActionTogglesWindowAndButton() {
+        SettingsStore store(iniPath());
+        TfrmMain w(store);
+        Tfrmchart chart(&w);
+        w.setForms(nullptr, nullptr, nullptr, &chart);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto* button = w.findChild<QToolButton*>(QStringLiteral("tbchart"));
+        QAction* action = w.actions().ac_chart;
+        action->trigger();
+        QVERIFY(chart.isVisible());
+        QVERIFY(ChartVisible());
+        QVERIFY(action->isChecked());
+        QVERIFY(button->isChecked());
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(!chart.isVisible());
+        QVERIFY(!ChartVisible());
+        QVERIFY(!action->isChecked());
+        QVERIFY(!button->isChecked());
+        // Closed by its own close box: released, and the next action shows it.
+        action->trigger();
+        chart.close();
+        QVERIFY(!action->isChecked());
+        action->trigger();
+        QVERIFY(chart.isVisible());
+        chart.hide();
+    }
+
+    void endWritesToolbarSectionsAndStartRestoresThem() {
+        {
+            SettingsStore store(iniPath());
+            auto w = std::make_unique<TfrmMain>(store);
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+            // The user drags the glyph bar to the bottom and hides the menu bar.
+            w->addToolBar(Qt::BottomToolBarArea, w->bars().Toolbar971);
+            w->bars().Toolbar972->hide();
+        }
+        QSettings ini(iniPath(), QSettings::IniFormat);
+        for (const QString& section : {QStringLiteral("Toolbar971"), QStringLiteral("Toolbar972")})
+            for (const char* value :
+                 {"Rev", "Visible", "DockedTo", "DockRow", "DockPos", "FloatLeft", "FloatTop"})
+                QVERIFY2(ini.contains(section + QLatin1Char('/') + QLatin1String(value)),
+                         qPrintable(section + QLatin1Char('/') + QLatin1String(value)));
+        QCOMPARE(ini.value(QStringLiteral("Toolbar971/DockedTo")).toString(),
+                 QStringLiteral("DockBottom"));
+        QCOMPARE(ini.value(QStringLiteral("Toolbar972/Visible")).toString(), QStringLiteral("0"));
+
+        SettingsStore store(iniPath());
+        TfrmMain w(store);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.toolBarArea(w.bars().Toolbar971), Qt::BottomToolBarArea);
+        QCOMPARE(w.toolBarArea(w.bars().Toolbar972), Qt::TopToolBarArea);
+        QVERIFY(w.bars().Toolbar972->isHidden());
+    }
+
+    void toolbarRowsSurviveARestart() {
+        {
+            SettingsStore store(iniPath());
+            TfrmMain w(store);
+            w.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
+            // Swap the two rows: the glyph bar above the menu bar.
+            w.removeToolBar(w.bars().Toolbar971);
+            w.insertToolBar(w.bars().Toolbar972, w.bars().Toolbar971);
+            w.insertToolBarBreak(w.bars().Toolbar972);
+            w.bars().Toolbar971->show();
+            QTest::qWait(50);
+            QVERIFY(w.bars().Toolbar971->y() < w.bars().Toolbar972->y());
+        }
+        SettingsStore store(iniPath());
+        TfrmMain w(store);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::qWait(50);
+        QVERIFY(w.bars().Toolbar971->y() < w.bars().Toolbar972->y());
+    }
+
+    void damagedToolbarSectionsAreIgnored() {
+        {
+            QSettings ini(iniPath(), QSettings::IniFormat);
+            ini.setValue(QStringLiteral("Toolbar971/Rev"), QStringLiteral("x"));
+            ini.setValue(QStringLiteral("Toolbar971/DockedTo"), QStringLiteral("DockLeft"));
+            ini.setValue(QStringLiteral("Toolbar972/Rev"), QStringLiteral("1"));
+            ini.setValue(QStringLiteral("Toolbar972/DockedTo"), QStringLiteral("nowhere"));
+            ini.setValue(QStringLiteral("Toolbar972/DockRow"), QStringLiteral("-99999999999"));
+        }
+        SettingsStore store(iniPath());
+        TfrmMain w(store);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.toolBarArea(w.bars().Toolbar971), Qt::TopToolBarArea);
+        QCOMPARE(w.toolBarArea(w.bars().Toolbar972), Qt::TopToolBarArea);
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,139 @@
+// One copy per user: the check at start, the request to come forward and
+// the take-over of a name left by a copy that crashed.
+#include "shell/TSingleInstance.h"
+
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+class TestSingleInstance : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_runtime;
+
+    // A first copy that is not this object: a bare listener on the name.
+    struct FakeFirstCopy {
+        QLocalServer server;
+        QByteArray received;
+        explicit FakeFirstCopy(const QString& name) {
+            QVERIFY(server.listen(name));
+            QObject::connect(&server, &QLocalServer::newConnection, [this] {
+                QLocalSocket* client = server.nextPendingConnection();
+                QObject::connect(client, &QLocalSocket::readyRead, [this, client] {
+                    received += client->readAll();
+                    client->write("ok\n");
+                });
+            });
+        }
+    };
+
+private slots:
+    void init() {
+        m_runtime = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_RUNTIME_DIR", m_runtime->path().toLocal8Bit());
+    }
+
+    void defaultsAndOneComponentPerProgram() {
+        TSingleInstance first;
+        QCOMPARE(first.UniqueName, QStringLiteral("Ident6532"));
+        QCOMPARE(first.ErrorMessage, QStringLiteral("すでに起動されています"));
+        QVERIFY(first.DupInstAction == TDupInstAction::diActivateFirst);
+        QCOMPARE(first.ServerName(), m_runtime->filePath(QStringLiteral("Ident6532")));
+        try {
+            TSingleInstance second;
+            QFAIL("a second component was allowed");
+        } catch (const EMultiSingleInstance& e) {
+            QCOMPARE(QString::fromUtf8(e.what()), QStringLiteral("Only single component allowed"));
+        }
+        // The first one's end frees the place.
+    }
+
+    void firstCopyListensAndAnswersActivation() {
+        TSingleInstance first;
+        QVERIFY(!first.Loaded());
+        QVERIFY(!first.IsDuplicate());
+        QSignalSpy activation(&first, &TSingleInstance::activationRequested);
+        QLocalSocket later;
+        later.connectToServer(first.ServerName());
+        QVERIFY(later.waitForConnected(1000));
+        later.write("activate\n");
+        QTRY_COMPARE(activation.count(), 1);
+        QTRY_VERIFY(later.canReadLine());
+        QCOMPARE(later.readLine(), QByteArray("ok\n"));
+        // Anything else is ignored.
+        later.write("garbage\n");
+        QTest::qWait(50);
+        QCOMPARE(activation.count(), 1);
+    }
+
+    void laterCopyAsksTheFirstAndEnds() {
+        int duplicates = 0;
+        TSingleInstance probe;
+        FakeFirstCopy running(probe.ServerName());
+        probe.OnDuplicate = [&](TSingleInstance*) { ++duplicates; };
+        // The fake copy answers from this thread's loop, so run the check
+        // once the loop turns.
+        bool duplicate = false;
+        QTimer::singleShot(0, [&] { duplicate = probe.Loaded(); });
+        QTRY_VERIFY(probe.IsDuplicate());
+        QVERIFY(duplicate);
+        QCOMPARE(duplicates, 1);
+        QTRY_COMPARE(running.received, QByteArray("activate\n"));
+    }
+
+    void exceptionAndTerminateActions() {
+        TSingleInstance probe;
+        FakeFirstCopy running(probe.ServerName());
+        probe.DupInstAction = TDupInstAction::diException;
+        try {
+            probe.Loaded();
+            QFAIL("no exception");
+        } catch (const EMultiAppInstance& e) {
+            QCOMPARE(QString::fromUtf8(e.what()), QStringLiteral("すでに起動されています"));
+        }
+        probe.DupInstAction = TDupInstAction::diTerminate;
+        QVERIFY(probe.Loaded());
+        QTest::qWait(50);
+        QVERIFY(running.received.isEmpty()); // terminate asks nothing of the first copy
+    }
+
+    void nameLeftByACrashIsTakenOver() {
+        TSingleInstance first;
+        const QByteArray path = first.ServerName().toLocal8Bit();
+        // A bound socket whose process is gone: the file stays, no one listens.
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        qstrncpy(address.sun_path, path.constData(), sizeof address.sun_path);
+        QCOMPARE(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        ::close(fd);
+        QVERIFY(QFile::exists(first.ServerName()));
+
+        QVERIFY(!first.Loaded());
+        QLocalSocket later;
+        later.connectToServer(first.ServerName());
+        QVERIFY(later.waitForConnected(1000));
+    }
+
+    void otherUsersFolderIsNotShared() {
+        TSingleInstance first;
+        const QString mine = first.ServerName();
+        QTemporaryDir other;
+        qputenv("XDG_RUNTIME_DIR", other.path().toLocal8Bit());
+        QVERIFY(first.ServerName() != mine);
+        qunsetenv("XDG_RUNTIME_DIR");
+        // Without a runtime folder the user's id is part of the name.
+        QVERIFY(first.ServerName().endsWith(QStringLiteral("Ident6532-") +
+                                            QString::number(::getuid())));
+    }
+};
+
+QTEST_MAIN(TestSingleInstance)
+#include "tst_singleinstance.moc"
