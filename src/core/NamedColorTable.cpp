@@ -161,6 +161,11 @@ void NamedColorTable::setCount(int count) {
     m_count = std::clamp(count, 0, Capacity);
 }
 
+bool NamedColorTable::operator==(const NamedColorTable& other) const {
+    return m_count == other.m_count &&
+           std::equal(m_entries.begin(), m_entries.begin() + m_count, other.m_entries.begin());
+}
+
 std::optional<int> NamedColorTable::indexOfColor(TColor color) const {
     for (int i = 0; i < m_count; ++i)
         if (m_entries[std::size_t(i)].value == color)

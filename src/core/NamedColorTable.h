@@ -36,7 +36,8 @@ public:
     // The first row in use with this name, compared without regard to ASCII case.
     std::optional<int> indexOfName(const QString& name) const;
 
-    bool operator==(const NamedColorTable&) const = default;
+    // Equal counts and equal rows in use; unused slots do not count.
+    bool operator==(const NamedColorTable& other) const;
 
 private:
     std::array<NamedColor, Capacity> m_entries{};

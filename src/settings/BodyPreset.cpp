@@ -40,6 +40,11 @@ void BodyPresetList::setCount(int count) {
     m_count = std::clamp(count, 0, Capacity);
 }
 
+bool BodyPresetList::operator==(const BodyPresetList& other) const {
+    return m_count == other.m_count &&
+           std::equal(m_slots.begin(), m_slots.begin() + m_count, other.m_slots.begin());
+}
+
 bool BodyPresetList::append(const BodyPreset& preset) {
     if (m_count >= Capacity)
         return false;
@@ -51,7 +56,7 @@ void BodyPresetList::removeAt(int index) {
     if (index < 0 || index >= m_count)
         return;
     std::move(m_slots.begin() + index + 1, m_slots.begin() + m_count, m_slots.begin() + index);
-    --m_count;
+    m_slots[std::size_t(--m_count)] = BodyPreset();
 }
 
 void LoadDefaultBodyPresets(BodyPresetList& list) {

@@ -35,7 +35,8 @@ public:
     // Moves the presets after `index` up by one and shrinks the count.
     void removeAt(int index);
 
-    bool operator==(const BodyPresetList&) const = default;
+    // Equal counts and equal rows in use; unused slots do not count.
+    bool operator==(const BodyPresetList& other) const;
 
 private:
     std::array<BodyPreset, Capacity> m_slots{};

@@ -1,51 +1,142 @@
 #include "settings/SettingsStore.h"
 
-SettingsStore::SettingsStore()
-    : m_settings(
-          std::make_unique<QSettings>(QStringLiteral("Movra"), QStringLiteral("Vellomar!"))) {
-    // Never write the file in place: a crash mid-write must not cost the old one.
-    m_settings->setAtomicSyncRequired(true);
-}
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
 
-SettingsStore::SettingsStore(const QString& iniFile)
-    : m_settings(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {
-    m_settings->setAtomicSyncRequired(true);
-}
+#include <cstdio>
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
 
-QString SettingsStore::key(const QString& section, const QString& name) const {
+namespace {
+
+QString Key(const QString& section, const QString& name) {
     return section.isEmpty() ? name : section + QLatin1Char('/') + name;
 }
 
+QMap<QString, QVariant> ReadIni(const QString& path) {
+    QMap<QString, QVariant> values;
+    const QSettings ini(path, QSettings::IniFormat);
+    for (const QString& key : ini.allKeys())
+        values.insert(key, ini.value(key));
+    return values;
+}
+
+// Whether a file read back holds what was meant to be written. Types whose
+// values do not compare reliably (only hand-made files hold them) are
+// checked for presence only.
+bool SameValues(const QMap<QString, QVariant>& expected, const QMap<QString, QVariant>& actual) {
+    if (expected.keys() != actual.keys())
+        return false;
+    for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
+        const int type = it->typeId();
+        if ((type == QMetaType::QString || type == QMetaType::QByteArray ||
+             type == QMetaType::QStringList) &&
+            *it != actual.value(it.key()))
+            return false;
+    }
+    return true;
+}
+
+bool FlushToDisk(const QString& path) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(path);
+    return true;
+#else
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    return ::fsync(file.handle()) == 0;
+#endif
+}
+
+bool ReplaceFile(const QString& from, const QString& to) {
+#ifdef Q_OS_WIN
+    return MoveFileExW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(from).utf16()),
+                       reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(to).utf16()),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+#else
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+#endif
+}
+
+} // namespace
+
+SettingsStore::SettingsStore() {
+    auto settings =
+        std::make_unique<QSettings>(QStringLiteral("Movra"), QStringLiteral("Vellomar!"));
+#ifdef Q_OS_WIN
+    m_registry = std::move(settings);
+#else
+    m_fileName = settings->fileName();
+    m_values = ReadIni(m_fileName);
+#endif
+}
+
+SettingsStore::SettingsStore(const QString& iniFile)
+    : m_fileName(QFileInfo(iniFile).absoluteFilePath()), m_values(ReadIni(m_fileName)) {}
+
+SettingsStore::~SettingsStore() = default;
+SettingsStore::SettingsStore(SettingsStore&&) noexcept = default;
+SettingsStore& SettingsStore::operator=(SettingsStore&&) noexcept = default;
+
+QVariant SettingsStore::value(const QString& key) const {
+    return m_registry ? m_registry->value(key) : m_values.value(key);
+}
+
+void SettingsStore::setValue(const QString& key, const QVariant& value) {
+    if (m_registry) {
+        m_registry->setValue(key, value);
+        return;
+    }
+    m_values.insert(key, value);
+    m_dirty = true;
+}
+
 bool SettingsStore::contains(const QString& section, const QString& name) const {
-    return m_settings->contains(key(section, name));
+    return value(Key(section, name)).isValid();
 }
 
 QStringList SettingsStore::valueNames(const QString& section) const {
-    m_settings->beginGroup(section);
-    const QStringList names = m_settings->childKeys();
-    m_settings->endGroup();
+    if (m_registry) {
+        m_registry->beginGroup(section);
+        const QStringList names = m_registry->childKeys();
+        m_registry->endGroup();
+        return names;
+    }
+    const QString prefix = section + QLatin1Char('/');
+    QStringList names;
+    for (auto it = m_values.lowerBound(prefix); it != m_values.cend(); ++it) {
+        if (!it.key().startsWith(prefix))
+            break;
+        const QString name = it.key().mid(prefix.size());
+        if (!name.contains(QLatin1Char('/')))
+            names.append(name);
+    }
     return names;
 }
 
 QString SettingsStore::readString(const QString& section, const QString& name,
                                   const QString& fallback) const {
-    const QVariant value = m_settings->value(key(section, name));
-    if (!value.isValid())
+    const QVariant v = value(Key(section, name));
+    if (!v.isValid())
         return fallback;
     // A hand-edited INI value with bare commas reads back as a list.
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QLatin1Char(','));
-    return value.toString();
+    if (v.typeId() == QMetaType::QStringList)
+        return v.toStringList().join(QLatin1Char(','));
+    return v.toString();
 }
 
 int SettingsStore::readInteger(const QString& section, const QString& name, int fallback) const {
-    const QVariant value = m_settings->value(key(section, name));
-    if (!value.isValid())
-        return fallback;
-    if (value.typeId() != QMetaType::QString)
+    const QVariant v = value(Key(section, name));
+    if (v.typeId() != QMetaType::QString)
         return fallback;
     bool ok = false;
-    const int number = value.toString().trimmed().toInt(&ok);
+    const int number = v.toString().trimmed().toInt(&ok);
     return ok ? number : fallback;
 }
 
@@ -53,8 +144,16 @@ bool SettingsStore::readBool(const QString& section, const QString& name, bool f
     return readInteger(section, name, fallback ? 1 : 0) != 0;
 }
 
+std::optional<QByteArray> SettingsStore::readBytes(const QString& section,
+                                                   const QString& name) const {
+    const QVariant v = value(Key(section, name));
+    if (v.typeId() != QMetaType::QByteArray)
+        return std::nullopt;
+    return v.toByteArray();
+}
+
 void SettingsStore::writeString(const QString& section, const QString& name, const QString& value) {
-    m_settings->setValue(key(section, name), value);
+    setValue(Key(section, name), value);
 }
 
 void SettingsStore::writeInteger(const QString& section, const QString& name, int value) {
@@ -65,24 +164,86 @@ void SettingsStore::writeBool(const QString& section, const QString& name, bool 
     writeString(section, name, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
-std::optional<QByteArray> SettingsStore::readBytes(const QString& section,
-                                                   const QString& name) const {
-    const QVariant value = m_settings->value(key(section, name));
-    if (value.typeId() != QMetaType::QByteArray)
-        return std::nullopt;
-    return value.toByteArray();
-}
-
 void SettingsStore::writeBytes(const QString& section, const QString& name,
                                const QByteArray& value) {
-    m_settings->setValue(key(section, name), value);
+    setValue(Key(section, name), value);
 }
 
 void SettingsStore::remove(const QString& section, const QString& name) {
-    m_settings->remove(key(section, name));
+    if (m_registry) {
+        m_registry->remove(Key(section, name));
+        return;
+    }
+    if (m_values.remove(Key(section, name)) > 0)
+        m_dirty = true;
+}
+
+void SettingsStore::removeSection(const QString& section) {
+    if (m_registry) {
+        m_registry->remove(section);
+        return;
+    }
+    const QString prefix = section + QLatin1Char('/');
+    auto it = m_values.lowerBound(prefix);
+    while (it != m_values.end() && it.key().startsWith(prefix)) {
+        it = m_values.erase(it);
+        m_dirty = true;
+    }
 }
 
 bool SettingsStore::sync() {
-    m_settings->sync();
-    return m_settings->status() == QSettings::NoError;
+    if (m_registry) {
+        m_registry->sync();
+        return m_registry->status() == QSettings::NoError;
+    }
+    if (!m_dirty)
+        return true;
+    if (!writeFile())
+        return false;
+    m_dirty = false;
+    return true;
+}
+
+bool SettingsStore::writeFile() {
+    const QFileInfo target(m_fileName);
+    if (!QDir().mkpath(target.absolutePath()))
+        return false;
+    const QString pattern = m_fileName + QLatin1String(".XXXXXX");
+
+    // Qt writes the INI text into a new file beside the old one ...
+    QTemporaryFile written(pattern);
+    if (!written.open())
+        return false;
+    written.close();
+    {
+        QSettings ini(written.fileName(), QSettings::IniFormat);
+        ini.clear();
+        for (auto it = m_values.cbegin(); it != m_values.cend(); ++it)
+            ini.setValue(it.key(), *it);
+        ini.sync();
+        if (ini.status() != QSettings::NoError)
+            return false;
+    }
+    // ... which is read back under a name Qt has not seen, so that the
+    // bytes on disk are parsed rather than Qt's cache of what it wrote ...
+    QString checkName;
+    {
+        QTemporaryFile check(pattern);
+        if (!check.open())
+            return false;
+        checkName = check.fileName();
+    } // removed again: QFile::copy does not overwrite
+    if (!QFile::copy(written.fileName(), checkName)) {
+        QFile::remove(checkName);
+        return false;
+    }
+    const bool complete = SameValues(m_values, ReadIni(checkName));
+    QFile::remove(checkName);
+    // ... and only a complete file takes the old one's place.
+    if (!complete || !FlushToDisk(written.fileName()))
+        return false;
+    if (!ReplaceFile(written.fileName(), m_fileName))
+        return false;
+    written.setAutoRemove(false);
+    return true;
 }

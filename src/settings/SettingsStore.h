@@ -1,22 +1,31 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMap>
 #include <QSettings>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <memory>
 #include <optional>
 
 // The one store of everything the program remembers: the per-user settings
 // of organisation "Movra", application "Vellomar!" (the registry key on
-// Windows, an INI file on Linux), or a given INI file (tests, --settings).
+// Windows, an INI file elsewhere), or a given INI file (tests, --settings).
 // Sections are QSettings groups; values are strings as the store writes them.
+//
+// An INI file is read once into memory and written only by sync(), as a
+// whole: the new file is written beside the old one, read back and checked,
+// and only then renamed over it. So a failed or interrupted save (a full
+// disk, a crash) leaves the previous file intact. Qt's own INI writer is not
+// enough for that: it commits a file cut short by a short write.
 class SettingsStore {
 public:
     SettingsStore();
     explicit SettingsStore(const QString& iniFile);
-
-    QSettings& settings() { return *m_settings; }
+    ~SettingsStore();
+    SettingsStore(SettingsStore&&) noexcept;
+    SettingsStore& operator=(SettingsStore&&) noexcept;
 
     bool contains(const QString& section, const QString& name) const;
     // The names of the values in a section.
@@ -35,14 +44,25 @@ public:
     void writeBool(const QString& section, const QString& name, bool value);
     void writeBytes(const QString& section, const QString& name, const QByteArray& value);
     void remove(const QString& section, const QString& name);
+    // Removes every value of a section.
+    void removeSection(const QString& section);
 
-    // Writes pending changes to the backing file; false when that failed.
-    // The file is replaced as a whole (written aside, then renamed over the
-    // old one), so a failed or interrupted save leaves the old file intact.
+    // Writes pending changes; false when that failed, in which case the
+    // previous file is left as it was and the changes stay pending.
     bool sync();
 
-private:
-    QString key(const QString& section, const QString& name) const;
+    // The INI file behind the store; empty for the Windows registry.
+    QString fileName() const { return m_fileName; }
 
-    std::unique_ptr<QSettings> m_settings;
+private:
+    QVariant value(const QString& key) const;
+    void setValue(const QString& key, const QVariant& value);
+    bool writeFile();
+
+    // Registry only: values go straight through QSettings.
+    std::unique_ptr<QSettings> m_registry;
+    // INI file: every value in memory, keyed "section/name".
+    QString m_fileName;
+    QMap<QString, QVariant> m_values;
+    bool m_dirty = false;
 };
