@@ -1,7 +1,11 @@
 #include "ui/TfrmMain.h"
 
 #include "core/InvalidNumberError.h"
+#include "settings/OptionsStore.h"
+#include "settings/SettingsStore.h"
 #include "ui/ColorSwatch.h"
+#include "ui/FormPlacement.h"
+#include "ui/NamedColorList.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -78,9 +82,52 @@ TfrmMain::TfrmMain(SettingsStore& store, QWidget* parent) : QMainWindow(parent),
 
     createColorStrip(strip);
     createLeftPanel(left);
+
+    loadSettings();
+    m_lstcolortable->setTable(&m_options.colors);
 }
 
-TfrmMain::~TfrmMain() = default;
+TfrmMain::~TfrmMain() {
+    saveSettings();
+}
+
+void TfrmMain::loadSettings() {
+    LoadWindowPlacement(m_store, this);
+    LoadOptions(m_store, m_options);
+    LoadCustomColors(m_store, m_colorDialog);
+}
+
+void TfrmMain::saveSettings() {
+    SaveWindowPlacement(m_store, this);
+    SaveCustomColors(m_store, m_colorDialog);
+    SaveOptions(m_store, m_options);
+    // A failed save keeps the previous file; there is no one left to tell.
+    m_store.sync();
+}
+
+int TfrmMain::currentPageIndex() const {
+    return m_pageIndexSource ? m_pageIndexSource() : BodyPage;
+}
+
+void TfrmMain::lstcolortableClick(int row) {
+    if (row < 0 || row >= m_options.colors.count())
+        return;
+    SetCurrentColor(m_options.colors.at(row).value);
+    if (m_updating)
+        return;
+    switch (currentPageIndex()) {
+    case BodyPage:
+        if (m_bodySetAction)
+            m_bodySetAction();
+        break;
+    case ColorPage:
+        if (m_colorSetAction)
+            m_colorSetAction();
+        break;
+    default:
+        break;
+    }
+}
 
 void TfrmMain::createColorStrip(QWidget* strip) {
     m_imgcolor = new ColorSwatch(strip);
@@ -150,6 +197,13 @@ void TfrmMain::createLeftPanel(QWidget* panel) {
     m_btnColor->setToolTip(QStringLiteral("任意の色を選択して記録できます"));
     m_btnColor->setGeometry(4, 120, 226, 24);
     connect(m_btnColor, &QPushButton::clicked, this, &TfrmMain::btnColorClick);
+
+    m_lstcolortable = new NamedColorList(panel);
+    m_lstcolortable->setGeometry(4, 148, 226, std::max(0, panel->height() - 152));
+    connect(m_lstcolortable, &NamedColorList::rowChosen, this, &TfrmMain::lstcolortableClick);
+    // The panel places its children by hand; the list takes the height left below the buttons.
+    m_leftPanel = panel;
+    panel->installEventFilter(this);
 }
 
 TColor TfrmMain::CurrentColor() const {
@@ -210,6 +264,8 @@ bool TfrmMain::Edit1KeyPress(int tag, QChar key) {
 }
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_leftPanel && event->type() == QEvent::Resize)
+        m_lstcolortable->setGeometry(4, 148, 226, std::max(0, m_leftPanel->height() - 152));
     if (event->type() == QEvent::KeyPress) {
         for (int tag = 0; tag < 3; ++tag) {
             if (watched != m_edits[tag])
