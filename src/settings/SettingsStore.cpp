@@ -67,12 +67,18 @@ bool ReplaceFile(const QString& from, const QString& to) {
 } // namespace
 
 SettingsStore::SettingsStore() {
-    auto settings =
-        std::make_unique<QSettings>(QStringLiteral("Movra"), QStringLiteral("Vellomar!"));
-#ifdef Q_OS_WIN
-    m_registry = std::move(settings);
+    const QString organisation = QStringLiteral("Movra");
+    const QString application = QStringLiteral("Vellomar!");
+#if defined(Q_OS_WIN)
+    m_registry = std::make_unique<QSettings>(organisation, application);
 #else
-    m_fileName = settings->fileName();
+#if defined(Q_OS_DARWIN)
+    // The native store there is a property list; keep an INI file instead.
+    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, organisation, application);
+#else
+    const QSettings settings(organisation, application);
+#endif
+    m_fileName = settings.fileName();
     m_values = ReadIni(m_fileName);
 #endif
 }
