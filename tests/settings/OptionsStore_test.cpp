@@ -206,17 +206,9 @@ TEST_F(OptionsStoreTest, CustomColorsAreFourByteValues) {
     EXPECT_EQ(loaded[15], 0xFF00u);
 }
 
-TEST_F(OptionsStoreTest, PlacementKeepsTheLastNormalOne) {
-    {
-        SettingsStore store(path());
-        SavePlacement(store, QStringLiteral("frmMain"), QRect(10, 20, 627, 470), true);
-        SavePlacement(store, QStringLiteral("frmMain"), QRect(0, 0, 1280, 1000), false);
-        ASSERT_TRUE(store.sync());
-    }
+TEST_F(OptionsStoreTest, FixedFormsTakeTheirStoredPositionOnly) {
+    writeFile("[frmMainRect]\nleft=10\ntop=20\nwidth=627\nheight=470\n");
     const SettingsStore store(path());
-    EXPECT_EQ(store.readInteger(QStringLiteral("frmMainRect"), QStringLiteral("left"), -1), 10);
-    EXPECT_EQ(store.readInteger(QStringLiteral("frmMainRect"), QStringLiteral("width"), -1), 627);
-    // A fixed form takes its position only; a sizeable one its size too.
     EXPECT_EQ(LoadPlacement(store, QStringLiteral("frmMain"), false, {800, 600}, {300, 200}),
               QRect(10, 20, 300, 200));
     EXPECT_EQ(LoadPlacement(store, QStringLiteral("frmMain"), true, {800, 600}, {300, 200}),
