@@ -100,7 +100,7 @@ void SettingsStore::setValue(const QString& key, const QVariant& value) {
         return;
     }
     m_values.insert(key, value);
-    m_dirty = true;
+    m_changes.insert(key, value);
 }
 
 bool SettingsStore::contains(const QString& section, const QString& name) const {
@@ -180,8 +180,9 @@ void SettingsStore::remove(const QString& section, const QString& name) {
         m_registry->remove(Key(section, name));
         return;
     }
-    if (m_values.remove(Key(section, name)) > 0)
-        m_dirty = true;
+    const QString key = Key(section, name);
+    m_values.remove(key);
+    m_changes.insert(key, std::nullopt);
 }
 
 void SettingsStore::removeSection(const QString& section) {
@@ -192,8 +193,8 @@ void SettingsStore::removeSection(const QString& section) {
     const QString prefix = section + QLatin1Char('/');
     auto it = m_values.lowerBound(prefix);
     while (it != m_values.end() && it.key().startsWith(prefix)) {
+        m_changes.insert(it.key(), std::nullopt);
         it = m_values.erase(it);
-        m_dirty = true;
     }
 }
 
@@ -202,15 +203,25 @@ bool SettingsStore::sync() {
         m_registry->sync();
         return m_registry->status() == QSettings::NoError;
     }
-    if (!m_dirty)
+    if (m_changes.isEmpty())
         return true;
-    if (!writeFile())
+    // Only this store's own changes go onto what the file holds now, so
+    // another store object's save in between is not undone.
+    QMap<QString, QVariant> merged = ReadIni(m_fileName);
+    for (auto it = m_changes.cbegin(); it != m_changes.cend(); ++it) {
+        if (*it)
+            merged.insert(it.key(), **it);
+        else
+            merged.remove(it.key());
+    }
+    if (!writeFile(merged))
         return false;
-    m_dirty = false;
+    m_values = merged;
+    m_changes.clear();
     return true;
 }
 
-bool SettingsStore::writeFile() {
+bool SettingsStore::writeFile(const QMap<QString, QVariant>& values) {
     const QFileInfo target(m_fileName);
     if (!QDir().mkpath(target.absolutePath()))
         return false;
@@ -224,7 +235,7 @@ bool SettingsStore::writeFile() {
     {
         QSettings ini(written.fileName(), QSettings::IniFormat);
         ini.clear();
-        for (auto it = m_values.cbegin(); it != m_values.cend(); ++it)
+        for (auto it = values.cbegin(); it != values.cend(); ++it)
             ini.setValue(it.key(), *it);
         ini.sync();
         if (ini.status() != QSettings::NoError)
@@ -243,7 +254,7 @@ bool SettingsStore::writeFile() {
         QFile::remove(checkName);
         return false;
     }
-    const bool complete = SameValues(m_values, ReadIni(checkName));
+    const bool complete = SameValues(values, ReadIni(checkName));
     QFile::remove(checkName);
     // ... and only a complete file takes the old one's place.
     if (!complete || !FlushToDisk(written.fileName()))

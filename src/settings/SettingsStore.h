@@ -14,11 +14,11 @@
 // Windows, an INI file elsewhere), or a given INI file (tests, --settings).
 // Sections are QSettings groups; values are strings as the store writes them.
 //
-// An INI file is read once into memory and written only by sync(), as a
-// whole: the new file is written beside the old one, read back and checked,
-// and only then renamed over it. So a failed or interrupted save (a full
-// disk, a crash) leaves the previous file intact. Qt's own INI writer is not
-// enough for that: it commits a file cut short by a short write.
+// An INI file is read once into memory; sync() puts this store's changes
+// onto what the file then holds and writes the file as a whole: the new file is written beside the
+// old one, read back and checked, and only then renamed over it. So a failed or interrupted save (a
+// full disk, a crash) leaves the previous file intact. Qt's own INI writer is not enough for that:
+// it commits a file cut short by a short write.
 class SettingsStore {
 public:
     SettingsStore();
@@ -57,12 +57,13 @@ public:
 private:
     QVariant value(const QString& key) const;
     void setValue(const QString& key, const QVariant& value);
-    bool writeFile();
+    bool writeFile(const QMap<QString, QVariant>& values);
 
     // Registry only: values go straight through QSettings.
     std::unique_ptr<QSettings> m_registry;
     // INI file: every value in memory, keyed "section/name".
     QString m_fileName;
     QMap<QString, QVariant> m_values;
-    bool m_dirty = false;
+    // What this store changed since its last save: a value, or removed.
+    QMap<QString, std::optional<QVariant>> m_changes;
 };

@@ -99,4 +99,19 @@ TEST_F(AtomicSaveTest, SaveKilledMidWriteKeepsTheOldFile) {
     EXPECT_EQ(store.readString(kOptionSection, QStringLiteral("tblchar")), QStringLiteral("old"));
 }
 
+TEST_F(AtomicSaveTest, StoresOnOneFileKeepEachOthersChanges) {
+    SettingsStore editor(path());
+    SettingsStore main(path());
+    editor.writeString(QStringLiteral("colortable"), QStringLiteral("count"), QStringLiteral("3"));
+    ASSERT_TRUE(editor.sync());
+    main.writeString(kOptionSection, QStringLiteral("htmlcase"), QStringLiteral("1"));
+    main.remove(kOptionSection, QStringLiteral("tblchar"));
+    ASSERT_TRUE(main.sync());
+    const SettingsStore after(path());
+    EXPECT_EQ(after.readString(QStringLiteral("colortable"), QStringLiteral("count")),
+              QStringLiteral("3"));
+    EXPECT_EQ(after.readString(kOptionSection, QStringLiteral("htmlcase")), QStringLiteral("1"));
+    EXPECT_FALSE(after.contains(kOptionSection, QStringLiteral("tblchar")));
+}
+
 } // namespace
