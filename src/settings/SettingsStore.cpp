@@ -18,11 +18,13 @@ QString Key(const QString& section, const QString& name) {
     return section.isEmpty() ? name : section + QLatin1Char('/') + name;
 }
 
-QMap<QString, QVariant> ReadIni(const QString& path) {
+QMap<QString, QVariant> ReadIni(const QString& path, bool* readable = nullptr) {
     QMap<QString, QVariant> values;
     const QSettings ini(path, QSettings::IniFormat);
     for (const QString& key : ini.allKeys())
         values.insert(key, ini.value(key));
+    if (readable)
+        *readable = ini.status() != QSettings::AccessError;
     return values;
 }
 
@@ -207,7 +209,11 @@ bool SettingsStore::sync() {
         return true;
     // Only this store's own changes go onto what the file holds now, so
     // another store object's save in between is not undone.
-    QMap<QString, QVariant> merged = ReadIni(m_fileName);
+    bool readable = true;
+    QMap<QString, QVariant> merged = ReadIni(m_fileName, &readable);
+    // A file that exists but cannot be read would be replaced by our changes alone.
+    if (!readable)
+        return false;
     for (auto it = m_changes.cbegin(); it != m_changes.cend(); ++it) {
         if (*it)
             merged.insert(it.key(), **it);

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -97,6 +98,15 @@ TEST_F(AtomicSaveTest, SaveKilledMidWriteKeepsTheOldFile) {
     EXPECT_EQ(ReadAll(path()), m_old);
     SettingsStore store(path());
     EXPECT_EQ(store.readString(kOptionSection, QStringLiteral("tblchar")), QStringLiteral("old"));
+}
+
+TEST_F(AtomicSaveTest, UnreadableFileIsNotReplaced) {
+    const QString folder = m_dir.filePath(QStringLiteral("folder.ini"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    SettingsStore store(folder);
+    store.writeString(kOptionSection, QStringLiteral("tblchar"), QStringLiteral("x"));
+    EXPECT_FALSE(store.sync());
+    EXPECT_TRUE(QFileInfo(folder).isDir());
 }
 
 TEST_F(AtomicSaveTest, StoresOnOneFileKeepEachOthersChanges) {
