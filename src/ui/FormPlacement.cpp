@@ -1,9 +1,7 @@
 #include "ui/FormPlacement.h"
 
-#include "settings/CustomColors.h"
 #include "settings/WindowPlacement.h"
 
-#include <QColorDialog>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -48,23 +46,4 @@ void CenterOverMainWindow(QWidget* form, const QWidget* mainWindow) {
         form->move((screen.width() - form->width()) / 2, (screen.height() - form->height()) / 2);
     }
     form->setProperty(kPlacedProperty, true);
-}
-
-void LoadCustomColors(const SettingsStore& store, QColorDialog* dialog) {
-    Q_UNUSED(dialog); // the custom colours belong to every colour dialog
-    const CustomColorSet colors = LoadCustomColors(store);
-    for (int i = 0; i < int(colors.size()); ++i) {
-        const TColor c = colors[std::size_t(i)];
-        QColorDialog::setCustomColor(i, QColor(ColorRed(c), ColorGreen(c), ColorBlue(c)));
-    }
-}
-
-void SaveCustomColors(SettingsStore& store, const QColorDialog* dialog) {
-    Q_UNUSED(dialog);
-    CustomColorSet colors{};
-    for (int i = 0; i < int(colors.size()); ++i) {
-        const QColor c = QColorDialog::customColor(i);
-        colors[std::size_t(i)] = RgbToColor(c.red(), c.green(), c.blue());
-    }
-    SaveCustomColors(store, colors);
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-class QColorDialog;
 class QWidget;
 class SettingsStore;
 
@@ -14,7 +13,3 @@ void SaveWindowPlacement(SettingsStore& store, const QWidget* form);
 // Places a dialog over the main window the first time it is shown in a
 // run; later calls leave it where the user put it.
 void CenterOverMainWindow(QWidget* form, const QWidget* mainWindow);
-
-// The colour dialog's sixteen custom colours (shared by every colour dialog).
-void LoadCustomColors(const SettingsStore& store, QColorDialog* dialog);
-void SaveCustomColors(SettingsStore& store, const QColorDialog* dialog);

@@ -4,6 +4,7 @@
 #include "settings/OptionsStore.h"
 #include "settings/SettingsStore.h"
 #include "ui/ColorSwatch.h"
+#include "ui/DialogCustomColors.h"
 #include "ui/FormPlacement.h"
 #include "ui/NamedColorList.h"
 
