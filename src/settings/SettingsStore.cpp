@@ -1,32 +1,150 @@
 #include "settings/SettingsStore.h"
 
-SettingsStore::SettingsStore()
-    : m_settings(
-          std::make_unique<QSettings>(QStringLiteral("Movra"), QStringLiteral("Vellomar!"))) {}
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
 
-SettingsStore::SettingsStore(const QString& iniFile)
-    : m_settings(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {}
+#include <cstdio>
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
 
-QString SettingsStore::key(const QString& section, const QString& name) const {
+namespace {
+
+QString Key(const QString& section, const QString& name) {
     return section.isEmpty() ? name : section + QLatin1Char('/') + name;
 }
 
+QMap<QString, QVariant> ReadIni(const QString& path, bool* readable = nullptr) {
+    QMap<QString, QVariant> values;
+    const QSettings ini(path, QSettings::IniFormat);
+    for (const QString& key : ini.allKeys())
+        values.insert(key, ini.value(key));
+    if (readable)
+        *readable = ini.status() != QSettings::AccessError;
+    return values;
+}
+
+// Whether a file read back holds what was meant to be written. Types whose
+// values do not compare reliably (only hand-made files hold them) are
+// checked for presence only.
+bool SameValues(const QMap<QString, QVariant>& expected, const QMap<QString, QVariant>& actual) {
+    if (expected.keys() != actual.keys())
+        return false;
+    for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
+        const int type = it->typeId();
+        if ((type == QMetaType::QString || type == QMetaType::QByteArray ||
+             type == QMetaType::QStringList) &&
+            *it != actual.value(it.key()))
+            return false;
+    }
+    return true;
+}
+
+bool FlushToDisk(const QString& path) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(path);
+    return true;
+#else
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    return ::fsync(file.handle()) == 0;
+#endif
+}
+
+bool ReplaceFile(const QString& from, const QString& to) {
+#ifdef Q_OS_WIN
+    return MoveFileExW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(from).utf16()),
+                       reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(to).utf16()),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+#else
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+#endif
+}
+
+} // namespace
+
+SettingsStore::SettingsStore() {
+    const QString organisation = QStringLiteral("Movra");
+    const QString application = QStringLiteral("Vellomar!");
+#if defined(Q_OS_WIN)
+    m_registry = std::make_unique<QSettings>(organisation, application);
+#else
+#if defined(Q_OS_DARWIN)
+    // The native store there is a property list; keep an INI file instead.
+    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, organisation, application);
+#else
+    const QSettings settings(organisation, application);
+#endif
+    m_fileName = settings.fileName();
+    m_values = ReadIni(m_fileName);
+#endif
+}
+
+SettingsStore::SettingsStore(const QString& iniFile)
+    : m_fileName(QFileInfo(iniFile).absoluteFilePath()), m_values(ReadIni(m_fileName)) {}
+
+SettingsStore::~SettingsStore() = default;
+SettingsStore::SettingsStore(SettingsStore&&) noexcept = default;
+SettingsStore& SettingsStore::operator=(SettingsStore&&) noexcept = default;
+
+QVariant SettingsStore::value(const QString& key) const {
+    return m_registry ? m_registry->value(key) : m_values.value(key);
+}
+
+void SettingsStore::setValue(const QString& key, const QVariant& value) {
+    if (m_registry) {
+        m_registry->setValue(key, value);
+        return;
+    }
+    m_values.insert(key, value);
+    m_changes.insert(key, value);
+}
+
 bool SettingsStore::contains(const QString& section, const QString& name) const {
-    return m_settings->contains(key(section, name));
+    return value(Key(section, name)).isValid();
+}
+
+QStringList SettingsStore::valueNames(const QString& section) const {
+    if (m_registry) {
+        m_registry->beginGroup(section);
+        const QStringList names = m_registry->childKeys();
+        m_registry->endGroup();
+        return names;
+    }
+    const QString prefix = section + QLatin1Char('/');
+    QStringList names;
+    for (auto it = m_values.lowerBound(prefix); it != m_values.cend(); ++it) {
+        if (!it.key().startsWith(prefix))
+            break;
+        const QString name = it.key().mid(prefix.size());
+        if (!name.contains(QLatin1Char('/')))
+            names.append(name);
+    }
+    return names;
 }
 
 QString SettingsStore::readString(const QString& section, const QString& name,
                                   const QString& fallback) const {
-    const QVariant value = m_settings->value(key(section, name));
-    return value.isValid() ? value.toString() : fallback;
+    const QVariant v = value(Key(section, name));
+    if (!v.isValid())
+        return fallback;
+    // A hand-edited INI value with bare commas reads back as a list.
+    if (v.typeId() == QMetaType::QStringList)
+        return v.toStringList().join(QLatin1Char(','));
+    return v.toString();
 }
 
 int SettingsStore::readInteger(const QString& section, const QString& name, int fallback) const {
-    const QVariant value = m_settings->value(key(section, name));
-    if (!value.isValid())
+    const QVariant v = value(Key(section, name));
+    if (v.typeId() != QMetaType::QString)
         return fallback;
     bool ok = false;
-    const int number = value.toString().trimmed().toInt(&ok);
+    const int number = v.toString().trimmed().toInt(&ok);
     return ok ? number : fallback;
 }
 
@@ -34,8 +152,16 @@ bool SettingsStore::readBool(const QString& section, const QString& name, bool f
     return readInteger(section, name, fallback ? 1 : 0) != 0;
 }
 
+std::optional<QByteArray> SettingsStore::readBytes(const QString& section,
+                                                   const QString& name) const {
+    const QVariant v = value(Key(section, name));
+    if (v.typeId() != QMetaType::QByteArray)
+        return std::nullopt;
+    return v.toByteArray();
+}
+
 void SettingsStore::writeString(const QString& section, const QString& name, const QString& value) {
-    m_settings->setValue(key(section, name), value);
+    setValue(Key(section, name), value);
 }
 
 void SettingsStore::writeInteger(const QString& section, const QString& name, int value) {
@@ -46,10 +172,101 @@ void SettingsStore::writeBool(const QString& section, const QString& name, bool 
     writeString(section, name, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
-void SettingsStore::remove(const QString& section, const QString& name) {
-    m_settings->remove(key(section, name));
+void SettingsStore::writeBytes(const QString& section, const QString& name,
+                               const QByteArray& value) {
+    setValue(Key(section, name), value);
 }
 
-void SettingsStore::sync() {
-    m_settings->sync();
+void SettingsStore::remove(const QString& section, const QString& name) {
+    if (m_registry) {
+        m_registry->remove(Key(section, name));
+        return;
+    }
+    const QString key = Key(section, name);
+    m_values.remove(key);
+    m_changes.insert(key, std::nullopt);
+}
+
+void SettingsStore::removeSection(const QString& section) {
+    if (m_registry) {
+        m_registry->remove(section);
+        return;
+    }
+    const QString prefix = section + QLatin1Char('/');
+    auto it = m_values.lowerBound(prefix);
+    while (it != m_values.end() && it.key().startsWith(prefix)) {
+        m_changes.insert(it.key(), std::nullopt);
+        it = m_values.erase(it);
+    }
+}
+
+bool SettingsStore::sync() {
+    if (m_registry) {
+        m_registry->sync();
+        return m_registry->status() == QSettings::NoError;
+    }
+    if (m_changes.isEmpty())
+        return true;
+    // Only this store's own changes go onto what the file holds now, so
+    // another store object's save in between is not undone.
+    bool readable = true;
+    QMap<QString, QVariant> merged = ReadIni(m_fileName, &readable);
+    // A file that exists but cannot be read would be replaced by our changes alone.
+    if (!readable)
+        return false;
+    for (auto it = m_changes.cbegin(); it != m_changes.cend(); ++it) {
+        if (*it)
+            merged.insert(it.key(), **it);
+        else
+            merged.remove(it.key());
+    }
+    if (!writeFile(merged))
+        return false;
+    m_values = merged;
+    m_changes.clear();
+    return true;
+}
+
+bool SettingsStore::writeFile(const QMap<QString, QVariant>& values) {
+    const QFileInfo target(m_fileName);
+    if (!QDir().mkpath(target.absolutePath()))
+        return false;
+    const QString pattern = m_fileName + QLatin1String(".XXXXXX");
+
+    // Qt writes the INI text into a new file beside the old one ...
+    QTemporaryFile written(pattern);
+    if (!written.open())
+        return false;
+    written.close();
+    {
+        QSettings ini(written.fileName(), QSettings::IniFormat);
+        ini.clear();
+        for (auto it = values.cbegin(); it != values.cend(); ++it)
+            ini.setValue(it.key(), *it);
+        ini.sync();
+        if (ini.status() != QSettings::NoError)
+            return false;
+    }
+    // ... which is read back under a name Qt has not seen, so that the
+    // bytes on disk are parsed rather than Qt's cache of what it wrote ...
+    QString checkName;
+    {
+        QTemporaryFile check(pattern);
+        if (!check.open())
+            return false;
+        checkName = check.fileName();
+    } // removed again: QFile::copy does not overwrite
+    if (!QFile::copy(written.fileName(), checkName)) {
+        QFile::remove(checkName);
+        return false;
+    }
+    const bool complete = SameValues(values, ReadIni(checkName));
+    QFile::remove(checkName);
+    // ... and only a complete file takes the old one's place.
+    if (!complete || !FlushToDisk(written.fileName()))
+        return false;
+    if (!ReplaceFile(written.fileName(), m_fileName))
+        return false;
+    written.setAutoRemove(false);
+    return true;
 }

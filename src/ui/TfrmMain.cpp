@@ -3,9 +3,14 @@
 #include "core/InvalidNumberError.h"
 #include "gradient/GradientListOps.h"
 #include "gradient/GradientStore.h"
+#include "settings/OptionsStore.h"
+#include "settings/SettingsStore.h"
 #include "shell/TSingleInstance.h"
 #include "ui/ColorSwatch.h"
+#include "ui/DialogCustomColors.h"
+#include "ui/FormPlacement.h"
 #include "ui/GradientBar.h"
+#include "ui/NamedColorList.h"
 #include "ui/TfrmGradEdit.h"
 
 #include <QApplication>
@@ -40,21 +45,6 @@ TColor FromQColor(const QColor& c) {
 
 void CopyText(const QString& text) {
     QGuiApplication::clipboard()->setText(text);
-}
-
-// Centres a dialog over the main window, or over the screen when it is not
-// narrower (lower) than the main window.
-void CenterOver(QWidget* dialog, const QWidget* main) {
-    const QRect screen = main->screen() ? main->screen()->availableGeometry() : QRect();
-    const QRect frame = main->frameGeometry();
-    const QSize size = dialog->frameGeometry().size();
-    const int x = size.width() < frame.width()
-                      ? frame.left() + (frame.width() - size.width()) / 2
-                      : screen.left() + (screen.width() - size.width()) / 2;
-    const int y = size.height() < frame.height()
-                      ? frame.top() + (frame.height() - size.height()) / 2
-                      : screen.top() + (screen.height() - size.height()) / 2;
-    dialog->move(x, y);
 }
 
 } // namespace
@@ -125,6 +115,30 @@ TfrmMain::~TfrmMain() {
         FormDestroy();
 }
 
+int TfrmMain::currentPageIndex() const {
+    return m_PageControl1->currentIndex();
+}
+
+void TfrmMain::lstcolortableClick(int row) {
+    if (row < 0 || row >= m_options.colors.count())
+        return;
+    SetCurrentColor(m_options.colors.at(row).value);
+    if (m_updating)
+        return;
+    switch (currentPageIndex()) {
+    case BodyPage:
+        if (m_bodySetAction)
+            m_bodySetAction();
+        break;
+    case ColorPage:
+        if (m_colorSetAction)
+            m_colorSetAction();
+        break;
+    default:
+        break;
+    }
+}
+
 void TfrmMain::createColorStrip(QWidget* strip) {
     m_imgcolor = new ColorSwatch(strip);
     m_imgcolor->setObjectName(QStringLiteral("imgcolor"));
@@ -168,10 +182,7 @@ void TfrmMain::cmbgraChange() {
 }
 
 void TfrmMain::btngraeditClick() {
-    if (!m_gradEditPlaced) {
-        CenterOver(m_frmGradEdit, this);
-        m_gradEditPlaced = true;
-    }
+    CenterOverMainWindow(m_frmGradEdit, this);
     m_frmGradEdit->exec();
     {
         const QSignalBlocker blocker(m_cmbgra);
@@ -251,6 +262,13 @@ void TfrmMain::createLeftPanel(QWidget* panel) {
     m_btnColor->setToolTip(QStringLiteral("任意の色を選択して記録できます"));
     m_btnColor->setGeometry(4, 120, 226, 24);
     connect(m_btnColor, &QPushButton::clicked, this, &TfrmMain::btnColorClick);
+
+    m_lstcolortable = new NamedColorList(panel);
+    m_lstcolortable->setGeometry(4, 148, 226, std::max(0, panel->height() - 152));
+    connect(m_lstcolortable, &NamedColorList::rowChosen, this, &TfrmMain::lstcolortableClick);
+    // The panel places its children by hand; the list takes the height left below the buttons.
+    m_leftPanel = panel;
+    panel->installEventFilter(this);
 }
 
 TColor TfrmMain::CurrentColor() const {
@@ -311,6 +329,8 @@ bool TfrmMain::Edit1KeyPress(int tag, QChar key) {
 }
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_leftPanel && event->type() == QEvent::Resize)
+        m_lstcolortable->setGeometry(4, 148, 226, std::max(0, m_leftPanel->height() - 152));
     if (event->type() == QEvent::KeyPress) {
         for (int tag = 0; tag < 3; ++tag) {
             if (watched != m_edits[tag])

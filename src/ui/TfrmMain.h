@@ -2,14 +2,17 @@
 
 #include "core/Color.h"
 #include "gradient/GradientTableList.h"
+#include "settings/ProgramOptions.h"
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 
 class ColorSwatch;
 class GradientBar;
 class MainActions;
 class MainBars;
+class NamedColorList;
 class PageBody;
 class PageColor;
 class PageRule;
@@ -80,6 +83,20 @@ public:
     GradientTableList& gradientTables() { return m_gradientTables; }
     TfrmGradEdit* gradientEditor() const { return m_frmGradEdit; }
 
+    // The option record, loaded at construction and saved at destruction.
+    const ProgramOptions& options() const { return m_options; }
+    ProgramOptions& options() { return m_options; }
+
+    // Page indices of the page control.
+    enum Page { GradientTextPage = 0, TablePage = 1, BodyPage = 2, RulePage = 3, ColorPage = 4 };
+    int currentPageIndex() const;
+    // The body page's and the colour page's set actions, which apply the
+    // current colour; the pages install them.
+    void setBodySetAction(std::function<void()> action) { m_bodySetAction = std::move(action); }
+    void setColorSetAction(std::function<void()> action) { m_colorSetAction = std::move(action); }
+
+    NamedColorList* colorList() const { return m_lstcolortable; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -112,21 +129,13 @@ private:
     // Steps served by the settings, gradient, eyedropper, page, output and
     // picture facilities; each fills its own hook.
     void hookSearchStandardPluginFolders();
-    void hookLoadWindowPlacement();
-    void hookLoadOptions();
     void hookLoadPlugins();
     void hookClearBackgroundPicture();
-    void hookLoadCustomColors();
-    void hookFillNamedColors();
-    void hookApplyViewBack();
     void hookResetTableCells();
     void hookEyedropperCursor();
     void hookClearSampling();
     void hookPrepareBodyPage();
     void hookMakePreviewFileName();
-    void hookSaveWindowPlacement();
-    void hookSaveCustomColors();
-    void hookSaveOptions();
     void hookDeletePreviewFile();
     void hookCopy();
     void hookSaveAs();
@@ -136,6 +145,9 @@ private:
 
     void createColorStrip(QWidget* strip);
     void createLeftPanel(QWidget* panel);
+    // The option record with the lists it fills: named colours, fonts.
+    void loadOptions();
+    void lstcolortableClick(int row);
 
     void TrackBar1Change(int tag);
     // Runs for every character typed into an edit box, before the box sees it.
@@ -164,7 +176,6 @@ private:
     GradientBar* m_imgtruecolor = nullptr;
     QPushButton* m_btngraedit = nullptr;
     TfrmGradEdit* m_frmGradEdit = nullptr;
-    bool m_gradEditPlaced = false;
 
     TSingleInstance* m_singleInstance = nullptr;
     bool m_duplicate = false;
@@ -184,4 +195,11 @@ private:
     TfrmAboutBox* m_frmAboutBox = nullptr;
     Tfrmchart* m_frmchart = nullptr;
     TfrmHelp* m_frmHelp = nullptr;
+
+    QWidget* m_leftPanel = nullptr;
+    NamedColorList* m_lstcolortable = nullptr;
+
+    ProgramOptions m_options;
+    std::function<void()> m_bodySetAction;
+    std::function<void()> m_colorSetAction;
 };

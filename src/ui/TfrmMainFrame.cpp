@@ -2,10 +2,14 @@
 // shut-down order, pages, menus, tool bars and the actions they show.
 #include "ui/TfrmMain.h"
 
+#include "settings/OptionsStore.h"
 #include "settings/SettingsStore.h"
+#include "ui/DialogCustomColors.h"
+#include "ui/FormPlacement.h"
 #include "ui/GlyphIcons.h"
 #include "ui/MainActions.h"
 #include "ui/MainBars.h"
+#include "ui/NamedColorList.h"
 #include "ui/PageBody.h"
 #include "ui/PageColor.h"
 #include "ui/PageRule.h"
@@ -126,17 +130,18 @@ void TfrmMain::FormCreate() {
     // text is the about box's).
     QGuiApplication::setApplicationName(QStringLiteral("Vellomar"));
     setWindowTitle(QStringLiteral("Vellomar Ver 3.12"));
-    hookLoadWindowPlacement();                                                           // 4
-    hookLoadOptions();                                                                   // 5
+    LoadWindowPlacement(m_store, this);                                                  // 4
+    loadOptions();                                                                       // 5
     hookLoadPlugins();                                                                   // 6
     hookClearBackgroundPicture();                                                        // 7
-    hookLoadCustomColors();                                                              // 8
+    LoadCustomColors(m_store, m_colorDialog);                                            // 8
     ToolbarPositions::Restore(*this, {m_bars->Toolbar971, m_bars->Toolbar972}, m_store); // 9
     m_bars->sizeMenuBar(font());                                                         // 10
-    hookFillNamedColors();                                                               // 11
-    hookApplyViewBack();                                                                 // 12
-    loadGradients();                                                                     // 13
-    m_pageText->cmbfontsize->setCurrentIndex(0);                                         // 14
+    m_lstcolortable->setTable(&m_options.colors);                                        // 11
+    m_pageText->RichEdit1->setStyleSheet(
+        QStringLiteral("QTextEdit { background: %1; }").arg(ColorToHtml(m_options.viewback))); // 12
+    loadGradients();                                                                           // 13
+    m_pageText->cmbfontsize->setCurrentIndex(0);                                               // 14
     if (m_pageText->cmbfontname->count() > 0)
         m_pageText->cmbfontname->setCurrentIndex(0);
     hookResetTableCells();                   // 15
@@ -148,11 +153,17 @@ void TfrmMain::FormCreate() {
     hookMakePreviewFileName(); // 20
 }
 
+void TfrmMain::loadOptions() {
+    LoadOptions(m_store, m_options);
+    m_pageText->cmbfontname->clear();
+    m_pageText->cmbfontname->addItems(m_options.fonttable);
+}
+
 void TfrmMain::FormDestroy() {
     ToolbarPositions::Save(*this, {m_bars->Toolbar971, m_bars->Toolbar972}, m_store);
-    hookSaveWindowPlacement();
-    hookSaveCustomColors();
-    hookSaveOptions();
+    SaveWindowPlacement(m_store, this);
+    SaveCustomColors(m_store, m_colorDialog);
+    SaveOptions(m_store, m_options);
     hookDeletePreviewFile();
     m_store.sync();
 }
@@ -252,15 +263,8 @@ void TfrmMain::ac_helponhelpExecute() {
 void TfrmMain::ac_aboutExecute() {
     if (!m_frmAboutBox)
         return;
-    // Centred over the main window on its first showing only.
-    if (!m_frmAboutBox->property("placed").toBool()) {
-        m_frmAboutBox->adjustSize();
-        const QRect main = frameGeometry();
-        const QSize size = m_frmAboutBox->frameGeometry().size();
-        m_frmAboutBox->move(main.left() + (main.width() - size.width()) / 2,
-                            main.top() + (main.height() - size.height()) / 2);
-        m_frmAboutBox->setProperty("placed", true);
-    }
+    m_frmAboutBox->adjustSize();
+    CenterOverMainWindow(m_frmAboutBox, this);
     m_frmAboutBox->exec();
 }
 
@@ -282,32 +286,12 @@ void TfrmMain::hookSearchStandardPluginFolders() {
     // SPIs1 searches the standard plug-in folders.
 }
 
-void TfrmMain::hookLoadWindowPlacement() {
-    // LoadWindowPlacement(this) — placement of frmMain.
-}
-
-void TfrmMain::hookLoadOptions() {
-    // LoadOptions — option record, named colours, font list, body presets.
-}
-
 void TfrmMain::hookLoadPlugins() {
     // Plug-in folder check and loading of its *.spi into SPIs1.
 }
 
 void TfrmMain::hookClearBackgroundPicture() {
     // BackgroundPicturePath emptied.
-}
-
-void TfrmMain::hookLoadCustomColors() {
-    // LoadCustomColors(ColorDialog1).
-}
-
-void TfrmMain::hookFillNamedColors() {
-    // Fill lstcolortable from the named colour table and select row 0.
-}
-
-void TfrmMain::hookApplyViewBack() {
-    // RichEdit1 background := option viewback.
 }
 
 void TfrmMain::hookResetTableCells() {
@@ -328,18 +312,6 @@ void TfrmMain::hookPrepareBodyPage() {
 
 void TfrmMain::hookMakePreviewFileName() {
     // MakePreviewFileName(".htm").
-}
-
-void TfrmMain::hookSaveWindowPlacement() {
-    // SaveWindowPlacement(this).
-}
-
-void TfrmMain::hookSaveCustomColors() {
-    // SaveCustomColors(ColorDialog1).
-}
-
-void TfrmMain::hookSaveOptions() {
-    // SaveOptions.
 }
 
 void TfrmMain::hookDeletePreviewFile() {

@@ -33,6 +33,7 @@ protected:
         for (int i = 0; i < records.size(); ++i)
             store.writeString(QStringLiteral("colortable"), QStringLiteral("col%1").arg(i),
                               records.at(i));
+        ASSERT_TRUE(store.sync());
     }
 
     QTemporaryDir m_dir;

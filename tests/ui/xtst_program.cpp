@@ -73,11 +73,17 @@ void Terminate(QProcess& process, int signalNumber) {
     QVERIFY(process.waitForFinished(10000));
 }
 
-void VerifySavedToolbars(const QString& file) {
+// Everything shut-down writes: options, gradient tables, custom colours,
+// placement and both tool bars.
+void VerifySaved(const QString& file) {
     QVERIFY2(QFile::exists(file), qPrintable(file));
     QSettings ini(file, QSettings::IniFormat);
-    QVERIFY(ini.childGroups().contains(QStringLiteral("Toolbar971")));
-    QVERIFY(ini.childGroups().contains(QStringLiteral("Toolbar972")));
+    const QStringList groups = ini.childGroups();
+    for (const char* section : {"Option", "colortable", "CustomColors", "frmMainRect",
+                                "Toolbar971", "Toolbar972"})
+        QVERIFY2(groups.contains(QLatin1String(section)), section);
+    QCOMPARE(ini.value(QStringLiteral("Option/colorcnt")).toString(), QStringLiteral("141"));
+    QCOMPARE(ini.value(QStringLiteral("colortable/count")).toString(), QStringLiteral("13"));
 }
 
 } // namespace
@@ -106,7 +112,7 @@ private slots:
         Terminate(*first, SIGTERM);
         QCOMPARE(first->exitStatus(), QProcess::NormalExit);
         QCOMPARE(first->exitCode(), 0);
-        VerifySavedToolbars(box.settingsFile());
+        VerifySaved(box.settingsFile());
     }
 
     void terminationSignalsSave_data() {
@@ -123,7 +129,7 @@ private slots:
         QVERIFY(box.waitUntilServing());
         Terminate(*program, signalNumber);
         QCOMPARE(program->exitStatus(), QProcess::NormalExit);
-        VerifySavedToolbars(box.settingsFile());
+        VerifySaved(box.settingsFile());
     }
 
     void killedCopyDoesNotBlockNextStart() {
@@ -141,7 +147,7 @@ private slots:
         QCOMPARE(next->state(), QProcess::Running);
         Terminate(*next, SIGTERM);
         QCOMPARE(next->exitCode(), 0);
-        VerifySavedToolbars(box.settingsFile());
+        VerifySaved(box.settingsFile());
     }
 
     // This process is the first copy; a second started as a process brings
@@ -194,7 +200,7 @@ private slots:
             QVERIFY(checked);
         }
         qunsetenv("XDG_RUNTIME_DIR");
-        VerifySavedToolbars(box.dir.filePath(QStringLiteral("first.ini")));
+        VerifySaved(box.dir.filePath(QStringLiteral("first.ini")));
     }
 
     // The whole program in this process: Alt+F then X ends the event loop
@@ -221,7 +227,7 @@ private slots:
         }
         qunsetenv("XDG_RUNTIME_DIR");
         QCOMPARE(code, 0);
-        VerifySavedToolbars(ini);
+        VerifySaved(ini);
     }
 };
 

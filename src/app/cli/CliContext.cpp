@@ -1,11 +1,26 @@
 #include "CliContext.h"
 
+#include "settings/OptionsStore.h"
+#include "settings/ProgramOptions.h"
 #include "settings/SettingsStore.h"
 
 #include <cstdio>
 
 SettingsStore CliContext::openStore() const {
     return settingsFile.isEmpty() ? SettingsStore() : SettingsStore(settingsFile);
+}
+
+ProgramOptions CliContext::loadOptions() const {
+    const SettingsStore store = openStore();
+    ProgramOptions options;
+    LoadOptions(store, options);
+    if (htmlCase)
+        options.htmlcase = std::uint8_t(*htmlCase);
+    if (crlf)
+        options.htmlcr = *crlf;
+    if (names)
+        options.colorconst = *names;
+    return options;
 }
 
 std::optional<QString> CliContext::takeOption(const QString& name) {

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 class SettingsStore;
+struct ProgramOptions;
 
 // Bad arguments: exit status 2, one line on standard error.
 class UsageError : public std::runtime_error {
@@ -30,6 +31,8 @@ struct CliContext {
 
     // The settings store the command reads (never written unless it says so).
     SettingsStore openStore() const;
+    // The options of that store with --case, --crlf and --names applied.
+    ProgramOptions loadOptions() const;
 
     // Takes "--name VALUE" out of args; nullopt when absent.
     std::optional<QString> takeOption(const QString& name);

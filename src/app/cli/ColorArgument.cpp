@@ -1,11 +1,11 @@
 #include "ColorArgument.h"
 
 #include "CliContext.h"
+#include "settings/ProgramOptions.h"
 
 #include <QRegularExpression>
 
 TColor ParseColorArgument(const CliContext& context, const QString& text) {
-    Q_UNUSED(context);
     static const QRegularExpression hex(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
     if (hex.match(text).hasMatch())
         return HtmlToColor(text);
@@ -20,5 +20,8 @@ TColor ParseColorArgument(const CliContext& context, const QString& text) {
         }
         return RgbToColor(rgb[0], rgb[1], rgb[2]);
     }
+    const ProgramOptions options = context.loadOptions();
+    if (const std::optional<int> row = options.colors.indexOfName(text))
+        return options.colors.at(*row).value;
     throw UsageError(QStringLiteral("unknown colour '%1'").arg(text));
 }

@@ -26,6 +26,15 @@ bool OnOff(const QString& option, const QString& value) {
     throw UsageError(QStringLiteral("%1 takes on or off, not '%2'").arg(option, value));
 }
 
+int CaseOption(const QString& value) {
+    const QStringList cases{QStringLiteral("lower"), QStringLiteral("upper"),
+                            QStringLiteral("capital")};
+    if (!cases.contains(value))
+        throw UsageError(
+            QStringLiteral("--case takes lower, upper or capital, not '%1'").arg(value));
+    return int(cases.indexOf(value));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -52,13 +61,7 @@ int main(int argc, char** argv) {
             } else if (option == QLatin1String("--settings")) {
                 context.settingsFile = value();
             } else if (option == QLatin1String("--case")) {
-                const QString v = value();
-                const QStringList cases{QStringLiteral("lower"), QStringLiteral("upper"),
-                                        QStringLiteral("capital")};
-                if (!cases.contains(v))
-                    throw UsageError(
-                        QStringLiteral("--case takes lower, upper or capital, not '%1'").arg(v));
-                context.htmlCase = int(cases.indexOf(v));
+                context.htmlCase = CaseOption(value());
             } else if (option == QLatin1String("--crlf")) {
                 context.crlf = OnOff(option, value());
             } else if (option == QLatin1String("--names")) {
@@ -81,6 +84,12 @@ int main(int argc, char** argv) {
             context.settingsFile = *v;
         if (context.takeSwitch(QStringLiteral("--wrap")))
             context.wrap = true;
+        if (auto v = context.takeOption(QStringLiteral("--case")))
+            context.htmlCase = CaseOption(*v);
+        if (auto v = context.takeOption(QStringLiteral("--crlf")))
+            context.crlf = OnOff(QStringLiteral("--crlf"), *v);
+        if (auto v = context.takeOption(QStringLiteral("--names")))
+            context.names = OnOff(QStringLiteral("--names"), *v);
         const int status = command->run(context);
         std::fflush(stdout);
         return status;

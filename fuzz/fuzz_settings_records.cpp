@@ -1,0 +1,32 @@
+// Stored record texts: the comma-text reader and the named colour and body
+// preset records must take anything, and a record the writer made must read
+// back as the fields it was made from.
+#include "core/CommaText.h"
+#include "core/NamedColorTable.h"
+#include "settings/BodyPreset.h"
+#include "settings/OptionsStore.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QString record = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
+
+    const QStringList fields = ReadCommaText(record);
+    if (ReadCommaText(WriteCommaText(fields)) != fields)
+        std::abort();
+
+    NamedColor color;
+    if (ReadNamedColorRecord(record, color)) {
+        NamedColor again;
+        if (!ReadNamedColorRecord(NamedColorRecord(color), again) || !(again == color))
+            std::abort();
+    }
+    BodyPreset preset;
+    if (ReadBodyPresetRecord(record, preset)) {
+        BodyPreset again;
+        if (!ReadBodyPresetRecord(BodyPresetRecord(preset), again) || !(again == preset))
+            std::abort();
+    }
+    return 0;
+}

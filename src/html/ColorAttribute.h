@@ -1,0 +1,17 @@
+#pragma once
+
+#include "core/Color.h"
+#include "html/HtmlCase.h"
+
+#include <QString>
+
+class NamedColorTable;
+struct ProgramOptions;
+
+// A colour as markup writes it: its "#RRGGBB" text (always upper-case hex),
+// or, when names are preferred and a row of the table holds exactly this
+// value, the first such row's name in the given letter case.
+QString ColorToAttributeText(TColor color, bool preferName, const NamedColorTable& table,
+                             HtmlCase mode);
+// The same with the table and the letter case of the options.
+QString ColorToAttributeText(TColor color, bool preferName, const ProgramOptions& options);

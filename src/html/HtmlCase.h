@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+struct ProgramOptions;
+
+// Letter case of generated tag names, attribute names and colour names,
+// as the option htmlcase holds it.
+enum class HtmlCase { Lower = 0, Upper = 1, Capital = 2 };
+
+// The option's number as a case; anything outside 0..2 is lower case.
+HtmlCase HtmlCaseFromOption(int htmlcase);
+
+// Changes only the 52 ASCII letters: all lower, all upper, or the first
+// character raised and every later one lowered. For ASCII pieces of markup
+// only, never for user text, font faces, the cell text or paths.
+QString ApplyHtmlCase(const QString& text, HtmlCase mode);
+QByteArray ApplyHtmlCase(const QByteArray& text, HtmlCase mode);
+// The same with the case taken from the options.
+QString ApplyHtmlCase(const QString& text, const ProgramOptions& options);
+
+// The line break the gradient text, table and rule writers put into their
+// markup: CR LF while htmlcr is on, nothing otherwise.
+inline const QString kHtmlLineBreak = QStringLiteral("\r\n");
+QString HtmlLineBreak(bool htmlcr);
+QString HtmlLineBreak(const ProgramOptions& options);

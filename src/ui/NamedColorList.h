@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QListWidget>
+
+class NamedColorTable;
+
+// The list of named colours (lstcolortable): one 16-pixel row per entry,
+// each drawn as a framed swatch of the colour and "#RRGGBB name".
+class NamedColorList : public QListWidget {
+    Q_OBJECT
+public:
+    static constexpr int RowHeight = 16;
+
+    explicit NamedColorList(QWidget* parent = nullptr);
+
+    // Shows the rows in use of `table` (which must outlive the list) and
+    // selects row 0; raises no rowChosen.
+    void setTable(const NamedColorTable* table);
+    const NamedColorTable* table() const { return m_table; }
+
+signals:
+    // The user picked a row: by a click (even on the selected row) or by
+    // moving the selection with the keyboard.
+    void rowChosen(int row);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    const NamedColorTable* m_table = nullptr;
+};

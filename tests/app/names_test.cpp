@@ -1,0 +1,64 @@
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CliRun {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+CliRun Cli(const QStringList& args) {
+    QProcess process;
+    process.start(QStringLiteral(VELLOMAR_CLI), args);
+    process.waitForFinished(30000);
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+TEST(CliNames, FreshStoreListsTheBuiltInTable) {
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("new.ini"));
+    const CliRun run = Cli({QStringLiteral("--settings"), ini, QStringLiteral("names")});
+    ASSERT_EQ(run.status, 0) << run.err.constData();
+    const QList<QByteArray> lines = run.out.split('\n');
+    ASSERT_EQ(lines.size(), 142); // 141 lines, each ended by LF
+    EXPECT_TRUE(lines.last().isEmpty());
+    EXPECT_EQ(lines[0], "0\t#000000\tblack");
+    EXPECT_EQ(lines[61], "61\t#A0CE00\taliceblue");
+    EXPECT_EQ(lines[140], "140\t#FFFFFF\twhite");
+    // The CLI does not write the store.
+    EXPECT_FALSE(QFile::exists(ini));
+}
+
+TEST(CliNames, ReadsTheStoredTableAndColourNames) {
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("s.ini"));
+    {
+        QFile file(ini);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[Option]\ncolorcnt=2\ncolorcode0=\"\\\"1\\\",\\\"#010000\\\",\\\"ember\\\"\"\n"
+                   "colorcode1=\"\\\"65280\\\",\\\"#00FF00\\\",\\\"green\\\"\"\n");
+    }
+    CliRun run = Cli({QStringLiteral("--settings"), ini, QStringLiteral("names")});
+    ASSERT_EQ(run.status, 0) << run.err.constData();
+    EXPECT_EQ(run.out, "0\t#010000\tember\n1\t#00FF00\tgreen\n");
+
+    run =
+        Cli({QStringLiteral("--settings"), ini, QStringLiteral("color"), QStringLiteral("Ember")});
+    ASSERT_EQ(run.status, 0) << run.err.constData();
+    EXPECT_TRUE(run.out.startsWith("#010000\n"));
+    // Names come from that store only.
+    run = Cli({QStringLiteral("--settings"), ini, QStringLiteral("color"), QStringLiteral("red")});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.err.startsWith("vellomar-cli: "));
+
+    run =
+        Cli({QStringLiteral("names"), QStringLiteral("extra"), QStringLiteral("--settings"), ini});
+    EXPECT_EQ(run.status, 2);
+    run = Cli({QStringLiteral("--case"), QStringLiteral("shout"), QStringLiteral("names")});
+    EXPECT_EQ(run.status, 2);
+}
+
+} // namespace

@@ -1,0 +1,167 @@
+// The named colour list of the main window, its click dispatch, and the
+// settings the window loads at creation and saves at destruction.
+#include "settings/OptionsStore.h"
+#include "settings/SettingsStore.h"
+#include "ui/FormPlacement.h"
+#include "ui/NamedColorList.h"
+#include "ui/TfrmMain.h"
+
+#include <QColorDialog>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class tst_NamedColorList : public QObject {
+    Q_OBJECT
+
+private:
+    QString path() const { return m_dir.filePath(QStringLiteral("settings.ini")); }
+    void clickRow(NamedColorList* list, int row) {
+        list->scrollToItem(list->item(row));
+        const QRect rect = list->visualItemRect(list->item(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+
+    QTemporaryDir m_dir;
+
+private slots:
+    void init() { QFile::remove(path()); }
+
+    void listShowsTheTableAndSelectsBlack() {
+        SettingsStore store(path());
+        TfrmMain window(store);
+        auto* list = window.findChild<NamedColorList*>(QStringLiteral("lstcolortable"));
+        QVERIFY(list);
+        QCOMPARE(list->count(), 141);
+        QCOMPARE(list->currentRow(), 0);
+        QCOMPARE(list->item(15)->text(), QStringLiteral("cyan"));
+        QCOMPARE(list->toolTip(), QStringLiteral("カラー定数"));
+        QVERIFY(list->geometry().top() >= 148);
+        QCOMPARE(list->visualItemRect(list->item(1)).height(), NamedColorList::RowHeight);
+        QCOMPARE(window.options().bodyPresets.count(), 12);
+        // No colour is set at start.
+        QCOMPARE(window.CurrentColor(), TColor(0xFFFFFF));
+    }
+
+    void clickDispatchesByActivePage() {
+        SettingsStore store(path());
+        TfrmMain window(store);
+        window.show();
+        auto* list = window.colorList();
+        auto* pages = window.PageControl1();
+        pages->setCurrentIndex(TfrmMain::TablePage);
+        int bodyRuns = 0;
+        int colorRuns = 0;
+        TColor seenByColorPage = 0;
+        window.setBodySetAction([&] { ++bodyRuns; });
+        window.setColorSetAction([&] {
+            ++colorRuns;
+            seenByColorPage = window.CurrentColor();
+        });
+
+        clickRow(list, 15);
+        QCOMPARE(window.CurrentColor(), RgbToColor(0, 255, 255));
+        QCOMPARE(bodyRuns + colorRuns, 0);
+
+        pages->setCurrentIndex(TfrmMain::ColorPage);
+        clickRow(list, 110);
+        QCOMPARE(window.CurrentColor(), RgbToColor(255, 0, 0));
+        QCOMPARE(colorRuns, 1);
+        QCOMPARE(seenByColorPage, RgbToColor(255, 0, 0));
+        // A click on the row already selected runs it again.
+        clickRow(list, 110);
+        QCOMPARE(colorRuns, 2);
+
+        pages->setCurrentIndex(TfrmMain::BodyPage);
+        list->setFocus();
+        QTest::keyClick(list->viewport(), Qt::Key_Down);
+        QCOMPARE(list->currentRow(), 111);
+        QCOMPARE(window.CurrentColor(), RgbToColor(255, 0, 255));
+        QCOMPARE(bodyRuns, 1);
+
+        window.SetUpdating(true);
+        clickRow(list, 0);
+        QCOMPARE(window.CurrentColor(), TColor(0));
+        QCOMPARE(bodyRuns, 1);
+        QCOMPARE(colorRuns, 2);
+    }
+
+    void selectedRowKeepsItsSwatch() {
+        SettingsStore store(path());
+        TfrmMain window(store);
+        window.show();
+        auto* list = window.colorList();
+        list->setCurrentRow(4); // blue
+        const QRect row = list->visualItemRect(list->item(4));
+        const QImage image = list->viewport()->grab().toImage();
+        const QColor highlight = list->palette().color(QPalette::Highlight);
+        QCOMPARE(image.pixelColor(20, row.top() + 7), QColor(0, 0, 255));
+        QCOMPARE(image.pixelColor(3, row.top() + 3), QColor(Qt::black));
+        QCOMPARE(image.pixelColor(37, row.top() + 12), QColor(Qt::black));
+        QCOMPARE(image.pixelColor(38, row.top() + 7), highlight);
+        QCOMPARE(image.pixelColor(20, row.top() + 1), highlight);
+        QCOMPARE(image.pixelColor(20, row.top() + 14), highlight);
+        const QRect other = list->visualItemRect(list->item(5));
+        QCOMPARE(image.pixelColor(20, other.top() + 1), list->palette().color(QPalette::Base));
+        QCOMPARE(image.pixelColor(20, other.top() + 7), QColor(0, 0x64, 0));
+    }
+
+    void closingSavesEverything() {
+        {
+            SettingsStore store(path());
+            TfrmMain window(store);
+            QColorDialog::setCustomColor(2, QColor(1, 2, 3));
+            window.options().tblchar = QStringLiteral("■");
+        }
+        SettingsStore store(path());
+        const QString option = kOptionSection;
+        QCOMPARE(store.readInteger(option, QStringLiteral("colorcnt"), 0), 141);
+        QCOMPARE(store.readString(option, QStringLiteral("colorcode140")),
+                 QStringLiteral("\"16777215\",\"#FFFFFF\",\"white\""));
+        QCOMPARE(store.readInteger(option, QStringLiteral("bodycnt"), 0), 12);
+        QCOMPARE(store.readInteger(option, QStringLiteral("fonttablecnt"), 0), 7);
+        QCOMPARE(store.readString(option, QStringLiteral("fonttable6")),
+                 QStringLiteral("Courier New,Courier"));
+        QCOMPARE(store.readString(option, QStringLiteral("tblchar")), QStringLiteral("■"));
+        for (const char* name : {"htmlcase", "viewback", "colorconst", "htmlsave", "htmlcr",
+                                 "wwwuse", "wwwname", "wwwname2", "plugin"})
+            QVERIFY2(store.contains(option, QLatin1String(name)), name);
+        QVERIFY(store.contains(QStringLiteral("frmMainRect"), QStringLiteral("height")));
+        QCOMPARE(store.readBytes(QStringLiteral("CustomColors"), QStringLiteral("ColorC")),
+                 QByteArray("\x01\x02\x03\x00", 4));
+    }
+
+    void maximisedWindowKeepsItsLastNormalPlacement() {
+        SettingsStore store(path());
+        QWidget chart;
+        chart.setObjectName(QStringLiteral("frmchart"));
+        LoadWindowPlacement(store, &chart);
+        const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+        QCOMPARE(chart.size(), QSize(screen.width() * 70 / 100, screen.height() * 70 / 100));
+        chart.move(11, 22);
+        chart.resize(300, 200);
+        SaveWindowPlacement(store, &chart);
+        chart.showMaximized();
+        QTRY_VERIFY(chart.isMaximized());
+        QTRY_VERIFY(chart.width() > 300);
+        SaveWindowPlacement(store, &chart);
+        const QString section = QStringLiteral("frmchartRect");
+        QCOMPARE(store.readInteger(section, QStringLiteral("left"), -1), 11);
+        QCOMPARE(store.readInteger(section, QStringLiteral("width"), -1), 300);
+
+        QWidget dialog;
+        dialog.resize(100, 80);
+        QWidget main;
+        main.setGeometry(200, 200, 600, 400);
+        main.show();
+        CenterOverMainWindow(&dialog, &main);
+        const QPoint first = dialog.pos();
+        QCOMPARE(first.x(), main.frameGeometry().left() + (main.frameGeometry().width() - 100) / 2);
+        dialog.move(5, 5);
+        CenterOverMainWindow(&dialog, &main);
+        QCOMPARE(dialog.pos(), QPoint(5, 5));
+    }
+};
+
+QTEST_MAIN(tst_NamedColorList)
+#include "tst_NamedColorList.moc"
