@@ -65,6 +65,8 @@ NamedColorList::NamedColorList(QWidget* parent) : QListWidget(parent) {
     setToolTip(QStringLiteral("カラー定数"));
     setAccessibleName(QStringLiteral("カラー定数"));
     setUniformItemSizes(true);
+    // Rows are drawn to the list's width; nothing to scroll sideways.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setItemDelegate(new RowDelegate(this));
     connect(this, &QListWidget::clicked, this,
