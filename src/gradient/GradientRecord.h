@@ -14,8 +14,3 @@ QString GradientTableToRecord(const GradientTable& table);
 // stop count outside 0..10, fewer fields than the count needs) gives a
 // table with no stops and the record's name, if it had one.
 GradientTable GradientTableFromRecord(const QString& record);
-
-// Splits comma text: a field in double quotes may hold blanks and commas
-// and "" stands for one quote; an unquoted field ends at a comma or a
-// blank; blanks between fields are skipped.
-QStringList SplitCommaText(const QString& text);

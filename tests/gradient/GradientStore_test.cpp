@@ -1,3 +1,4 @@
+#include "core/CommaText.h"
 #include "gradient/GradientListOps.h"
 #include "gradient/GradientRecord.h"
 #include "gradient/GradientStore.h"
@@ -112,10 +113,10 @@ TEST_F(GradientStoreTest, DamagedStoreLoadsInsideItsSlots) {
 }
 
 TEST(GradientRecord, CommaTextRules) {
-    EXPECT_EQ(SplitCommaText(QStringLiteral(" \"a b\" , \"c,d\",e f,,\"x\"\"y\"")),
+    EXPECT_EQ(ReadCommaText(QStringLiteral(" \"a b\" , \"c,d\",e f,,\"x\"\"y\"")),
               (QStringList{"a b", "c,d", "e", "f", "", "x\"y"}));
-    EXPECT_EQ(SplitCommaText(QStringLiteral("\"open")), QStringList{"open"});
-    EXPECT_TRUE(SplitCommaText(QStringLiteral("   ")).isEmpty());
+    EXPECT_EQ(ReadCommaText(QStringLiteral("\"open")), QStringList{"open"});
+    EXPECT_TRUE(ReadCommaText(QStringLiteral("   ")).isEmpty());
     // A name read back with a quote in it is written so that it reads back.
     GradientTable table;
     table.name = QStringLiteral("say \"hi\", bye");
