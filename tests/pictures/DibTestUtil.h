@@ -2,6 +2,7 @@
 
 #include "pictures/DibErrors.h"
 #include "pictures/TVmDIB.h"
+#include "pictures/TVmDIBCanvas.h"
 
 #include <QBuffer>
 #include <QByteArray>
