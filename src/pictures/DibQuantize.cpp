@@ -333,6 +333,8 @@ inline void PutIndex(uchar* row, qint32 x, int index, int bits) {
 DibContent QuantizeTrueColor(const DibContent& source, int bits, bool high, int divideId,
                              const std::function<void()>& step, const char* routine) {
     Require24(source, routine);
+    if (high && divideId != 0 && divideId != 1)
+        throw EVmDIBAssert(QString::fromLatin1(routine) + QStringLiteral(": Invalid DivideID"));
     const int maxColors = 1 << bits;
     StepCounter counter(step, maxColors);
     const qint32 w = source.width(), h = source.absHeight();
