@@ -1,0 +1,41 @@
+#pragma once
+
+#include "pictures/DibErrors.h"
+#include "pictures/TVmDIB.h"
+
+#include <QBuffer>
+#include <QByteArray>
+
+// Small pictures only: a tiny input must not ask for gigabytes.
+inline void FuzzLimits() {
+    static const bool once = [] {
+        DibSetMaxPixels(qint64(1) << 18);
+        return true;
+    }();
+    (void)once;
+}
+
+// Runs what a loaded picture goes through: conversion to 24 bits and back to
+// 8-bit RLE, and saving, each of which may fail only with a picture error.
+inline void Exercise(TVmDIB& dib) {
+    try {
+        TVmDIB copy;
+        copy.Assign(&dib);
+        copy.SetPixelFormat(DibFormat24Bit);
+        // The quantiser is slow under the sanitizers; small pictures only.
+        if (qint64(copy.GetWidth()) * copy.GetHeight() <= 4096)
+            copy.SetPixelFormat(DibFormat8BitRLE);
+    } catch (const EPictureError&) {
+    }
+    try {
+        QByteArray saved;
+        QBuffer buffer(&saved);
+        buffer.open(QIODevice::WriteOnly);
+        dib.SaveToStream(buffer);
+        quint16 format;
+        QByteArray block;
+        TVmPaletteRef palette;
+        dib.SaveToClipboardFormat(format, block, palette);
+    } catch (const EPictureError&) {
+    }
+}
