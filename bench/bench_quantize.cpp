@@ -50,15 +50,34 @@ const DibContent& Photo() {
         const std::vector<float> light = Noise(random, 6), hue = Noise(random, 4),
                                  tint = Noise(random, 5);
         std::normal_distribution<float> grain(0.0f, 2.0f);
+        // Hard-edged objects of their own colour, lit by the same noise.
+        struct Blob {
+            float cx, cy, rx, ry, r, g, b;
+        };
+        std::vector<Blob> blobs;
+        for (int k = 0; k < 30; ++k)
+            blobs.push_back({float(random() % kSide), float(random() % kSide),
+                             float(30 + random() % 220), float(30 + random() % 220),
+                             float(random() % 256), float(random() % 256), float(random() % 256)});
         DibContent c = MakeDibContent(kSide, kSide, 24, 0);
         for (int y = 0; y < kSide; ++y) {
             uchar* row = c.row(y);
             for (int x = 0; x < kSide; ++x) {
                 const size_t i = size_t(y) * kSide + x;
                 const float l = light[i] / 1.97f, h = hue[i] / 1.94f * 6.2832f, t = tint[i] / 1.97f;
-                const float r = 255 * l * (0.6f + 0.4f * std::cos(h)) + 40 * t;
-                const float g = 255 * l * (0.6f + 0.4f * std::cos(h - 2.1f)) + 20 * t;
-                const float b = 255 * l * (0.6f + 0.4f * std::cos(h + 2.1f)) + 10 * t;
+                float r = 255 * l * (0.6f + 0.4f * std::cos(h)) + 40 * t;
+                float g = 255 * l * (0.6f + 0.4f * std::cos(h - 2.1f)) + 20 * t;
+                float b = 255 * l * (0.6f + 0.4f * std::cos(h + 2.1f)) + 10 * t;
+                for (const Blob& o : blobs) {
+                    const float dx = (float(x) - o.cx) / o.rx, dy = (float(y) - o.cy) / o.ry;
+                    const float d = dx * dx + dy * dy;
+                    if (d < 1) {
+                        const float shade = 0.55f + 0.45f * (1 - d) + 0.3f * (l - 0.5f);
+                        r = o.r * shade;
+                        g = o.g * shade;
+                        b = o.b * shade;
+                    }
+                }
                 auto clamp = [&](float v) {
                     return uchar(
                         std::lround(std::fmin(255.0f, std::fmax(0.0f, v + grain(random)))));
@@ -140,8 +159,10 @@ void BM_ImageMagickColors256(benchmark::State& state) {
     result.LoadFromFile(out);
     result.SetPixelFormat(DibFormat24Bit);
     state.counters["psnr_db"] = Psnr(Photo(), result.InternalDIB().content());
-    QFile::remove(in);
-    QFile::remove(out);
+    if (qgetenv("VELLOMAR_BENCH_KEEP").isEmpty()) {
+        QFile::remove(in);
+        QFile::remove(out);
+    }
 }
 
 } // namespace
