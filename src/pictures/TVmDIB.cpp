@@ -4,7 +4,9 @@
 #include "DibErrors.h"
 #include "TVmDIBCanvas.h"
 
+#include <QBuffer>
 #include <QImage>
+#include <QMimeData>
 #include <QPainter>
 #include <cstring>
 
@@ -210,13 +212,21 @@ void TVmDIB::AssignTo(QImage& bitmap) {
     default:
         throw EVmDIBAssert(QStringLiteral("TVmDIB.AssignTo: Illegal PixelFormat"));
     }
-    if (palette && bitmap.format() != QImage::Format_RGB888)
-        bitmap.setColorTable(palette->entries());
+    // Indexed images keep the full table made from the colour table, so that
+    // no stored index is left without a colour.
+    if (palette && bitmap.format() == QImage::Format_Mono && palette->count() >= 2)
+        bitmap.setColorTable(palette->entries().mid(0, 2));
 }
 
 void TVmDIB::DrawPlain(QPainter& canvas, const QRect& rect) {
     DibContent keep;
-    const QImage image = ImageOf(m_internal->content(), keep);
+    QImage image;
+    try {
+        image = ImageOf(m_internal->content(), keep);
+    } catch (const EPictureError&) {
+        // Malformed RLE data draw nothing, as the platform's own stretch would.
+        return;
+    }
     if (image.isNull())
         return;
     const qreal w = image.width(), h = image.height();
@@ -362,6 +372,22 @@ void TVmDIB::LoadFromClipboardFormat(quint16 format, const QByteArray& data, TVm
     Hold(std::move(loaded));
     UpdatePaletteModified();
     Changed();
+}
+
+void TVmDIB::AssignClipboard(const QMimeData& data) {
+    Check("TVmDIB.Assign");
+    const QString dib =
+        QStringLiteral("application/x-qt-windows-mime;value=\"DeviceIndependentBitmap\"");
+    if (data.hasFormat(dib)) {
+        LoadFromClipboardFormat(CF_DIB, data.data(dib), nullptr);
+    } else if (data.hasFormat(QStringLiteral("image/bmp"))) {
+        QByteArray file = data.data(QStringLiteral("image/bmp"));
+        QBuffer buffer(&file);
+        buffer.open(QIODevice::ReadOnly);
+        LoadFromStream(buffer);
+    } else {
+        LoadFromClipboardFormat(CF_DIB, QByteArray(), nullptr);
+    }
 }
 
 void TVmDIB::SaveToClipboardFormat(quint16& format, QByteArray& data, TVmPaletteRef& palette) {

@@ -1,12 +1,15 @@
 // Loading and saving BMP files and packed DIBs, sharing and the setters.
 #include "DibTestUtil.h"
 
+#include <QMimeData>
 #include <QPainter>
 #include <climits>
 #include <cstring>
 #include <gtest/gtest.h>
 
 using namespace dibtest;
+
+const QRgb kWhiteRgb = qRgb(255, 255, 255);
 
 namespace {
 
@@ -391,4 +394,40 @@ TEST(DibToolkit, AssignToGivesTheSamePixels) {
     dib.AssignTo(image);
     EXPECT_EQ(image.format(), QImage::Format_Indexed8);
     EXPECT_EQ(image.pixel(2, 1), qRgb(100, 50, 9));
+}
+
+TEST(DibToolkit, ClipboardDataLoadsAsPackedDibOrBmpFile) {
+    TVmDIB source;
+    MakePicture(source, 2, 2, [](int x, int) { return x ? qRgb(9, 8, 7) : kWhiteRgb; });
+    quint16 format;
+    QByteArray block;
+    TVmPaletteRef palette;
+    source.SaveToClipboardFormat(format, block, palette);
+    QMimeData packed;
+    packed.setData(
+        QStringLiteral("application/x-qt-windows-mime;value=\"DeviceIndependentBitmap\""), block);
+    TVmDIB dib;
+    dib.AssignClipboard(packed);
+    EXPECT_EQ(Pixels(dib).at(1, 1), qRgb(9, 8, 7));
+    QMimeData file;
+    file.setData(QStringLiteral("image/bmp"), SaveBytes(source));
+    TVmDIB other;
+    other.AssignClipboard(file);
+    EXPECT_EQ(Pixels(other).at(0, 1), kWhiteRgb);
+    EXPECT_EQ(ErrorOf([&] { other.AssignClipboard(QMimeData()); }),
+              "TVmDIB.LoadFromClipboardFormat: Invalid Clipboard Format or No Data");
+}
+
+TEST(DibDraw, MalformedRleDrawsNothing) {
+    QByteArray block = InfoHeader(4, 1, 8, BI_RLE8, 1);
+    block.append("\xFF\xFF\xFF\x00\x09\x00\x00\x01", 8); // a run past the right edge
+    TVmDIB dib;
+    dib.LoadFromClipboardFormat(CF_DIB, block, nullptr);
+    QImage target(4, 1, QImage::Format_RGB32);
+    target.fill(Qt::red);
+    {
+        QPainter painter(&target);
+        dib.Draw(painter, QRect(0, 0, 4, 1));
+    }
+    EXPECT_EQ(target.pixel(0, 0), qRgb(255, 0, 0));
 }
