@@ -431,3 +431,25 @@ TEST(DibDraw, MalformedRleDrawsNothing) {
     }
     EXPECT_EQ(target.pixel(0, 0), qRgb(255, 0, 0));
 }
+
+TEST(DibDraw, TopDownPicturesDrawAndTakeDrawingUpright) {
+    TVmDIB dib;
+    dib.SetBitCount(24);
+    dib.SetWidth(2);
+    dib.SetHeight(-2);
+    {
+        TVmDIBCanvas canvas(dib);
+        canvas.painter().fillRect(QRect(0, 0, 2, 1), QColor(0, 0, 255));
+    }
+    // Top-down: the first stored row is the top one.
+    const uchar* first = dib.InternalDIB().bits().data();
+    EXPECT_EQ(first[0], 255);
+    EXPECT_EQ(first[8], 0);
+    QImage target(2, 2, QImage::Format_RGB32);
+    {
+        QPainter painter(&target);
+        dib.Draw(painter, QRect(0, 0, 2, 2));
+    }
+    EXPECT_EQ(target.pixel(1, 0), qRgb(0, 0, 255));
+    EXPECT_EQ(target.pixel(1, 1), qRgb(0, 0, 0));
+}
