@@ -5,6 +5,8 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QImage>
+#include <QPainter>
 
 // Small pictures only: a tiny input must not ask for gigabytes.
 inline void FuzzLimits() {
@@ -16,7 +18,7 @@ inline void FuzzLimits() {
 }
 
 // Runs what a loaded picture goes through: conversion to 24 bits and back to
-// 8-bit RLE, and saving, each of which may fail only with a picture error.
+// 8-bit RLE, drawing and saving, each of which may fail only with a picture error.
 inline void Exercise(TVmDIB& dib) {
     try {
         TVmDIB copy;
@@ -26,6 +28,14 @@ inline void Exercise(TVmDIB& dib) {
         if (qint64(copy.GetWidth()) * copy.GetHeight() <= 4096)
             copy.SetPixelFormat(DibFormat8BitRLE);
     } catch (const EPictureError&) {
+    }
+    QImage target(16, 16, QImage::Format_RGB32);
+    {
+        QPainter painter(&target);
+        dib.Draw(painter, QRect(0, 0, 16, 16));
+        dib.HalftoneMode = 1;
+        dib.Draw(painter, QRect(0, 0, 5, 3));
+        dib.HalftoneMode = 0;
     }
     try {
         QByteArray saved;

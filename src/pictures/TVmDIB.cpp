@@ -222,9 +222,11 @@ void TVmDIB::DrawPlain(QPainter& canvas, const QRect& rect) {
     DibContent keep;
     QImage image;
     try {
+        // Only formats whose pixel data were sized on loading are drawn.
+        m_internal->GetPixelFormat();
         image = ImageOf(m_internal->content(), keep);
     } catch (const EPictureError&) {
-        // Malformed RLE data draw nothing, as the platform's own stretch would.
+        // Malformed data draw nothing, as the platform's own stretch would.
         return;
     }
     if (image.isNull())

@@ -453,3 +453,21 @@ TEST(DibDraw, TopDownPicturesDrawAndTakeDrawingUpright) {
     EXPECT_EQ(target.pixel(1, 0), qRgb(0, 0, 255));
     EXPECT_EQ(target.pixel(1, 1), qRgb(0, 0, 0));
 }
+
+TEST(DibDraw, UnknownCompressionDrawsNothing) {
+    // Compression 4 keeps only the bytes that are there: far fewer than the rows.
+    QByteArray rest = InfoHeader(64, 64, 24, 4);
+    rest.append("\xFF\xD8\xFF\xE0", 4);
+    TVmDIB dib;
+    LoadBytes(dib, FileOf(rest));
+    EXPECT_EQ(dib.InternalDIB().bitsSize(), 4);
+    QImage target(8, 8, QImage::Format_RGB32);
+    target.fill(Qt::red);
+    {
+        QPainter painter(&target);
+        dib.Draw(painter, QRect(0, 0, 8, 8));
+    }
+    EXPECT_EQ(target.pixel(4, 4), qRgb(255, 0, 0));
+    EXPECT_EQ(ErrorOf([&] { dib.SetPixelFormat(DibFormat8Bit); }),
+              "TVmInternalDIB.GetPixelFormat: Invalid DIB(24Bit)");
+}
