@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QPainter>
 #include <gtest/gtest.h>
 
 using namespace dibtest;
@@ -56,8 +57,12 @@ TEST(BmpSuite, BadPicturesAreRefusedOrReadWithinTheirData) {
         const QString loadError = ErrorOf([&] { LoadBytes(dib, ReadFile(file)); });
         if (!loadError.isEmpty())
             continue;
-        // Accepted: converting must either work or fail with a picture error.
+        // Accepted: converting must either work or fail with a picture error,
+        // and drawing must not fail at all.
         ErrorOf([&] { Pixels pixels(dib); });
+        QImage target(8, 8, QImage::Format_RGB32);
+        QPainter painter(&target);
+        dib.Draw(painter, QRect(0, 0, 8, 8));
     }
 }
 
