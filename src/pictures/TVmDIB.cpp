@@ -4,9 +4,7 @@
 #include "DibErrors.h"
 #include "TVmDIBCanvas.h"
 
-#include <QBuffer>
 #include <QImage>
-#include <QMimeData>
 #include <QPainter>
 #include <cstring>
 
@@ -374,22 +372,6 @@ void TVmDIB::LoadFromClipboardFormat(quint16 format, const QByteArray& data, TVm
     Hold(std::move(loaded));
     UpdatePaletteModified();
     Changed();
-}
-
-void TVmDIB::AssignClipboard(const QMimeData& data) {
-    Check("TVmDIB.Assign");
-    const QString dib =
-        QStringLiteral("application/x-qt-windows-mime;value=\"DeviceIndependentBitmap\"");
-    if (data.hasFormat(dib)) {
-        LoadFromClipboardFormat(CF_DIB, data.data(dib), nullptr);
-    } else if (data.hasFormat(QStringLiteral("image/bmp"))) {
-        QByteArray file = data.data(QStringLiteral("image/bmp"));
-        QBuffer buffer(&file);
-        buffer.open(QIODevice::ReadOnly);
-        LoadFromStream(buffer);
-    } else {
-        LoadFromClipboardFormat(CF_DIB, QByteArray(), nullptr);
-    }
 }
 
 void TVmDIB::SaveToClipboardFormat(quint16& format, QByteArray& data, TVmPaletteRef& palette) {

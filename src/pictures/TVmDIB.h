@@ -6,7 +6,6 @@
 #include "core/Color.h"
 
 class QImage;
-class QMimeData;
 
 // A device-independent bitmap picture. Copies share one TVmInternalDIB and
 // the pixels are copied only when a holder changes shared data.
@@ -38,8 +37,6 @@ public:
                                  TVmPaletteRef palette) override;
     void SaveToClipboardFormat(quint16& format, QByteArray& data, TVmPaletteRef& palette) override;
     quint16 GetClipboardFormat() const override { return CF_DIB; }
-    // Loads what the clipboard holds: a packed DIB, or else a BMP file.
-    void AssignClipboard(const QMimeData& data);
 
     int GetBitCount() const;
     void SetBitCount(int value);

@@ -8,6 +8,7 @@
 #include <functional>
 
 class QIODevice;
+class QMimeData;
 class QPainter;
 
 enum class TProgressStage { Starting, Running, Ending };
@@ -38,6 +39,9 @@ public:
                                        TVmPaletteRef& palette) = 0;
     // The clipboard format the class reads and writes.
     virtual quint16 GetClipboardFormat() const = 0;
+    // Loads what the clipboard holds in the class's format (a packed DIB for
+    // CF_DIB); a BMP file is taken where the platform offers only that.
+    void AssignClipboard(const QMimeData& data);
 
     // Raised after every change of content.
     std::function<void(TVmGraphic&)> OnChange;
