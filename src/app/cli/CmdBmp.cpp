@@ -1,0 +1,106 @@
+// bmp info | convert | palette: the DIB class from a shell.
+#include "CliCommand.h"
+#include "CliContext.h"
+#include "ColorArgument.h"
+
+#include "pictures/DibErrors.h"
+#include "pictures/TVmDIB.h"
+
+namespace {
+
+const char* const kFormatNames[] = {"1bit",    "4bit",  "4bitrle",  "8bit",
+                                    "8bitrle", "24bit", "halftone", "halftonebw"};
+
+QString CompressionName(quint32 compression) {
+    switch (compression) {
+    case BI_RGB:
+        return QStringLiteral("RGB");
+    case BI_RLE8:
+        return QStringLiteral("RLE8");
+    case BI_RLE4:
+        return QStringLiteral("RLE4");
+    case BI_BITFIELDS:
+        return QStringLiteral("BITFIELDS");
+    default:
+        return QString::number(compression);
+    }
+}
+
+int Info(CliContext& context) {
+    const QString file = context.takePositional(QStringLiteral("FILE"));
+    context.expectNoMore();
+    TVmDIB dib;
+    dib.LoadFromFile(file);
+    const BitmapInfoHeader& h = dib.InternalDIB().header();
+    const DibPixelFormat format = dib.GetPixelFormat();
+    WriteLine(QStringLiteral("width=%1").arg(dib.GetWidth()));
+    WriteLine(QStringLiteral("height=%1").arg(dib.GetHeight()));
+    WriteLine(QStringLiteral("bitcount=%1").arg(h.biBitCount));
+    WriteLine(QStringLiteral("compression=%1").arg(CompressionName(h.biCompression)));
+    WriteLine(QStringLiteral("colors=%1").arg(h.biClrUsed));
+    WriteLine(QStringLiteral("format=%1").arg(QLatin1String(kFormatNames[format])));
+    return 0;
+}
+
+int Convert(CliContext& context) {
+    const std::optional<QString> quality = context.takeOption(QStringLiteral("--quality"));
+    const std::optional<QString> key = context.takeOption(QStringLiteral("--key"));
+    const QString in = context.takePositional(QStringLiteral("IN"));
+    const QString out = context.takePositional(QStringLiteral("OUT"));
+    const QString formatName = context.takePositional(QStringLiteral("FORMAT"));
+    context.expectNoMore();
+    int format = -1;
+    for (int i = 0; i < 8; ++i)
+        if (formatName == QLatin1String(kFormatNames[i]))
+            format = i;
+    if (format < 0)
+        throw UsageError(QStringLiteral("unknown format %1").arg(formatName));
+    TVmDIB dib;
+    if (quality) {
+        if (*quality == QLatin1String("low"))
+            dib.ConvertQuality = ConvertQualityLow;
+        else if (*quality == QLatin1String("high"))
+            dib.ConvertQuality = ConvertQualityHigh;
+        else
+            throw UsageError(QStringLiteral("--quality takes low or high, not '%1'").arg(*quality));
+    }
+    if (key)
+        dib.MonoKeyColor = ParseColorArgument(context, *key);
+    dib.LoadFromFile(in);
+    dib.SetPixelFormat(format);
+    dib.SaveToFile(out);
+    return 0;
+}
+
+int Palette(CliContext& context) {
+    const QString in = context.takePositional(QStringLiteral("IN"));
+    const QString out = context.takePositional(QStringLiteral("OUT"));
+    context.expectNoMore();
+    TVmDIB dib;
+    dib.LoadFromFile(in);
+    dib.CreateTrueColorPalette();
+    dib.SaveToFile(out);
+    return 0;
+}
+
+int RunBmp(CliContext& context) {
+    const QString verb = context.takePositional(QStringLiteral("info, convert or palette"));
+    try {
+        if (verb == QLatin1String("info"))
+            return Info(context);
+        if (verb == QLatin1String("convert"))
+            return Convert(context);
+        if (verb == QLatin1String("palette"))
+            return Palette(context);
+    } catch (const EPictureError& e) {
+        throw OperationError(e.message());
+    }
+    throw UsageError(QStringLiteral("unknown bmp command %1").arg(verb));
+}
+
+const CliCommand command("bmp",
+                         "info FILE | convert IN OUT FORMAT [--quality low|high] [--key C] | "
+                         "palette IN OUT",
+                         RunBmp);
+
+} // namespace

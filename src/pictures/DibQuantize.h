@@ -1,0 +1,11 @@
+#pragma once
+
+#include "DibContent.h"
+
+#include <functional>
+
+// Splits a 24-bit picture's colours into at most `maxColors` palette entries
+// and writes them to `table`; returns how many. A picture of no more colours
+// than that gets exactly its own colours. `step` runs `steps` times.
+int BuildTrueColorPalette(const DibContent& source, bool high, int maxColors, ColorTable& table,
+                          const std::function<void()>& step, int steps = 256, int divideId = 0);
