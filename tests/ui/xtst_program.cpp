@@ -79,8 +79,8 @@ void VerifySaved(const QString& file) {
     QVERIFY2(QFile::exists(file), qPrintable(file));
     QSettings ini(file, QSettings::IniFormat);
     const QStringList groups = ini.childGroups();
-    for (const char* section : {"Option", "colortable", "CustomColors", "frmMainRect",
-                                "Toolbar971", "Toolbar972"})
+    for (const char* section :
+         {"Option", "colortable", "CustomColors", "frmMainRect", "Toolbar971", "Toolbar972"})
         QVERIFY2(groups.contains(QLatin1String(section)), section);
     QCOMPARE(ini.value(QStringLiteral("Option/colorcnt")).toString(), QStringLiteral("141"));
     QCOMPARE(ini.value(QStringLiteral("colortable/count")).toString(), QStringLiteral("13"));
