@@ -190,6 +190,10 @@ void TfrmGradEdit::btnresetClick() {
 }
 
 void TfrmGradEdit::imgmark0MouseDown(GradientMark* mark, Qt::MouseButton button, int x) {
+    // A drag whose release never arrived (a dialog opened in the middle of
+    // it and took the release) ends here, before it could move another mark.
+    if (m_dragging)
+        imgmark0MouseUp();
     if (!mark->isShown())
         return;
     if (button == Qt::RightButton) {
@@ -252,7 +256,10 @@ void TfrmGradEdit::Panel2MouseDown(Qt::MouseButton button, int x) {
 }
 
 bool TfrmGradEdit::eventFilter(QObject* watched, QEvent* event) {
-    const QEvent::Type type = event->type();
+    QEvent::Type type = event->type();
+    // The second press of a quick double click is a press like any other.
+    if (type == QEvent::MouseButtonDblClick)
+        type = QEvent::MouseButtonPress;
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
         type != QEvent::MouseButtonRelease)
         return QDialog::eventFilter(watched, event);

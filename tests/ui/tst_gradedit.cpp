@@ -4,7 +4,9 @@
 #include "ui/GradientMark.h"
 #include "ui/TfrmGradEdit.h"
 
+#include <QApplication>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -166,6 +168,35 @@ private slots:
         rightClickStrip(45);
         QCOMPARE(m_editor->refusals, QStringList{QStringLiteral("これ以上追加できません")});
         QCOMPARE(m_editor->workingStops().size(), size_t(10));
+    }
+
+    void quickDoubleRightClickAddsTwoStops() {
+        selectTable(2);
+        rightClickStrip(100);
+        // The second press of a double click arrives as a double-click event.
+        QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(100, 50),
+                           strip()->mapToGlobal(QPointF(100, 50)), Qt::RightButton, Qt::RightButton,
+                           Qt::NoModifier);
+        QApplication::sendEvent(strip(), &second);
+        QCOMPARE(shownPositions(), (QList<int>{0, 300, 100, 100}));
+    }
+
+    void recolourDuringADragEndsTheDrag() {
+        // The colour dialog opened by the right button takes the left
+        // button's release; the next press must not carry the drag on to
+        // the first stop, which never moves.
+        m_editor->color = RgbToColor(1, 2, 3);
+        GradientMark* inner = mark(1);
+        QTest::mousePress(inner, Qt::LeftButton, {}, QPoint(3, 10));
+        QTest::mouseMove(inner, inner->mapFrom(strip(), QPoint(63, 10)));
+        QTest::mousePress(inner, Qt::RightButton, {}, QPoint(3, 10));
+        QCOMPARE(inner->color(), RgbToColor(1, 2, 3));
+        GradientMark* first = mark(0);
+        QTest::mousePress(first, Qt::LeftButton, {}, QPoint(3, 10));
+        QTest::mouseMove(first, first->mapFrom(strip(), QPoint(53, 10)));
+        QTest::mouseRelease(first, Qt::LeftButton, {}, first->mapFrom(strip(), QPoint(53, 10)));
+        QCOMPARE(first->position(), 0);
+        QCOMPARE(inner->position(), 60);
     }
 
     void recolourWithTheColourDialog() {
