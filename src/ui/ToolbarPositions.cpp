@@ -112,6 +112,13 @@ void Restore(QMainWindow& window, const QList<QToolBar*>& bars, SettingsStore& s
     }
     if (entries.isEmpty())
         return;
+    // With every bar hidden there is no bar left to right-click for the menu
+    // that shows them again, so such a layout comes back with all shown.
+    if (entries.size() == bars.size() &&
+        std::none_of(entries.begin(), entries.end(), [](const Entry& e) { return e.visible; })) {
+        for (Entry& e : entries)
+            e.visible = true;
+    }
     std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
         if (a.floating != b.floating)
             return !a.floating;

@@ -334,6 +334,31 @@ private slots:
         QVERIFY(w.bars().Toolbar971->y() < w.bars().Toolbar972->y());
     }
 
+    void restartRestoresPlacementAndShowsBarsWhenAllWereHidden() {
+        {
+            SettingsStore store(iniPath());
+            TfrmMain w(store);
+            w.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
+            w.move(140, 90);
+            QTRY_COMPARE(w.pos(), QPoint(140, 90));
+            // Both bars hidden through their context menu: nothing would be
+            // left to bring them back with.
+            w.bars().Toolbar971->hide();
+            w.bars().Toolbar972->hide();
+        }
+        QSettings ini(iniPath(), QSettings::IniFormat);
+        QCOMPARE(ini.value(QStringLiteral("Toolbar971/Visible")).toString(), QStringLiteral("0"));
+        SettingsStore store(iniPath());
+        TfrmMain w(store);
+        QCOMPARE(w.pos(), QPoint(140, 90));
+        QCOMPARE(w.size(), QSize(627, 470));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(!w.bars().Toolbar971->isHidden());
+        QVERIFY(!w.bars().Toolbar972->isHidden());
+    }
+
     void damagedToolbarSectionsAreIgnored() {
         {
             QSettings ini(iniPath(), QSettings::IniFormat);
