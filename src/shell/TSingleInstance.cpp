@@ -17,6 +17,8 @@ int g_instances = 0;
 
 const QByteArray kActivate = "activate\n";
 const QByteArray kDone = "ok\n";
+// Longer than any request; a client sending more without a line end is dropped.
+constexpr qint64 kMaxRequest = 64;
 
 QString UserSuffix() {
 #ifdef Q_OS_UNIX
@@ -110,6 +112,8 @@ void TSingleInstance::serveClient() {
                     client->flush();
                 }
             }
+            if (client->bytesAvailable() > kMaxRequest)
+                client->abort();
         });
     }
 }

@@ -71,6 +71,11 @@ private slots:
         later.write("garbage\n");
         QTest::qWait(50);
         QCOMPARE(activation.count(), 1);
+        // A client that never ends its line is dropped, not buffered without end.
+        const QByteArray endless(1 << 20, 'x');
+        later.write(endless);
+        QTRY_COMPARE(later.state(), QLocalSocket::UnconnectedState);
+        QCOMPARE(activation.count(), 1);
     }
 
     void laterCopyAsksTheFirstAndEnds() {
