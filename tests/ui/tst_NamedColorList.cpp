@@ -4,9 +4,11 @@
 #include "settings/SettingsStore.h"
 #include "ui/FormPlacement.h"
 #include "ui/NamedColorList.h"
+#include "ui/PageBody.h"
 #include "ui/TfrmMain.h"
 
 #include <QColorDialog>
+#include <QComboBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -39,6 +41,9 @@ private slots:
         QVERIFY(list->geometry().top() >= 148);
         QCOMPARE(list->visualItemRect(list->item(1)).height(), NamedColorList::RowHeight);
         QCOMPARE(window.options().bodyPresets.count(), 12);
+        auto* presets = window.pageBody()->cmbbodysel;
+        QCOMPARE(presets->count(), 12);
+        QCOMPARE(presets->itemText(1), QStringLiteral("白地に黒色"));
         // No colour is set at start.
         QCOMPARE(window.CurrentColor(), TColor(0xFFFFFF));
     }
