@@ -154,6 +154,15 @@ private slots:
         QCOMPARE(store.readInteger(section, QStringLiteral("left"), -1), 11);
         QCOMPARE(store.readInteger(section, QStringLiteral("width"), -1), 300);
 
+        // A damaged size is cut to the desktop instead of asking for a huge window.
+        store.writeString(section, QStringLiteral("width"), QStringLiteral("30000"));
+        store.writeString(section, QStringLiteral("height"), QStringLiteral("900000"));
+        QWidget damaged;
+        damaged.setObjectName(QStringLiteral("frmchart"));
+        LoadWindowPlacement(store, &damaged);
+        const QSize desktop = QGuiApplication::primaryScreen()->virtualSize();
+        QCOMPARE(damaged.size(), desktop);
+
         QWidget dialog;
         dialog.resize(100, 80);
         QWidget main;
