@@ -230,10 +230,13 @@ bool SettingsStore::sync() {
 bool SettingsStore::writeFile(const QMap<QString, QVariant>& values) {
     // A settings file kept as a link elsewhere stays a link: the file it
     // points to is the one replaced.
-    const QString targetName =
-        QFileInfo(m_fileName).isSymLink() ? QFileInfo(m_fileName).canonicalFilePath() : m_fileName;
-    if (targetName.isEmpty())
-        return false; // a dangling link
+    const QFileInfo link(m_fileName);
+    QString targetName = m_fileName;
+    if (link.isSymLink()) {
+        targetName = link.canonicalFilePath();
+        if (targetName.isEmpty()) // a link to a file not made yet
+            targetName = link.symLinkTarget();
+    }
     const QFileInfo target(targetName);
     if (!QDir().mkpath(target.absolutePath()))
         return false;
