@@ -162,6 +162,9 @@ private slots:
         LoadWindowPlacement(store, &damaged);
         const QSize desktop = QGuiApplication::primaryScreen()->virtualSize();
         QCOMPARE(damaged.size(), desktop);
+        store.writeString(section, QStringLiteral("left"), QStringLiteral("2147483647"));
+        LoadWindowPlacement(store, &damaged);
+        QCOMPARE(damaged.x(), QWIDGETSIZE_MAX);
 
         QWidget dialog;
         dialog.resize(100, 80);
