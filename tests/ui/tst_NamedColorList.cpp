@@ -91,6 +91,27 @@ private slots:
         QCOMPARE(colorRuns, 2);
     }
 
+    void dragToAnotherRowChoosesIt() {
+        SettingsStore store(path());
+        TfrmMain window(store);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* list = window.colorList();
+        const QPoint from = list->visualItemRect(list->item(3)).center();
+        const QPoint to = list->visualItemRect(list->item(6)).center();
+        QTest::mousePress(list->viewport(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(list->viewport(), to);
+        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, to);
+        QCOMPARE(list->currentRow(), 6);
+        // The colour is the row the list shows selected.
+        QCOMPARE(window.CurrentColor(), RgbToColor(0, 0x80, 0));
+        // Pressing below the last row selects nothing and chooses nothing.
+        window.SetCurrentColor(0x123456);
+        list->setTable(nullptr);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(window.CurrentColor(), TColor(0x123456));
+    }
+
     void selectedRowKeepsItsSwatch() {
         SettingsStore store(path());
         TfrmMain window(store);
