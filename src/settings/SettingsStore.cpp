@@ -228,10 +228,19 @@ bool SettingsStore::sync() {
 }
 
 bool SettingsStore::writeFile(const QMap<QString, QVariant>& values) {
-    const QFileInfo target(m_fileName);
+    // A settings file kept as a link elsewhere stays a link: the file it
+    // points to is the one replaced.
+    const QFileInfo link(m_fileName);
+    QString targetName = m_fileName;
+    if (link.isSymLink()) {
+        targetName = link.canonicalFilePath();
+        if (targetName.isEmpty()) // a link to a file not made yet
+            targetName = link.symLinkTarget();
+    }
+    const QFileInfo target(targetName);
     if (!QDir().mkpath(target.absolutePath()))
         return false;
-    const QString pattern = m_fileName + QLatin1String(".XXXXXX");
+    const QString pattern = targetName + QLatin1String(".XXXXXX");
 
     // Qt writes the INI text into a new file beside the old one ...
     QTemporaryFile written(pattern);
@@ -263,9 +272,14 @@ bool SettingsStore::writeFile(const QMap<QString, QVariant>& values) {
     const bool complete = SameValues(values, ReadIni(checkName));
     QFile::remove(checkName);
     // ... and only a complete file takes the old one's place.
-    if (!complete || !FlushToDisk(written.fileName()))
+    if (!complete)
         return false;
-    if (!ReplaceFile(written.fileName(), m_fileName))
+    // The new file keeps the old one's permissions (the temporary file's are owner-only).
+    if (target.exists())
+        QFile::setPermissions(written.fileName(), QFile::permissions(targetName));
+    if (!FlushToDisk(written.fileName()))
+        return false;
+    if (!ReplaceFile(written.fileName(), targetName))
         return false;
     written.setAutoRemove(false);
     return true;

@@ -2,6 +2,8 @@
 
 #include "settings/SettingsStore.h"
 
+#include <algorithm>
+
 QString PlacementSection(const QString& formName) {
     return formName + QLatin1String("Rect");
 }
@@ -21,7 +23,12 @@ QRect LoadPlacement(const SettingsStore& store, const QString& formName, bool si
         size.setWidth(store.readInteger(section, QStringLiteral("width"), defaultSize.width()));
         size.setHeight(store.readInteger(section, QStringLiteral("height"), defaultSize.height()));
     }
-    return QRect(QPoint(left, top), size);
+    // Damaged values are kept within the largest window there can be, so
+    // that no edge computed from them overflows.
+    const int limit = 16777215;
+    const auto bounded = [limit](int v) { return std::clamp(v, -limit, limit); };
+    size = size.boundedTo(QSize(limit, limit)).expandedTo(QSize(0, 0));
+    return QRect(QPoint(bounded(left), bounded(top)), size);
 }
 
 void SavePlacement(SettingsStore& store, const QString& formName, const QRect& geometry,

@@ -26,8 +26,13 @@ void LoadWindowPlacement(const SettingsStore& store, QWidget* form) {
     const QRect placement =
         LoadPlacement(store, form->objectName(), sizeable, ScreenSize(), form->size());
     form->move(placement.topLeft());
-    if (sizeable)
-        form->resize(placement.size());
+    if (sizeable) {
+        // A hand-edited size could ask for gigabytes of window buffer; no
+        // window of ours needs more than the whole desktop.
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const QSize desktop = screen ? screen->virtualSize() : ScreenSize();
+        form->resize(placement.size().boundedTo(desktop));
+    }
 }
 
 void SaveWindowPlacement(SettingsStore& store, const QWidget* form) {

@@ -3,6 +3,7 @@
 #include "core/NamedColorTable.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
@@ -69,8 +70,6 @@ NamedColorList::NamedColorList(QWidget* parent) : QListWidget(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setItemDelegate(new RowDelegate(this));
-    connect(this, &QListWidget::clicked, this,
-            [this](const QModelIndex& index) { emit rowChosen(index.row()); });
 }
 
 void NamedColorList::setTable(const NamedColorTable* table) {
@@ -93,4 +92,20 @@ void NamedColorList::keyPressEvent(QKeyEvent* event) {
     QListWidget::keyPressEvent(event);
     if (currentRow() != before && currentRow() >= 0)
         emit rowChosen(currentRow());
+}
+
+void NamedColorList::mousePressEvent(QMouseEvent* event) {
+    m_rowAtPress = currentRow();
+    m_pressOnRow = indexAt(event->position().toPoint()).isValid();
+    QListWidget::mousePressEvent(event);
+}
+
+void NamedColorList::mouseReleaseEvent(QMouseEvent* event) {
+    QListWidget::mouseReleaseEvent(event);
+    // A click on a row chooses it even when it was selected already; a drag
+    // chooses the row it ends on, which is the one the list shows selected.
+    if (event->button() == Qt::LeftButton && currentRow() >= 0 &&
+        (m_pressOnRow || currentRow() != m_rowAtPress))
+        emit rowChosen(currentRow());
+    m_pressOnRow = false;
 }

@@ -25,7 +25,12 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     const NamedColorTable* m_table = nullptr;
+    // The row current when the mouse went down, and whether it went down on a row.
+    int m_rowAtPress = -1;
+    bool m_pressOnRow = false;
 };

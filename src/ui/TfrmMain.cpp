@@ -336,6 +336,11 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
             if (watched != m_edits[tag])
                 continue;
             auto* key = static_cast<QKeyEvent*>(event);
+            // Tab moves the focus and Delete edits; neither types a character,
+            // though X11 reports Delete's text as DEL.
+            if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ||
+                key->key() == Qt::Key_Delete)
+                return false;
             QChar ch;
             if (!key->text().isEmpty())
                 ch = key->text().at(0);

@@ -157,6 +157,9 @@ void TfrmMain::loadOptions() {
     LoadOptions(m_store, m_options);
     m_pageText->cmbfontname->clear();
     m_pageText->cmbfontname->addItems(m_options.fonttable);
+    // Every preset up to the stored count, whether or not its record loaded.
+    for (int i = 0; i < m_options.bodyPresets.count(); ++i)
+        m_pageBody->cmbbodysel->addItem(m_options.bodyPresets.at(i).name);
 }
 
 void TfrmMain::FormDestroy() {

@@ -30,6 +30,13 @@ TEST(CliNames, FreshStoreListsTheBuiltInTable) {
     EXPECT_EQ(lines[140], "140\t#FFFFFF\twhite");
     // The CLI does not write the store.
     EXPECT_FALSE(QFile::exists(ini));
+
+    // A store that is there but cannot be read is a failure, not a first start.
+    const CliRun unreadable =
+        Cli({QStringLiteral("--settings"), dir.path(), QStringLiteral("names")});
+    EXPECT_EQ(unreadable.status, 1);
+    EXPECT_TRUE(unreadable.out.isEmpty());
+    EXPECT_FALSE(unreadable.err.isEmpty());
 }
 
 TEST(CliNames, ReadsTheStoredTableAndColourNames) {

@@ -124,4 +124,25 @@ TEST_F(AtomicSaveTest, StoresOnOneFileKeepEachOthersChanges) {
     EXPECT_FALSE(after.contains(kOptionSection, QStringLiteral("tblchar")));
 }
 
+TEST_F(AtomicSaveTest, LinkedFileStaysALinkAndKeepsItsPermissions) {
+    const QString real = m_dir.filePath(QStringLiteral("elsewhere/real.ini"));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(real).absolutePath()));
+    ASSERT_TRUE(QFile::rename(path(), real));
+    ASSERT_TRUE(QFile::link(real, path()));
+    const QFile::Permissions shared =
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
+    ASSERT_TRUE(QFile::setPermissions(real, shared));
+
+    SettingsStore store(path());
+    store.writeString(kOptionSection, QStringLiteral("tblchar"), QStringLiteral("new"));
+    ASSERT_TRUE(store.sync());
+    EXPECT_TRUE(QFileInfo(path()).isSymLink());
+    // Owner, group and other bits; the "user" bits depend on who runs the test.
+    EXPECT_EQ(QFile::permissions(real) & 0x7077, shared);
+    EXPECT_EQ(SettingsStore(real).readString(kOptionSection, QStringLiteral("tblchar")),
+              QStringLiteral("new"));
+    EXPECT_EQ(QDir(QFileInfo(real).absolutePath()).entryList(QDir::Files),
+              QStringList{QStringLiteral("real.ini")});
+}
+
 } // namespace

@@ -213,6 +213,11 @@ TEST_F(OptionsStoreTest, FixedFormsTakeTheirStoredPositionOnly) {
               QRect(10, 20, 300, 200));
     EXPECT_EQ(LoadPlacement(store, QStringLiteral("frmMain"), true, {800, 600}, {300, 200}),
               QRect(10, 20, 627, 470));
+    // Damaged numbers stay within the largest window there can be.
+    writeFile("[frmchartRect]\nleft=2147483647\ntop=-2147483648\nwidth=2147483647\nheight=-5\n");
+    EXPECT_EQ(LoadPlacement(SettingsStore(path()), QStringLiteral("frmchart"), true, {800, 600},
+                            {300, 200}),
+              QRect(16777215, -16777215, 16777215, 0));
     EXPECT_EQ(CenteredOver(QRect(100, 100, 600, 400), {200, 500}, {1000, 800}), QPoint(300, 150));
 }
 

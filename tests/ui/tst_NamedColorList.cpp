@@ -4,9 +4,11 @@
 #include "settings/SettingsStore.h"
 #include "ui/FormPlacement.h"
 #include "ui/NamedColorList.h"
+#include "ui/PageBody.h"
 #include "ui/TfrmMain.h"
 
 #include <QColorDialog>
+#include <QComboBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -39,6 +41,9 @@ private slots:
         QVERIFY(list->geometry().top() >= 148);
         QCOMPARE(list->visualItemRect(list->item(1)).height(), NamedColorList::RowHeight);
         QCOMPARE(window.options().bodyPresets.count(), 12);
+        auto* presets = window.pageBody()->cmbbodysel;
+        QCOMPARE(presets->count(), 12);
+        QCOMPARE(presets->itemText(1), QStringLiteral("白地に黒色"));
         // No colour is set at start.
         QCOMPARE(window.CurrentColor(), TColor(0xFFFFFF));
     }
@@ -84,6 +89,27 @@ private slots:
         QCOMPARE(window.CurrentColor(), TColor(0));
         QCOMPARE(bodyRuns, 1);
         QCOMPARE(colorRuns, 2);
+    }
+
+    void dragToAnotherRowChoosesIt() {
+        SettingsStore store(path());
+        TfrmMain window(store);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* list = window.colorList();
+        const QPoint from = list->visualItemRect(list->item(3)).center();
+        const QPoint to = list->visualItemRect(list->item(6)).center();
+        QTest::mousePress(list->viewport(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(list->viewport(), to);
+        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, to);
+        QCOMPARE(list->currentRow(), 6);
+        // The colour is the row the list shows selected.
+        QCOMPARE(window.CurrentColor(), RgbToColor(0, 0x80, 0));
+        // Pressing below the last row selects nothing and chooses nothing.
+        window.SetCurrentColor(0x123456);
+        list->setTable(nullptr);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(window.CurrentColor(), TColor(0x123456));
     }
 
     void selectedRowKeepsItsSwatch() {
@@ -148,6 +174,18 @@ private slots:
         const QString section = QStringLiteral("frmchartRect");
         QCOMPARE(store.readInteger(section, QStringLiteral("left"), -1), 11);
         QCOMPARE(store.readInteger(section, QStringLiteral("width"), -1), 300);
+
+        // A damaged size is cut to the desktop instead of asking for a huge window.
+        store.writeString(section, QStringLiteral("width"), QStringLiteral("30000"));
+        store.writeString(section, QStringLiteral("height"), QStringLiteral("900000"));
+        QWidget damaged;
+        damaged.setObjectName(QStringLiteral("frmchart"));
+        LoadWindowPlacement(store, &damaged);
+        const QSize desktop = QGuiApplication::primaryScreen()->virtualSize();
+        QCOMPARE(damaged.size(), desktop);
+        store.writeString(section, QStringLiteral("left"), QStringLiteral("2147483647"));
+        LoadWindowPlacement(store, &damaged);
+        QCOMPARE(damaged.x(), QWIDGETSIZE_MAX);
 
         QWidget dialog;
         dialog.resize(100, 80);

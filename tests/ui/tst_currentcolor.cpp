@@ -90,6 +90,21 @@ private slots:
         QCOMPARE(m_window->CurrentColor(), RgbToColor(0, 7, 0));
     }
 
+    void tabAndDeleteKeepTheirUsualMeaning() {
+        // Neither types a character, so neither is filtered or applies the text.
+        auto* red = child<QLineEdit>("Edit1");
+        red->setFocus();
+        red->setText(QStringLiteral("12"));
+        red->setCursorPosition(0);
+        // As X11 reports it: with the text DEL.
+        QTest::sendKeyEvent(QTest::Click, red, Qt::Key_Delete, QChar(0x7F), Qt::NoModifier);
+        QCOMPARE(red->text(), QStringLiteral("2"));
+        QCOMPARE(child<QSlider>("TrackBar1")->value(), 0);
+        QTest::keyClick(red, Qt::Key_Tab);
+        QVERIFY(!red->hasFocus());
+        QCOMPARE(child<QSlider>("TrackBar1")->value(), 0);
+    }
+
     void sliderShowsEveryNotationAndButtonsCopyThem() {
         m_window->SetCurrentColor(RgbToColor(255, 0, 0));
         child<QSlider>("TrackBar2")->setValue(165);

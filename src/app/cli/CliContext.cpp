@@ -4,10 +4,19 @@
 #include "settings/ProgramOptions.h"
 #include "settings/SettingsStore.h"
 
+#include <QFileInfo>
+
 #include <cstdio>
 
 SettingsStore CliContext::openStore() const {
-    return settingsFile.isEmpty() ? SettingsStore() : SettingsStore(settingsFile);
+    if (settingsFile.isEmpty())
+        return SettingsStore();
+    // A missing file is a first start; one that is there but cannot be read
+    // must not pass for a store holding nothing but defaults.
+    const QFileInfo info(settingsFile);
+    if (info.exists() && (!info.isFile() || !info.isReadable()))
+        throw OperationError(QStringLiteral("cannot read the settings file %1").arg(settingsFile));
+    return SettingsStore(settingsFile);
 }
 
 ProgramOptions CliContext::loadOptions() const {
