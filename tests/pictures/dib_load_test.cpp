@@ -383,6 +383,27 @@ TEST(DibDraw, CanvasDrawsIntoThePicture) {
     EXPECT_EQ(Pixels(dib).at(1, 1), qRgb(0, 0, 0));
 }
 
+TEST(DibDraw, CanvasMapsBackOnlyToColoursThePixelDepthCanHold) {
+    // A 4-bit picture whose header claims 256 colours; the exact colour drawn
+    // sits at entry 200, which no 4-bit pixel can name.
+    QByteArray block = InfoHeader(2, 1, 4, 0, 256);
+    for (int i = 0; i < 256; ++i) {
+        const int red = i == 1 ? 200 : i == 200 ? 255 : 0;
+        block.append(char(0)).append(char(0)).append(char(red)).append(char(0));
+    }
+    Put32(block, 0);
+    TVmDIB dib;
+    dib.LoadFromClipboardFormat(CF_DIB, block, nullptr);
+    {
+        TVmDIBCanvas canvas(dib);
+        canvas.painter().fillRect(QRect(0, 0, 2, 1), QColor(255, 0, 0));
+    }
+    EXPECT_EQ(dib.GetPixelFormat(), DibFormat4Bit);
+    const Pixels px(dib);
+    EXPECT_EQ(px.at(0, 0), qRgb(200, 0, 0));
+    EXPECT_EQ(px.at(1, 0), qRgb(200, 0, 0));
+}
+
 TEST(DibToolkit, AssignToGivesTheSamePixels) {
     TVmDIB dib;
     MakePicture(dib, 3, 2, [](int x, int y) { return qRgb(x * 50, y * 50, 9); });
