@@ -117,6 +117,18 @@ TEST(DibPacked, SixteenAndThirtyTwoBitsExpandByTheirMasks) {
     Put32(zeroMask, 0x0000FF);
     Put32(zeroMask, 0);
     EXPECT_EQ(PackedError(zeroMask), "TVmInternalDIB.LoadFromStream: Invalid Masks");
+
+    // The core header has no masks: 16 bits take the 5-5-5 ones.
+    QByteArray core;
+    Put32(core, 12);
+    Put16(core, 1);
+    Put16(core, 1);
+    Put16(core, 1);
+    Put16(core, 16);
+    Put16(core, 0x7FFF);
+    Put16(core, 0);
+    dib.LoadFromClipboardFormat(CF_DIB, core, nullptr);
+    EXPECT_EQ(Pixels(dib).at(0, 0) & 0xFFFFFF, qRgb(248, 248, 248) & 0xFFFFFF);
 }
 
 TEST(DibPacked, HostileBlocksAreRefused) {
@@ -133,6 +145,9 @@ TEST(DibPacked, HostileBlocksAreRefused) {
     EXPECT_EQ(PackedError(InfoHeader(1, 1, 7)),
               "TVmInternalDIB.LoadFromClipboardFormat: Invalid biBitCount");
     EXPECT_EQ(PackedError(InfoHeader(0, 1, 24)),
+              "TVmInternalDIB.LoadFromStream: Invalid Width or Height");
+    // Width and height come before the bit count.
+    EXPECT_EQ(PackedError(InfoHeader(0, 1, 7)),
               "TVmInternalDIB.LoadFromStream: Invalid Width or Height");
     EXPECT_EQ(PackedError(InfoHeader(-4, 1, 24)),
               "TVmInternalDIB.LoadFromStream: Invalid Width or Height");
