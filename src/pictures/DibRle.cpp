@@ -3,7 +3,6 @@
 #include "DibErrors.h"
 
 #include <cstring>
-#include <memory>
 #include <vector>
 
 namespace {
@@ -107,8 +106,9 @@ template <int Bits> DibContent EncodeRle(const DibContent& source, const char* r
     const qint32 width = source.width();
     const qint32 height = source.absHeight();
     const qint64 capacity = source.rowSize() * height;
-    std::unique_ptr<uchar[]> buffer(new uchar[size_t(capacity > 0 ? capacity : 1)]);
-    uchar* out = buffer.get();
+    // A section, so that running out of memory is a picture error like any other.
+    DibSection buffer(capacity);
+    uchar* out = buffer.data();
     qint64 pos = 0;
     auto room = [&](qint64 need) {
         if (capacity - pos < need)

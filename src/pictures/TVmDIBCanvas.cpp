@@ -44,7 +44,8 @@ void TVmDIBCanvas::MapBack() {
     const int bits = m_original == DibFormat1Bit                                       ? 1
                      : (m_original == DibFormat4Bit || m_original == DibFormat4BitRLE) ? 4
                                                                                        : 8;
-    const int count = int(qBound<quint32>(1, m_originalColorCount, 256));
+    // Only entries that a pixel of this depth can name are candidates.
+    const int count = int(qBound<quint32>(1, m_originalColorCount, 1u << bits));
     DibContent out =
         MakeDibContent(drawn.width(), drawn.header.biHeight, bits, m_originalColorCount);
     out.colors = m_originalColors;

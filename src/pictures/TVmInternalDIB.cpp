@@ -377,8 +377,6 @@ void TVmInternalDIB::LoadFromClipboardFormat(const QByteArray& block) {
             invalid();
         h = ParseInfoHeader(p);
         const int bits = h.biBitCount;
-        if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
-            badBits();
         const qint64 colors = h.biClrUsed != 0 ? qint64(h.biClrUsed) : DefaultColors(bits);
         const bool withMasks = h.biCompression == BI_BITFIELDS;
         length = colors * 4 + (withMasks ? 52 : 40);
@@ -394,8 +392,6 @@ void TVmInternalDIB::LoadFromClipboardFormat(const QByteArray& block) {
         if (blockSize < 12)
             invalid();
         const int bits = ReadU16(p + 10);
-        if (bits != 1 && bits != 4 && bits != 8 && bits != 24)
-            badBits();
         const quint32 entries = DefaultColors(bits);
         length = qint64(entries) * 3 + 12;
         if (length > blockSize)
@@ -410,6 +406,10 @@ void TVmInternalDIB::LoadFromClipboardFormat(const QByteArray& block) {
     }
     h.biSize = 40;
     CheckShape(h, false);
+    // A block of no size is refused before its bit count is looked at.
+    const int bits = h.biBitCount;
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
+        badBits();
 
     const qint64 available = blockSize - length;
     const qint32 rows = h.biHeight < 0 ? -h.biHeight : h.biHeight;

@@ -8,6 +8,12 @@
 #include <gtest/gtest.h>
 #include <set>
 
+#if defined(Q_OS_LINUX)
+#include <cstdio>
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
 using namespace dibtest;
 
 namespace {
@@ -425,3 +431,37 @@ TEST(DibConvert, FailedConversionLeavesThePictureAsItWas) {
     EXPECT_EQ(ErrorOf([&] { odd.GetPixelFormat(); }),
               "TVmInternalDIB.GetPixelFormat: Invalid DIB(8Bit)");
 }
+
+#if defined(Q_OS_LINUX) && !defined(__SANITIZE_ADDRESS__)
+namespace {
+
+// Encodes 1 GiB of untouched pixels with room for far less than the output;
+// exits 3 when that fails as a picture error.
+void EncodeWithoutMemory() {
+    const DibContent source = MakeDibContent(32768, 32768, 8, 256);
+    long pages = 0;
+    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(f, "%ld", &pages) != 1)
+            pages = 0;
+        std::fclose(f);
+    }
+    const rlim_t room = rlim_t(pages) * rlim_t(sysconf(_SC_PAGESIZE)) + (rlim_t(256) << 20);
+    rlimit limit;
+    limit.rlim_cur = room;
+    limit.rlim_max = room;
+    setrlimit(RLIMIT_AS, &limit);
+    try {
+        Convert8BitRGBTo8BitRLE(source);
+    } catch (const EPictureError&) {
+        _exit(3);
+    }
+    _exit(0);
+}
+
+} // namespace
+
+TEST(DibRleDeathTest, EncoderOutOfMemoryIsAPictureError) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(EncodeWithoutMemory(), ::testing::ExitedWithCode(3), "");
+}
+#endif

@@ -117,6 +117,18 @@ TEST(DibPacked, SixteenAndThirtyTwoBitsExpandByTheirMasks) {
     Put32(zeroMask, 0x0000FF);
     Put32(zeroMask, 0);
     EXPECT_EQ(PackedError(zeroMask), "TVmInternalDIB.LoadFromStream: Invalid Masks");
+
+    // The core header has no masks: 16 bits take the 5-5-5 ones.
+    QByteArray core;
+    Put32(core, 12);
+    Put16(core, 1);
+    Put16(core, 1);
+    Put16(core, 1);
+    Put16(core, 16);
+    Put16(core, 0x7FFF);
+    Put16(core, 0);
+    dib.LoadFromClipboardFormat(CF_DIB, core, nullptr);
+    EXPECT_EQ(Pixels(dib).at(0, 0) & 0xFFFFFF, qRgb(248, 248, 248) & 0xFFFFFF);
 }
 
 TEST(DibPacked, HostileBlocksAreRefused) {
@@ -133,6 +145,9 @@ TEST(DibPacked, HostileBlocksAreRefused) {
     EXPECT_EQ(PackedError(InfoHeader(1, 1, 7)),
               "TVmInternalDIB.LoadFromClipboardFormat: Invalid biBitCount");
     EXPECT_EQ(PackedError(InfoHeader(0, 1, 24)),
+              "TVmInternalDIB.LoadFromStream: Invalid Width or Height");
+    // Width and height come before the bit count.
+    EXPECT_EQ(PackedError(InfoHeader(0, 1, 7)),
               "TVmInternalDIB.LoadFromStream: Invalid Width or Height");
     EXPECT_EQ(PackedError(InfoHeader(-4, 1, 24)),
               "TVmInternalDIB.LoadFromStream: Invalid Width or Height");
@@ -381,6 +396,27 @@ TEST(DibDraw, CanvasDrawsIntoThePicture) {
     EXPECT_EQ(dib.GetPixelFormat(), DibFormat1Bit);
     EXPECT_EQ(Pixels(dib).at(1, 2), qRgb(255, 255, 255));
     EXPECT_EQ(Pixels(dib).at(1, 1), qRgb(0, 0, 0));
+}
+
+TEST(DibDraw, CanvasMapsBackOnlyToColoursThePixelDepthCanHold) {
+    // A 4-bit picture whose header claims 256 colours; the exact colour drawn
+    // sits at entry 200, which no 4-bit pixel can name.
+    QByteArray block = InfoHeader(2, 1, 4, 0, 256);
+    for (int i = 0; i < 256; ++i) {
+        const int red = i == 1 ? 200 : i == 200 ? 255 : 0;
+        block.append(char(0)).append(char(0)).append(char(red)).append(char(0));
+    }
+    Put32(block, 0);
+    TVmDIB dib;
+    dib.LoadFromClipboardFormat(CF_DIB, block, nullptr);
+    {
+        TVmDIBCanvas canvas(dib);
+        canvas.painter().fillRect(QRect(0, 0, 2, 1), QColor(255, 0, 0));
+    }
+    EXPECT_EQ(dib.GetPixelFormat(), DibFormat4Bit);
+    const Pixels px(dib);
+    EXPECT_EQ(px.at(0, 0), qRgb(200, 0, 0));
+    EXPECT_EQ(px.at(1, 0), qRgb(200, 0, 0));
 }
 
 TEST(DibToolkit, AssignToGivesTheSamePixels) {
