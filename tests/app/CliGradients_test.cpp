@@ -1,29 +1,18 @@
+#include "CliProcess.h"
 #include "settings/SettingsStore.h"
 
 #include <gtest/gtest.h>
 
-#include <QProcess>
 #include <QTemporaryDir>
 
 namespace {
-
-struct CliResult {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
 
 class CliGradientsTest : public ::testing::Test {
 protected:
     QString settingsPath() const { return m_dir.filePath(QStringLiteral("settings.ini")); }
 
-    CliResult run(const QStringList& args) const {
-        QProcess process;
-        process.start(QStringLiteral(VELLOMAR_CLI),
-                      QStringList{QStringLiteral("--settings"), settingsPath()} + args);
-        process.waitForFinished(30000);
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
+    CliRun run(const QStringList& args) const {
+        return RunCli(QStringList{QStringLiteral("--settings"), settingsPath()} + args);
     }
 
     void storeTables(const QStringList& records) const {
@@ -42,9 +31,9 @@ protected:
 } // namespace
 
 TEST_F(CliGradientsTest, FreshStoreListsTheDefaultsInOrder) {
-    const CliResult result = run({QStringLiteral("gradients")});
-    EXPECT_EQ(result.exitCode, 0);
-    const QStringList lines = result.out.split(QLatin1Char('\n'));
+    const CliRun result = run({QStringLiteral("gradients")});
+    EXPECT_EQ(result.status, 0);
+    const QStringList lines = result.outText().split(QLatin1Char('\n'));
     ASSERT_EQ(lines.size(), 14); // 13 lines, each ended by LF
     EXPECT_EQ(lines.at(0), QStringLiteral("0\tスペクトラム\t7"));
     EXPECT_EQ(lines.at(6), QStringLiteral("6\tクロム\t5"));
@@ -55,22 +44,22 @@ TEST_F(CliGradientsTest, FreshStoreListsTheDefaultsInOrder) {
 
 TEST_F(CliGradientsTest, WalkOfAStoredTable) {
     storeTables({QStringLiteral("\"red blue\",\"2\",\"0\",\"300\",\"255\",\"16711680\"")});
-    CliResult result =
+    CliRun result =
         run({QStringLiteral("gradient-walk"), QStringLiteral("0"), QStringLiteral("4")});
-    EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.out.toStdString(), "#FF0000\n#BF003F\n#7F007F\n#3F00BF\n");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.outText().toStdString(), "#FF0000\n#BF003F\n#7F007F\n#3F00BF\n");
     result = run({QStringLiteral("gradient-walk"), QStringLiteral("red blue"), QStringLiteral("4"),
                   QStringLiteral("--first"), QStringLiteral("2")});
-    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.status, 0);
     // Items 2..5 of a walk over 4: the segment starts late, and item 4
     // reaches the breakpoint of the last stop.
-    EXPECT_EQ(result.out.toStdString(), "#FF0000\n#BF003F\n#0000FF\n#0000FF\n");
+    EXPECT_EQ(result.outText().toStdString(), "#FF0000\n#BF003F\n#0000FF\n#0000FF\n");
 }
 
 TEST_F(CliGradientsTest, DrawPrintsThreeHundredColumns) {
-    const CliResult result = run({QStringLiteral("gradient-draw"), QStringLiteral("黒、白")});
-    EXPECT_EQ(result.exitCode, 0);
-    const QStringList lines = result.out.split(QLatin1Char('\n'));
+    const CliRun result = run({QStringLiteral("gradient-draw"), QStringLiteral("黒、白")});
+    EXPECT_EQ(result.status, 0);
+    const QStringList lines = result.outText().split(QLatin1Char('\n'));
     ASSERT_EQ(lines.size(), 301);
     EXPECT_EQ(lines.at(0), QStringLiteral("#000000"));
     EXPECT_EQ(lines.at(2), QStringLiteral("#010101"));
@@ -78,8 +67,9 @@ TEST_F(CliGradientsTest, DrawPrintsThreeHundredColumns) {
 
     // Columns right of a last stop short of 300 stay white.
     storeTables({QStringLiteral("\"short\",\"2\",\"0\",\"100\",\"0\",\"0\"")});
-    const QStringList shortLines =
-        run({QStringLiteral("gradient-draw"), QStringLiteral("0")}).out.split(QLatin1Char('\n'));
+    const QStringList shortLines = run({QStringLiteral("gradient-draw"), QStringLiteral("0")})
+                                       .outText()
+                                       .split(QLatin1Char('\n'));
     ASSERT_EQ(shortLines.size(), 301);
     EXPECT_EQ(shortLines.at(100), QStringLiteral("#000000"));
     EXPECT_EQ(shortLines.at(101), QStringLiteral("#FFFFFF"));
@@ -93,9 +83,9 @@ TEST_F(CliGradientsTest, BadArgumentsAreUsageErrors) {
           QStringList{QStringLiteral("gradient-walk"), QStringLiteral("0"), QStringLiteral("x")},
           QStringList{QStringLiteral("gradient-draw"), QStringLiteral("-1")},
           QStringList{QStringLiteral("gradients"), QStringLiteral("extra")}}) {
-        const CliResult result = run(args);
-        EXPECT_EQ(result.exitCode, 2) << args.join(QLatin1Char(' ')).toStdString();
-        EXPECT_TRUE(result.err.startsWith(QStringLiteral("vellomar-cli: ")));
-        EXPECT_TRUE(result.out.isEmpty());
+        const CliRun result = run(args);
+        EXPECT_EQ(result.status, 2) << args.join(QLatin1Char(' ')).toStdString();
+        EXPECT_TRUE(result.errText().startsWith(QStringLiteral("vellomar-cli: ")));
+        EXPECT_TRUE(result.outText().isEmpty());
     }
 }

@@ -1,23 +1,6 @@
-#include <QProcess>
+#include "CliProcess.h"
+
 #include <gtest/gtest.h>
-
-namespace {
-
-struct CliRun {
-    int status;
-    QByteArray out, err;
-};
-
-CliRun RunCli(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(VELLOMAR_CLI), args);
-    process.closeWriteChannel();
-    EXPECT_TRUE(process.waitForFinished(30000));
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput(), process.readAllStandardError()};
-}
-
-} // namespace
 
 TEST(CliColor, PrintsTheThreeNotations) {
     const CliRun hex = RunCli({"color", "#FFA500"});

@@ -1,26 +1,14 @@
-#include <QProcess>
+#include "CliProcess.h"
+
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct CliRun {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliRun Cli(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(VELLOMAR_CLI), args);
-    process.waitForFinished(30000);
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
-
 TEST(CliNames, FreshStoreListsTheBuiltInTable) {
     QTemporaryDir dir;
     const QString ini = dir.filePath(QStringLiteral("new.ini"));
-    const CliRun run = Cli({QStringLiteral("--settings"), ini, QStringLiteral("names")});
+    const CliRun run = RunCli({QStringLiteral("--settings"), ini, QStringLiteral("names")});
     ASSERT_EQ(run.status, 0) << run.err.constData();
     const QList<QByteArray> lines = run.out.split('\n');
     ASSERT_EQ(lines.size(), 142); // 141 lines, each ended by LF
@@ -33,7 +21,7 @@ TEST(CliNames, FreshStoreListsTheBuiltInTable) {
 
     // A store that is there but cannot be read is a failure, not a first start.
     const CliRun unreadable =
-        Cli({QStringLiteral("--settings"), dir.path(), QStringLiteral("names")});
+        RunCli({QStringLiteral("--settings"), dir.path(), QStringLiteral("names")});
     EXPECT_EQ(unreadable.status, 1);
     EXPECT_TRUE(unreadable.out.isEmpty());
     EXPECT_FALSE(unreadable.err.isEmpty());
@@ -48,23 +36,24 @@ TEST(CliNames, ReadsTheStoredTableAndColourNames) {
         file.write("[Option]\ncolorcnt=2\ncolorcode0=\"\\\"1\\\",\\\"#010000\\\",\\\"ember\\\"\"\n"
                    "colorcode1=\"\\\"65280\\\",\\\"#00FF00\\\",\\\"green\\\"\"\n");
     }
-    CliRun run = Cli({QStringLiteral("--settings"), ini, QStringLiteral("names")});
+    CliRun run = RunCli({QStringLiteral("--settings"), ini, QStringLiteral("names")});
     ASSERT_EQ(run.status, 0) << run.err.constData();
     EXPECT_EQ(run.out, "0\t#010000\tember\n1\t#00FF00\tgreen\n");
 
-    run =
-        Cli({QStringLiteral("--settings"), ini, QStringLiteral("color"), QStringLiteral("Ember")});
+    run = RunCli(
+        {QStringLiteral("--settings"), ini, QStringLiteral("color"), QStringLiteral("Ember")});
     ASSERT_EQ(run.status, 0) << run.err.constData();
     EXPECT_TRUE(run.out.startsWith("#010000\n"));
     // Names come from that store only.
-    run = Cli({QStringLiteral("--settings"), ini, QStringLiteral("color"), QStringLiteral("red")});
+    run =
+        RunCli({QStringLiteral("--settings"), ini, QStringLiteral("color"), QStringLiteral("red")});
     EXPECT_EQ(run.status, 2);
     EXPECT_TRUE(run.err.startsWith("vellomar-cli: "));
 
-    run =
-        Cli({QStringLiteral("names"), QStringLiteral("extra"), QStringLiteral("--settings"), ini});
+    run = RunCli(
+        {QStringLiteral("names"), QStringLiteral("extra"), QStringLiteral("--settings"), ini});
     EXPECT_EQ(run.status, 2);
-    run = Cli({QStringLiteral("--case"), QStringLiteral("shout"), QStringLiteral("names")});
+    run = RunCli({QStringLiteral("--case"), QStringLiteral("shout"), QStringLiteral("names")});
     EXPECT_EQ(run.status, 2);
 }
 
