@@ -1,6 +1,7 @@
 // The main window's frame on an empty settings store: pages, actions, menus,
 // tool bars, page switching, and what start and end leave in the store.
 #include "settings/SettingsStore.h"
+#include "ui/GradientBar.h"
 #include "ui/MainActions.h"
 #include "ui/MainBars.h"
 #include "ui/PageRule.h"
@@ -88,13 +89,16 @@ private slots:
         QVERIFY(!ChartVisible());
         QVERIFY(!w.Updating());
 
-        // Parts built by the gradient and named-colour work, when present.
-        if (auto* cmbgra = w.findChild<QComboBox*>(QStringLiteral("cmbgra")))
-            QCOMPARE(cmbgra->currentText(), QStringLiteral("スペクトラム"));
-        if (auto* list = w.findChild<QListWidget*>(QStringLiteral("lstcolortable"))) {
-            QVERIFY(list->currentItem());
-            QVERIFY(list->currentItem()->text().contains(QStringLiteral("black")));
-        }
+        auto* cmbgra = w.findChild<QComboBox*>(QStringLiteral("cmbgra"));
+        QVERIFY(cmbgra);
+        QCOMPARE(cmbgra->currentText(), QStringLiteral("スペクトラム"));
+        // The preview shows that table: red at its left end.
+        auto* preview = w.findChild<GradientBar*>(QStringLiteral("imgtruecolor"));
+        QVERIFY(preview);
+        QCOMPARE(preview->image().pixelColor(0, 0), QColor(255, 0, 0));
+        auto* list = w.findChild<QListWidget*>(QStringLiteral("lstcolortable"));
+        QVERIFY(list && list->currentItem());
+        QVERIFY(list->currentItem()->text().contains(QStringLiteral("black")));
     }
 
     void pageSwitchFollowsTable_data() {
