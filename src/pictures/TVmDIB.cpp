@@ -404,6 +404,19 @@ void TVmDIB::EndProgress() {
     m_progressDone = 0;
 }
 
+void TVmDIB::Convert(const std::function<void()>& work) {
+    // The progress always ends, also when the conversion fails.
+    try {
+        work();
+    } catch (...) {
+        EndProgress();
+        throw;
+    }
+    EndProgress();
+    UpdatePaletteModified();
+    Changed();
+}
+
 void TVmDIB::SetPixelFormat(int format) {
     Check("TVmDIB.GetPixelFormat");
     const DibPixelFormat from = m_internal->GetPixelFormat();
@@ -423,29 +436,16 @@ void TVmDIB::SetPixelFormat(int format) {
         BeginProgress(QStringLiteral("PixelFormat %1 -> %2")
                           .arg(QLatin1String(names[from]), QLatin1String(names[format])),
                       steps);
-    try {
+    Convert([&] {
         m_internal->SetPixelsFormat(
             format, ConvertQuality, [this] { StepProgress(); }, MonoKeyColor);
-    } catch (...) {
-        EndProgress();
-        throw;
-    }
-    EndProgress();
-    UpdatePaletteModified();
-    Changed();
+    });
 }
 
 void TVmDIB::CreateTrueColorPalette() {
     Check("TVmDIB.CreateTrueColorPalette");
     UniqueDIB();
     BeginProgress(QStringLiteral("Create True Color Palette"), 256);
-    try {
-        m_internal->CreateTrueColorPalette(ConvertQuality, [this] { StepProgress(); });
-    } catch (...) {
-        EndProgress();
-        throw;
-    }
-    EndProgress();
-    UpdatePaletteModified();
-    Changed();
+    Convert(
+        [&] { m_internal->CreateTrueColorPalette(ConvertQuality, [this] { StepProgress(); }); });
 }

@@ -5,6 +5,8 @@
 #include "TVmInternalDIB.h"
 #include "core/Color.h"
 
+#include <functional>
+
 class QImage;
 
 // A device-independent bitmap picture. Copies share one TVmInternalDIB and
@@ -72,6 +74,8 @@ private:
     void BeginProgress(const QString& message, int steps);
     void StepProgress();
     void EndProgress();
+    // Runs a conversion of the pixels, then ends the progress and tells of the change.
+    void Convert(const std::function<void()>& work);
 
     TVmInternalDIB* m_internal = nullptr;
     QString m_progressMessage;
