@@ -76,6 +76,15 @@ void WriteLine(const QString& line) {
     WriteOut(line + QLatin1Char('\n'));
 }
 
+void WriteFragment(const CliContext& context, const ProgramOptions& options,
+                   const QString& fragment, int page) {
+    Q_UNUSED(options);
+    Q_UNUSED(page);
+    if (context.wrap)
+        throw UsageError(QStringLiteral("--wrap is not available in this build"));
+    WriteOut(fragment);
+}
+
 int ParseNumber(const QString& text, const QString& what, int min, int max) {
     bool ok = false;
     const int value = text.toInt(&ok);

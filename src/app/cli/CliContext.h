@@ -48,5 +48,10 @@ struct CliContext {
 void WriteOut(const QString& text);
 void WriteLine(const QString& line); // text + LF
 
+// A generator's result as the window would put it on the clipboard, or with
+// --wrap inside the preview page of main-window page `page` (0 text .. 4 colour).
+void WriteFragment(const CliContext& context, const ProgramOptions& options,
+                   const QString& fragment, int page);
+
 // Parses a whole decimal number within [min, max]; UsageError otherwise.
 int ParseNumber(const QString& text, const QString& what, int min, int max);
