@@ -24,12 +24,25 @@ struct TableWords {
     QString table, tr, td, bgcolor, fontOpen, fontClose;
 };
 
+// ColorToHtml without a formatted print per cell: a full table has 5000
+// colours.
+void AppendColor(QString& out, TColor color) {
+    static const char kDigits[] = "0123456789ABCDEF";
+    char text[7] = {'#'};
+    const int channels[] = {ColorRed(color), ColorGreen(color), ColorBlue(color)};
+    for (int i = 0; i < 3; ++i) {
+        text[1 + 2 * i] = kDigits[channels[i] >> 4];
+        text[2 + 2 * i] = kDigits[channels[i] & 0xF];
+    }
+    out += QLatin1StringView(text, 7);
+}
+
 // A blank, the word, the colour in double quotes.
 void AppendColorAttribute(QString& out, const QString& word, TColor color) {
     out += QLatin1Char(' ');
     out += word;
     out += kQuote;
-    out += ColorToHtml(color);
+    AppendColor(out, color);
     out += kQuote;
 }
 
@@ -92,7 +105,7 @@ QString WriteGradientTableHtml(const TablePageModel& page, const CellColors& cel
             if (const std::optional<TColor> text = cells.text({column, row})) {
                 out += QLatin1Char('<');
                 out += words.fontOpen;
-                out += ColorToHtml(*text);
+                AppendColor(out, *text);
                 out += kQuote;
                 out += QLatin1Char('>');
                 out += page.cellText;

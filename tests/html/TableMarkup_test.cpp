@@ -149,6 +149,15 @@ TEST(TableMarkup, CellsWithAndWithoutColours) {
               "<Table><Tr><Td Bgcolor=\"#FF0000\"><Font Color=\"#0000FF\">x</Font></Td>"
               "<Td>x</Td></Tr></Table>");
 
+    // Every hex digit as the colour notation writes it.
+    for (const TColor color : {RgbToColor(0x01, 0x23, 0x45), RgbToColor(0x67, 0x89, 0xAB),
+                               RgbToColor(0xCD, 0xEF, 0xF0)}) {
+        cells->setColor(CellTarget::Text, {1, 0}, color);
+        EXPECT_TRUE(WriteGradientTableHtml(page, *cells, options)
+                        .contains(QStringLiteral("<font color=\"%1\">").arg(ColorToHtml(color))));
+    }
+    cells->setColor(CellTarget::Text, {1, 0}, std::nullopt);
+
     // Shrinking hides a coloured cell, growing brings it back; sizes are cut to 1..50.
     page.columns = 0;
     page.rows = 1;
