@@ -105,12 +105,6 @@ TEST_F(CliTableRuleTest, RulePrintsWhatTheWriterWrites) {
     EXPECT_EQ(result.outText(), WriteRuleHtml(page, &DefaultGradientTables()[0], Defaults()));
     EXPECT_EQ(result.outText().count(QStringLiteral("\r\n")), 5);
 
-    result = run({"--case", "upper", "--names", "on", "rule", "--width", "50", "--pixels",
-                  "--height", "5", "--align", "left", "--noshade", "--color", "red"});
-    EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.out.toStdString(),
-              "<hr width=50 size=5 align=left noshade color=#FF0000>\r\n");
-
     for (const QStringList& args : QList<QStringList>{{"rule", "--width", "640"},
                                                       {"rule", "--width", "0", "--pixels"},
                                                       {"rule", "--height", "101"},
