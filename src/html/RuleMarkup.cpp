@@ -1,0 +1,77 @@
+#include "html/RuleMarkup.h"
+
+#include "gradient/GradientWalk.h"
+#include "html/GradientItems.h"
+#include "html/HtmlCase.h"
+#include "settings/ProgramOptions.h"
+
+#include <algorithm>
+
+namespace {
+
+// "<hr" with width, size, alignment and shading: everything but the colour.
+QString RuleHead(const RulePageModel& page) {
+    QString head = QStringLiteral("<hr");
+    if (page.pixels || page.width != RulePageModel::kFullWidth) {
+        head += QStringLiteral(" width=") + QString::number(page.width);
+        if (!page.pixels)
+            head += QLatin1Char('%');
+    }
+    if (page.height != RulePageModel::kPlainHeight)
+        head += QStringLiteral(" size=") + QString::number(page.height);
+    if (page.align == RuleAlign::Left)
+        head += QStringLiteral(" align=left");
+    else if (page.align == RuleAlign::Right)
+        head += QStringLiteral(" align=right");
+    if (page.noshade)
+        head += QStringLiteral(" noshade");
+    return head;
+}
+
+void AppendRule(QString& out, const QString& head, const TColor* color, const QString& nl) {
+    out += head;
+    if (color)
+        out += QStringLiteral(" color=") + ColorToHtml(*color);
+    out += QLatin1Char('>');
+    out += nl;
+}
+
+} // namespace
+
+void RulePageModel::setPixels(bool on) {
+    pixels = on;
+    width = std::min(width, maxWidth());
+}
+
+RulePageModel NormalizedRuleModel(const RulePageModel& page) {
+    RulePageModel result = page;
+    result.width = std::clamp(page.width, RulePageModel::kMinValue, result.maxWidth());
+    result.height = std::clamp(page.height, RulePageModel::kMinValue, RulePageModel::kMaxHeight);
+    result.repeat = std::clamp(page.repeat, RulePageModel::kMinValue, RulePageModel::kMaxRepeat);
+    return result;
+}
+
+QString WriteRuleHtml(const RulePageModel& page, const GradientTable* gradient,
+                      const ProgramOptions& options) {
+    const RulePageModel rule = NormalizedRuleModel(page);
+    const QString nl = HtmlLineBreak(options);
+    const QString head = RuleHead(rule);
+    QString out;
+    if (!rule.gradient) {
+        AppendRule(out, head, rule.colorOn ? &rule.color : nullptr, nl);
+        return out;
+    }
+    if (!gradient || !CanWalkGradient(*gradient))
+        return out;
+    // The breakpoints are those of N items, the items counted from 1, and
+    // the closing rule takes the last stop: rule 1 has the first stop's
+    // colour, rule N the last stop's.
+    GradientWalk walk(*gradient, rule.repeat, 1);
+    for (int i = 1; i < rule.repeat; ++i) {
+        const TColor color = walk.next();
+        AppendRule(out, head, &color, nl);
+    }
+    const TColor last = GradientLastStopColor(*gradient);
+    AppendRule(out, head, &last, nl);
+    return out;
+}
