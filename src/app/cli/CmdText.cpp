@@ -65,10 +65,14 @@ int RunText(CliContext& context) {
         selection.length =
             ParseNumber(*rangeLength, QStringLiteral("LEN"), 0, int(limit - selection.start));
     }
-    if (gradient && !styled.chars.empty()) {
-        GradientTableList list;
+    // A bad table argument is an error even for an empty text.
+    GradientTableList list;
+    int index = -1;
+    if (gradient) {
         LoadCliGradientTables(context, list);
-        const int index = ParseGradientArgument(list, *gradient);
+        index = ParseGradientArgument(list, *gradient);
+    }
+    if (index >= 0 && !styled.chars.empty()) {
         const TextGradientResult result = ApplyTextGradient(styled, &list.slot(index), selection);
         // The text is written all the same, in its own colours.
         if (result.status != TextGradientStatus::Applied)
