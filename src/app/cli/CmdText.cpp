@@ -1,0 +1,93 @@
+// text [options] TEXT: the gradient-text page's HTML for TEXT in one style,
+// optionally coloured along a gradient table first.
+#include "CliCommand.h"
+#include "CliContext.h"
+#include "ColorArgument.h"
+#include "GradientArgument.h"
+#include "gradient/GradientTableList.h"
+#include "html/GradientTextFont.h"
+#include "html/GradientTextWriter.h"
+#include "html/TextGradient.h"
+#include "settings/ProgramOptions.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <limits>
+
+namespace {
+
+int RunText(CliContext& context) {
+    const std::optional<QString> font = context.takeOption(QStringLiteral("--font"));
+    const std::optional<QString> size = context.takeOption(QStringLiteral("--size"));
+    const std::optional<QString> color = context.takeOption(QStringLiteral("--color"));
+    const std::optional<QString> gradient = context.takeOption(QStringLiteral("--gradient"));
+    std::optional<QString> rangeStart;
+    std::optional<QString> rangeLength;
+    if (const qsizetype i = context.args.indexOf(QStringLiteral("--range")); i >= 0) {
+        if (i + 2 >= context.args.size())
+            throw UsageError(QStringLiteral("--range needs START and LEN"));
+        rangeStart = context.args.at(i + 1);
+        rangeLength = context.args.at(i + 2);
+        context.args.remove(i, 3);
+    }
+    CharStyle style;
+    style.bold = context.takeSwitch(QStringLiteral("--bold"));
+    style.italic = context.takeSwitch(QStringLiteral("--italic"));
+    style.underline = context.takeSwitch(QStringLiteral("--underline"));
+    const QString text = context.takePositional(QStringLiteral("TEXT"));
+    context.expectNoMore();
+    if (rangeStart && !gradient)
+        throw UsageError(QStringLiteral("--range needs --gradient"));
+
+    const ProgramOptions options = context.loadOptions();
+    if (font) {
+        const int count = int(options.fonttable.size());
+        if (count == 0)
+            throw UsageError(QStringLiteral("the font table is empty"));
+        const QString name = FontNameOfEntry(
+            options.fonttable.at(ParseNumber(*font, QStringLiteral("--font"), 0, count - 1)));
+        // An entry without a name sets nothing, as in the window.
+        if (!name.isEmpty())
+            style.fontName = name;
+    }
+    if (size)
+        style.points = PointsOfFontSizeItem(
+            ParseNumber(*size, QStringLiteral("--size"), 0, kFontSizeItemCount - 1));
+    if (color)
+        style.color = ParseColorArgument(context, *color);
+
+    StyledText styled = MakeStyledText(text, style);
+    const qsizetype length = PositionLength(styled);
+    PositionRange selection;
+    if (rangeStart) {
+        const int limit = int(std::min<qsizetype>(length, std::numeric_limits<int>::max()));
+        selection.start = ParseNumber(*rangeStart, QStringLiteral("START"), 0, limit);
+        selection.length =
+            ParseNumber(*rangeLength, QStringLiteral("LEN"), 0, int(limit - selection.start));
+    }
+    // A bad table argument is an error even for an empty text.
+    GradientTableList list;
+    int index = -1;
+    if (gradient) {
+        LoadCliGradientTables(context, list);
+        index = ParseGradientArgument(list, *gradient);
+    }
+    if (index >= 0 && !styled.chars.empty()) {
+        const TextGradientResult result = ApplyTextGradient(styled, &list.slot(index), selection);
+        // The text is written all the same, in its own colours.
+        if (result.status != TextGradientStatus::Applied)
+            std::fprintf(stderr, "vellomar-cli: %s\n",
+                         qPrintable(TextGradientStatusMessage(result.status)));
+    }
+    const QString html = WriteGradientTextHtml(styled, options);
+    if (!html.isEmpty())
+        WriteFragment(context, options, html, 0);
+    return 0;
+}
+
+const CliCommand command("text",
+                         "[--font K] [--size ITEM] [--bold] [--italic] [--underline] [--color C] "
+                         "[--gradient G [--range START LEN]] TEXT",
+                         RunText);
+
+} // namespace
