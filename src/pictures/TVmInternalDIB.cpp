@@ -281,7 +281,9 @@ void TVmInternalDIB::LoadFromStream(QIODevice& device) {
     DibContent content;
     Masks masks;
     qint64 declaredBits = 0;
-    if (headerSize == 40 || headerSize == 108 || headerSize == 124) {
+    // 52 and 56 bytes: the 40-byte header with its masks inside (RGB, RGBA).
+    if (headerSize == 40 || headerSize == 52 || headerSize == 56 || headerSize == 108 ||
+        headerSize == 124) {
         ReadExact(device, raw + 4, 36);
         h = ParseInfoHeader(raw);
         const int bits = h.biBitCount;

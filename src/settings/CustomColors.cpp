@@ -6,16 +6,35 @@ QString CustomColorName(int index) {
     return QStringLiteral("Color") + QChar(u'A' + index);
 }
 
+QByteArray CustomColorBytes(TColor color) {
+    const char bytes[4] = {char(color & 0xFF), char((color >> 8) & 0xFF),
+                           char((color >> 16) & 0xFF), char((color >> 24) & 0xFF)};
+    return QByteArray(bytes, 4);
+}
+
+std::optional<TColor> CustomColorFromBytes(const QByteArray& bytes) {
+    if (bytes.size() != 4)
+        return std::nullopt;
+    const auto* b = reinterpret_cast<const unsigned char*>(bytes.constData());
+    return TColor(b[0]) | TColor(b[1]) << 8 | TColor(b[2]) << 16 | TColor(b[3]) << 24;
+}
+
+namespace {
+
+std::optional<TColor> StoredColor(const SettingsStore& store, int index) {
+    const std::optional<QByteArray> bytes =
+        store.readBytes(kCustomColorsSection, CustomColorName(index));
+    return bytes ? CustomColorFromBytes(*bytes) : std::nullopt;
+}
+
+} // namespace
+
 CustomColorSet LoadCustomColors(const SettingsStore& store) {
     CustomColorSet colors{};
     TColor buffer = 0;
     for (int i = 0; i < int(colors.size()); ++i) {
-        const std::optional<QByteArray> bytes =
-            store.readBytes(kCustomColorsSection, CustomColorName(i));
-        if (bytes && bytes->size() == 4) {
-            const auto* b = reinterpret_cast<const unsigned char*>(bytes->constData());
-            buffer = TColor(b[0]) | TColor(b[1]) << 8 | TColor(b[2]) << 16 | TColor(b[3]) << 24;
-        }
+        if (const std::optional<TColor> stored = StoredColor(store, i))
+            buffer = *stored;
         colors[std::size_t(i)] = buffer;
     }
     return colors;
@@ -23,9 +42,10 @@ CustomColorSet LoadCustomColors(const SettingsStore& store) {
 
 void SaveCustomColors(SettingsStore& store, const CustomColorSet& colors) {
     for (int i = 0; i < int(colors.size()); ++i) {
-        const TColor c = colors[std::size_t(i)];
-        const char bytes[4] = {char(c & 0xFF), char((c >> 8) & 0xFF), char((c >> 16) & 0xFF),
-                               char((c >> 24) & 0xFF)};
-        store.writeBytes(kCustomColorsSection, CustomColorName(i), QByteArray(bytes, 4));
+        TColor color = colors[std::size_t(i)];
+        const std::optional<TColor> stored = StoredColor(store, i);
+        if (stored && (color >> 24) == 0 && (*stored & 0xFFFFFF) == color)
+            color = *stored;
+        store.writeBytes(kCustomColorsSection, CustomColorName(i), CustomColorBytes(color));
     }
 }

@@ -4,7 +4,11 @@
 #include "settings/ProgramOptions.h"
 #include "settings/SettingsStore.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <algorithm>
+#include <cstdint>
 #include <limits>
 
 namespace {
@@ -13,8 +17,9 @@ QString Indexed(const char* prefix, int i) {
     return QLatin1String(prefix) + QString::number(i);
 }
 
+// Signed, as the gradient records write colours: -1 stays "-1".
 QString ColorText(TColor color) {
-    return QString::number(color);
+    return QString::number(std::int32_t(color));
 }
 
 // The indices below `count` that have a value named prefix + index. A stored
@@ -38,6 +43,14 @@ QList<int> StoredIndices(const SettingsStore& store, const QString& section, con
 }
 
 } // namespace
+
+QString CheckedPluginFolder(const QString& folder) {
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        return QString();
+    if (folder.endsWith(QLatin1Char('/')) || folder.endsWith(QDir::separator()))
+        return folder;
+    return folder + QDir::separator();
+}
 
 std::optional<TColor> ParseStoredColor(const QString& text) {
     bool ok = false;

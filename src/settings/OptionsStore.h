@@ -25,6 +25,11 @@ void LoadOptions(const SettingsStore& store, ProgramOptions& options);
 // every read.
 void SaveOptions(SettingsStore& store, const ProgramOptions& options);
 
+// The plug-in folder as the program uses it after loading the options: an
+// existing folder ends in a separator (one is added when missing), a folder
+// that does not exist gives an empty text.
+QString CheckedPluginFolder(const QString& folder);
+
 // A colour stored as decimal text: a 32-bit value, signed or unsigned.
 std::optional<TColor> ParseStoredColor(const QString& text);
 

@@ -1,5 +1,7 @@
 #include "settings/SettingsStore.h"
 
+#include "settings/RegistryBinary.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,11 +20,51 @@ QString Key(const QString& section, const QString& name) {
     return section.isEmpty() ? name : section + QLatin1Char('/') + name;
 }
 
+// The value texts of an INI file as written, keyed "section/name". Only plain
+// names are looked up here, so names are taken as they stand.
+QMap<QString, QString> RawIniValues(const QString& path) {
+    QMap<QString, QString> values;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return values;
+    QString section;
+    for (const QByteArray& bytes : file.readAll().split('\n')) {
+        const QString line = QString::fromUtf8(bytes).trimmed();
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+            section = line.mid(1, line.size() - 2).trimmed();
+            if (section.compare(QLatin1String("General"), Qt::CaseInsensitive) == 0)
+                section.clear();
+            continue;
+        }
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (equals <= 0 || line.startsWith(QLatin1Char(';')))
+            continue;
+        values.insert(Key(section, line.left(equals).trimmed()), line.mid(equals + 1).trimmed());
+    }
+    return values;
+}
+
 QMap<QString, QVariant> ReadIni(const QString& path, bool* readable = nullptr) {
     QMap<QString, QVariant> values;
     const QSettings ini(path, QSettings::IniFormat);
-    for (const QString& key : ini.allKeys())
-        values.insert(key, ini.value(key));
+    QMap<QString, QString> raw;
+    bool rawRead = false;
+    for (const QString& key : ini.allKeys()) {
+        QVariant value = ini.value(key);
+        // Qt splits a hand-written value at commas outside quotes and drops
+        // the quotes, which loses the blanks inside quoted record fields.
+        // Such a value is kept as the text it was written as.
+        if (value.typeId() == QMetaType::QStringList) {
+            if (!rawRead) {
+                raw = RawIniValues(path);
+                rawRead = true;
+            }
+            const auto it = raw.constFind(key);
+            if (it != raw.cend())
+                value = *it;
+        }
+        values.insert(key, value);
+    }
     if (readable)
         *readable = ini.status() != QSettings::AccessError;
     return values;
@@ -152,8 +194,21 @@ bool SettingsStore::readBool(const QString& section, const QString& name, bool f
     return readInteger(section, name, fallback ? 1 : 0) != 0;
 }
 
+#ifdef Q_OS_WIN
+namespace {
+// The registry key of a section, for the values QSettings cannot keep as binary.
+QString RegistryKeyPath(const QString& section) {
+    return QStringLiteral("Software\\Movra\\Vellomar!\\") + section;
+}
+} // namespace
+#endif
+
 std::optional<QByteArray> SettingsStore::readBytes(const QString& section,
                                                    const QString& name) const {
+#ifdef Q_OS_WIN
+    if (m_registry)
+        return ReadRegistryBinary(RegistryKeyPath(section), name);
+#endif
     const QVariant v = value(Key(section, name));
     if (v.typeId() != QMetaType::QByteArray)
         return std::nullopt;
@@ -174,6 +229,13 @@ void SettingsStore::writeBool(const QString& section, const QString& name, bool 
 
 void SettingsStore::writeBytes(const QString& section, const QString& name,
                                const QByteArray& value) {
+#ifdef Q_OS_WIN
+    if (m_registry) {
+        if (!WriteRegistryBinary(RegistryKeyPath(section), name, value))
+            m_registryFailed = true;
+        return;
+    }
+#endif
     setValue(Key(section, name), value);
 }
 
@@ -203,7 +265,9 @@ void SettingsStore::removeSection(const QString& section) {
 bool SettingsStore::sync() {
     if (m_registry) {
         m_registry->sync();
-        return m_registry->status() == QSettings::NoError;
+        const bool written = m_registry->status() == QSettings::NoError && !m_registryFailed;
+        m_registryFailed = false;
+        return written;
     }
     if (m_changes.isEmpty())
         return true;

@@ -59,8 +59,11 @@ private:
     void setValue(const QString& key, const QVariant& value);
     bool writeFile(const QMap<QString, QVariant>& values);
 
-    // Registry only: values go straight through QSettings.
+    // Registry only: values go straight through QSettings, binary ones
+    // through the registry API.
     std::unique_ptr<QSettings> m_registry;
+    // A binary value could not be written since the last sync.
+    bool m_registryFailed = false;
     // INI file: every value in memory, keyed "section/name".
     QString m_fileName;
     QMap<QString, QVariant> m_values;

@@ -1,15 +1,13 @@
 #include "shell/TSingleInstance.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QStandardPaths>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
+#include <QThread>
 
 namespace {
 
@@ -20,13 +18,11 @@ const QByteArray kDone = "ok\n";
 // Longer than any request; a client sending more without a line end is dropped.
 constexpr qint64 kMaxRequest = 64;
 
+#ifndef Q_OS_UNIX
 QString UserSuffix() {
-#ifdef Q_OS_UNIX
-    return QString::number(::getuid());
-#else
     return qEnvironmentVariable("USERNAME");
-#endif
 }
+#endif
 
 } // namespace
 
@@ -45,59 +41,88 @@ TSingleInstance::~TSingleInstance() {
 
 QString TSingleInstance::ServerName() const {
 #ifdef Q_OS_UNIX
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
-        return QDir(runtime).filePath(UniqueName);
-    return QDir(QDir::tempPath()).filePath(UniqueName + QLatin1Char('-') + UserSuffix());
+    // $XDG_RUNTIME_DIR when it is the user's own, else Qt's runtime folder
+    // (mode 0700, made when missing): never a name in /tmp that another
+    // user could take first.
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (runtime.isEmpty())
+        return QString();
+    return QDir(runtime).filePath(UniqueName);
 #else
     return UniqueName + QLatin1Char('-') + UserSuffix();
 #endif
 }
 
+QString TSingleInstance::LockFileName() const {
+#ifdef Q_OS_UNIX
+    const QString name = ServerName();
+    return name.isEmpty() ? QString() : name + QStringLiteral(".lock");
+#else
+    return QDir(QDir::tempPath()).filePath(ServerName() + QStringLiteral(".lock"));
+#endif
+}
+
 bool TSingleInstance::Loaded() {
     const QString name = ServerName();
-    // Two copies started at the same moment take turns; a lock left by a
-    // dead process is recognised by its process id and removed by QLockFile.
-#ifdef Q_OS_UNIX
-    m_lock = std::make_unique<QLockFile>(name + QStringLiteral(".lock"));
-#else
-    m_lock = std::make_unique<QLockFile>(
-        QDir(QDir::tempPath()).filePath(name + QStringLiteral(".lock")));
-#endif
-    const bool locked = m_lock->tryLock(3000);
+    // The lock marks the running copy and is held until it ends, whether or
+    // not its socket can listen. A lock whose process is gone is removed by
+    // QLockFile; a live holder keeps its lock however old it is.
+    const QString lockName = LockFileName();
+    bool heldElsewhere = false;
+    if (!lockName.isEmpty()) {
+        m_lock = std::make_unique<QLockFile>(lockName);
+        if (!m_lock->tryLock(0)) {
+            heldElsewhere = m_lock->error() == QLockFile::LockFailedError;
+            m_lock.reset();
+        }
+    }
 
     QLocalSocket probe;
-    probe.connectToServer(name);
-    if (probe.waitForConnected(1000)) {
-        if (locked)
-            m_lock->unlock();
+    if (!name.isEmpty()) {
+        // A copy that holds the lock may still be about to listen.
+        QDeadlineTimer deadline(heldElsewhere ? 1000 : 0);
+        for (;;) {
+            probe.connectToServer(name);
+            if (probe.waitForConnected(1000) || deadline.hasExpired())
+                break;
+            QThread::msleep(50);
+        }
+    }
+    const bool answered = probe.state() == QLocalSocket::ConnectedState;
+    if (heldElsewhere || answered) {
+        m_lock.reset();
         m_duplicate = true;
         if (OnDuplicate)
             OnDuplicate(this);
         switch (DupInstAction) {
         case TDupInstAction::diActivateFirst:
-            probe.write(kActivate);
-            probe.waitForBytesWritten(1000);
-            if (probe.waitForReadyRead(1000))
-                m_activated = probe.readLine() == kDone;
+            if (answered) {
+                probe.write(kActivate);
+                probe.waitForBytesWritten(1000);
+                if (probe.waitForReadyRead(1000))
+                    m_activated = probe.readLine() == kDone;
+            }
             break;
         case TDupInstAction::diException:
             throw EMultiAppInstance(ErrorMessage.toStdString());
         case TDupInstAction::diTerminate:
             break;
         }
-        probe.disconnectFromServer();
+        if (answered)
+            probe.disconnectFromServer();
         return true;
     }
 
-    // No one answers: any socket file left is from a copy that crashed.
-    QLocalServer::removeServer(name);
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (m_server->listen(name))
-        connect(m_server, &QLocalServer::newConnection, this, &TSingleInstance::serveClient);
-    if (locked)
-        m_lock->unlock();
+    // No one answers: any socket file left is from a copy that crashed. A
+    // socket that cannot listen (a path too long for one) only costs the
+    // request to come forward; the lock still keeps later copies out.
+    if (!name.isEmpty()) {
+        QLocalServer::removeServer(name);
+        m_server = new QLocalServer(this);
+        m_server->setSocketOptions(QLocalServer::UserAccessOption);
+        if (m_server->listen(name))
+            connect(m_server, &QLocalServer::newConnection, this, &TSingleInstance::serveClient);
+    }
     return false;
 }
 

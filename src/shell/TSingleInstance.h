@@ -24,10 +24,11 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// One running copy per user. The first copy listens on a local socket named
-// after UniqueName in the user's own runtime folder; a later copy finds it
-// listening, asks it to come to the front and ends. A socket left by a copy
-// that crashed answers no one and is taken over.
+// One running copy per user. The first copy holds a lock file named after
+// UniqueName in the user's own runtime folder for its whole run and listens
+// on a local socket beside it; a later copy finds the lock held (or the
+// socket listening), asks the first copy to come to the front and ends. A
+// lock or socket left by a copy that crashed is taken over.
 class TSingleInstance : public QObject {
     Q_OBJECT
 public:
@@ -50,9 +51,11 @@ public:
     // True when the first copy answered the request to come forward.
     bool FirstCopyActivated() const { return m_activated; }
 
-    // The socket path: in $XDG_RUNTIME_DIR when set (private to the user),
-    // else in the temporary folder with the user's id appended.
+    // The socket path, in the user's private runtime folder; empty when
+    // there is none.
     QString ServerName() const;
+    // The lock file that the running copy holds for its whole run.
+    QString LockFileName() const;
 
 signals:
     // In the first copy: a later copy asks this one to come to the front.

@@ -51,7 +51,9 @@ TEST(BmpSuite, GoodPicturesMatchQtPixelForPixel) {
 }
 
 TEST(BmpSuite, BadPicturesAreRefusedOrReadWithinTheirData) {
-    for (const QString& file : SuiteFiles("b")) {
+    const QStringList files = SuiteFiles("b");
+    ASSERT_GE(files.size(), 20);
+    for (const QString& file : files) {
         SCOPED_TRACE(file.toStdString());
         TVmDIB dib;
         const QString loadError = ErrorOf([&] { LoadBytes(dib, ReadFile(file)); });
@@ -67,7 +69,9 @@ TEST(BmpSuite, BadPicturesAreRefusedOrReadWithinTheirData) {
 }
 
 TEST(BmpSuite, QuestionablePicturesLoadOrFailCleanly) {
-    for (const QString& file : SuiteFiles("q")) {
+    const QStringList files = SuiteFiles("q");
+    ASSERT_GE(files.size(), 40);
+    for (const QString& file : files) {
         SCOPED_TRACE(file.toStdString());
         TVmDIB dib;
         if (ErrorOf([&] { LoadBytes(dib, ReadFile(file)); }).isEmpty())

@@ -244,6 +244,34 @@ TEST(DibFile, HeaderFaults) {
     EXPECT_FALSE(LoadError(FileOf(InfoHeader(1, 1, 8, 0, 0x40000000))).isEmpty());
 }
 
+TEST(DibFile, HeadersWithMasksInsideReadLikeTheNewerOnes) {
+    // The suite's 52 and 56-byte pictures against the same pictures with other headers.
+    const QString suite = QStringLiteral(VELLOMAR_TESTDATA "/bmpsuite/");
+    const std::pair<const char*, const char*> pairs[] = {{"q/rgb32h52.bmp", "g/rgb32bf.bmp"},
+                                                         {"q/rgba32h56.bmp", "q/rgba32-1.bmp"}};
+    for (const auto& [name, same] : pairs) {
+        SCOPED_TRACE(name);
+        const QByteArray bytes = ReadFile(suite + QLatin1String(name));
+        ASSERT_FALSE(bytes.isEmpty());
+        TVmDIB dib;
+        TVmDIB reference;
+        LoadBytes(dib, bytes);
+        LoadBytes(reference, ReadFile(suite + QLatin1String(same)));
+        const Pixels got(dib);
+        const Pixels expected(reference);
+        ASSERT_EQ(got.width(), expected.width());
+        ASSERT_EQ(got.height(), expected.height());
+        int wrong = 0;
+        for (int y = 0; y < got.height(); ++y)
+            for (int x = 0; x < got.width(); ++x)
+                wrong += (got.at(x, y) & 0xFFFFFF) != (expected.at(x, y) & 0xFFFFFF);
+        EXPECT_EQ(wrong, 0);
+    }
+    // The OS/2 header of 64 bytes stays refused.
+    EXPECT_EQ(LoadError(ReadFile(suite + "q/pal8os2v2.bmp")),
+              "TVmInternalDIB.LoadFromStream: Invalid Bitmap Header Size");
+}
+
 TEST(DibFile, ShortPixelDataLeavesTheMissingRowsZero) {
     QByteArray rest = InfoHeader(1, 3, 24);
     rest.append("\x01\x02\x03\x00", 4); // only the bottom row

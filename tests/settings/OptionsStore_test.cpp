@@ -4,7 +4,9 @@
 #include "settings/SettingsStore.h"
 #include "settings/WindowPlacement.h"
 
+#include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -204,6 +206,91 @@ TEST_F(OptionsStoreTest, CustomColorsAreFourByteValues) {
     EXPECT_EQ(loaded[2], 0xFFu);
     EXPECT_EQ(loaded[3], 0xFF00u);
     EXPECT_EQ(loaded[15], 0xFF00u);
+}
+
+TEST_F(OptionsStoreTest, ColoursAreWrittenAsSigned32BitNumbers) {
+    writeFile("[Option]\nviewback=-1\nbodycnt=1\n"
+              "bodycode0=\"x\",\"4294967295\",\"-2\",\"0\",\"255\",\"-16777216\"\n");
+    ProgramOptions options = load();
+    EXPECT_EQ(options.viewback, 0xFFFFFFFFu);
+    EXPECT_EQ(options.bodyPresets.at(0).bgcolor, 0xFFFFFFFFu);
+    EXPECT_EQ(options.bodyPresets.at(0).vlink, 0xFF000000u);
+    options.colors.at(0).value = 0x80000000u;
+    save(options);
+    const SettingsStore store(path());
+    EXPECT_EQ(store.readString(kOptionSection, QStringLiteral("viewback")), QStringLiteral("-1"));
+    EXPECT_EQ(store.readString(kOptionSection, QStringLiteral("bodycode0")),
+              QStringLiteral("\"x\",\"-1\",\"-2\",\"0\",\"255\",\"-16777216\""));
+    EXPECT_EQ(store.readString(kOptionSection, QStringLiteral("colorcode0")),
+              QStringLiteral("\"-2147483648\",\"#000000\",\"black\""));
+    EXPECT_EQ(load(), options);
+}
+
+TEST_F(OptionsStoreTest, HandWrittenRecordsLoadAsWritten) {
+    // The documented form, unescaped: Qt alone would split it at the commas
+    // and lose the quotes that keep the blanks inside the fields.
+    writeFile("[Option]\nbodycnt=1\n"
+              "bodycode0=\"白地 に黒色\",\"16777215\",\"0\",\"255\",\"16711680\",\"8388736\"\n"
+              "colorcnt=1\ncolorcode0=\"255\", \"#FF0000\", \"dark, red\"\n"
+              "wwwname=/usr/bin/a, b\n"
+              "[colortable]\ncol0=\"黒 白\",\"2\",\"0\",\"300\",\"0\",\"16777215\"\n");
+    const ProgramOptions options = load();
+    EXPECT_EQ(options.bodyPresets.at(0),
+              (BodyPreset{QStringLiteral("白地 に黒色"), 16777215, 0, 255, 16711680, 8388736}));
+    EXPECT_EQ(options.colors.at(0),
+              (NamedColor{255, QStringLiteral("#FF0000"), QStringLiteral("dark, red")}));
+    EXPECT_EQ(options.wwwname, QStringLiteral("/usr/bin/a, b"));
+    {
+        const SettingsStore store(path());
+        EXPECT_EQ(store.readString(QStringLiteral("colortable"), QStringLiteral("col0")),
+                  QStringLiteral("\"黒 白\",\"2\",\"0\",\"300\",\"0\",\"16777215\""));
+    }
+    // Saved and read again, by this program and by Qt, it is the same record.
+    save(options);
+    EXPECT_EQ(load(), options);
+    const QSettings ini(path(), QSettings::IniFormat);
+    EXPECT_EQ(ini.value(QStringLiteral("colortable/col0")).toString(),
+              QStringLiteral("\"黒 白\",\"2\",\"0\",\"300\",\"0\",\"16777215\""));
+}
+
+TEST_F(OptionsStoreTest, PluginFolderIsCheckedAtStart) {
+    const QString folder = m_dir.filePath(QStringLiteral("plug ins"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString separated = folder + QDir::separator();
+    EXPECT_EQ(CheckedPluginFolder(folder), separated);
+    EXPECT_EQ(CheckedPluginFolder(separated), separated);
+    EXPECT_EQ(CheckedPluginFolder(folder + QLatin1Char('/')), folder + QLatin1Char('/'));
+    EXPECT_EQ(CheckedPluginFolder(m_dir.filePath(QStringLiteral("gone"))), QString());
+    EXPECT_EQ(CheckedPluginFolder(QString()), QString());
+    writeFile("x");
+    EXPECT_EQ(CheckedPluginFolder(path()), QString()); // a file is no folder
+}
+
+TEST_F(OptionsStoreTest, CustomColorsKeepAllFourBytes) {
+    EXPECT_EQ(CustomColorBytes(0x01020304u), QByteArray("\x04\x03\x02\x01", 4));
+    EXPECT_EQ(CustomColorFromBytes(QByteArray("\x04\x03\x02\x81", 4)), 0x81020304u);
+    EXPECT_EQ(CustomColorFromBytes(QByteArray("\x04\x03\x02", 3)), std::nullopt);
+    EXPECT_EQ(CustomColorFromBytes(QByteArray(5, '\0')), std::nullopt);
+
+    writeFile("[CustomColors]\nColorA=@ByteArray(\\xff\\xff\\xff\\x2)\n"
+              "ColorB=@ByteArray(\\x1\\0\\0\\x80)\n");
+    CustomColorSet colors = LoadCustomColors(SettingsStore(path()));
+    EXPECT_EQ(colors[0], 0x02FFFFFFu);
+    EXPECT_EQ(colors[1], 0x80000001u);
+    // What the colour dialog gives back: red, green and blue only.
+    colors[0] = 0xFFFFFF;
+    colors[1] = 0x000002;
+    {
+        SettingsStore store(path());
+        SaveCustomColors(store, colors);
+        ASSERT_TRUE(store.sync());
+    }
+    const SettingsStore store(path());
+    EXPECT_EQ(store.readBytes(kCustomColorsSection, QStringLiteral("ColorA")),
+              QByteArray("\xff\xff\xff\x02", 4));
+    EXPECT_EQ(store.readBytes(kCustomColorsSection, QStringLiteral("ColorB")),
+              QByteArray("\x02\0\0\0", 4));
+    EXPECT_EQ(LoadCustomColors(store)[0], 0x02FFFFFFu);
 }
 
 TEST_F(OptionsStoreTest, FixedFormsTakeTheirStoredPositionOnly) {

@@ -2,9 +2,14 @@
 // the take-over of a name left by a copy that crashed.
 #include "shell/TSingleInstance.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QLockFile>
 #include <QSignalSpy>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -133,10 +138,82 @@ private slots:
         QTemporaryDir other;
         qputenv("XDG_RUNTIME_DIR", other.path().toLocal8Bit());
         QVERIFY(first.ServerName() != mine);
+
+        // Without a runtime folder: a folder of this user's own, never /tmp itself.
+        QTemporaryDir temp;
+        const QByteArray oldTemp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", temp.path().toLocal8Bit());
         qunsetenv("XDG_RUNTIME_DIR");
-        // Without a runtime folder the user's id is part of the name.
-        QVERIFY(first.ServerName().endsWith(QStringLiteral("Ident6532-") +
-                                            QString::number(::getuid())));
+        const QFileInfo folder(QFileInfo(first.ServerName()).absolutePath());
+        const QString lockFolder = QFileInfo(first.LockFileName()).absolutePath();
+        qputenv("TMPDIR", oldTemp);
+        QVERIFY(folder.absoluteFilePath() != QFileInfo(temp.path()).absoluteFilePath());
+        QVERIFY(folder.isDir());
+        QCOMPARE(folder.ownerId(), ::getuid());
+        QCOMPARE(folder.permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
+                 QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(lockFolder, folder.absoluteFilePath());
+    }
+
+    void lockIsHeldForTheWholeRunEvenWithoutASocket() {
+        // A runtime folder whose socket path is longer than a socket address holds.
+        QString deep = m_runtime->path();
+        while (deep.size() < 120)
+            deep += QStringLiteral("/runtime-folder-with-a-long-name");
+        QVERIFY(QDir().mkpath(deep));
+        QVERIFY(
+            QFile::setPermissions(deep, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        qputenv("XDG_RUNTIME_DIR", deep.toLocal8Bit());
+        {
+            TSingleInstance first;
+            QVERIFY(!first.Loaded());
+            QVERIFY(!first.IsDuplicate());
+            QLocalSocket later;
+            later.connectToServer(first.ServerName());
+            QVERIFY(!later.waitForConnected(100));
+            // Another copy cannot take the lock while this one runs.
+            QLockFile other(first.LockFileName());
+            QVERIFY(!other.tryLock(0));
+            QCOMPARE(other.error(), QLockFile::LockFailedError);
+        }
+        QLockFile after(QDir(deep).filePath(QStringLiteral("Ident6532.lock")));
+        QVERIFY(after.tryLock(0));
+    }
+
+    void lockHeldByALiveProcessMakesADuplicate() {
+        TSingleInstance probe;
+        // Held by a live process (this one) for an hour, with no socket to answer.
+        QLockFile running(probe.LockFileName());
+        QVERIFY(running.tryLock(0));
+        {
+            QFile file(probe.LockFileName());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                     QFileDevice::FileModificationTime));
+        }
+        int duplicates = 0;
+        probe.OnDuplicate = [&](TSingleInstance*) { ++duplicates; };
+        QVERIFY(probe.Loaded());
+        QVERIFY(probe.IsDuplicate());
+        QVERIFY(!probe.FirstCopyActivated());
+        QCOMPARE(duplicates, 1);
+        // The duplicate neither took the lock nor opened a socket.
+        QVERIFY(QFile::exists(probe.LockFileName()));
+        QVERIFY(!QFile::exists(probe.ServerName()));
+        running.unlock();
+    }
+
+    void lockLeftByADeadProcessIsTakenOver() {
+        TSingleInstance first;
+        {
+            QFile file(first.LockFileName());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            // A process id that no process has.
+            file.write("2147483646\nvellomar\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        }
+        QVERIFY(!first.Loaded());
+        QLockFile other(first.LockFileName());
+        QVERIFY(!other.tryLock(0));
     }
 };
 
