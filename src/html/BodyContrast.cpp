@@ -4,7 +4,7 @@
 
 namespace {
 
-double RoleRatio(const BodyPage& page, BodyRole role) {
+double RoleRatio(const BodyModel& page, BodyRole role) {
     return ContrastRatio(page.color(role), page.color(BodyRole::BgColor));
 }
 
@@ -21,14 +21,14 @@ QString ContrastMark(double ratio) {
     return QStringLiteral("基準未満");
 }
 
-QString BodyContrastText(const BodyPage& page, BodyRole role) {
+QString BodyContrastText(const BodyModel& page, BodyRole role) {
     if (role == BodyRole::BgColor)
         return QString();
     const double ratio = RoleRatio(page, role);
     return ContrastRatioText(ratio) + QLatin1String(":1 ") + ContrastMark(ratio);
 }
 
-QString BodyContrastSummary(const BodyPage& page) {
+QString BodyContrastSummary(const BodyModel& page) {
     QString line;
     for (const BodyRole role : {BodyRole::Text, BodyRole::Link, BodyRole::VLink, BodyRole::ALink}) {
         const double ratio = RoleRatio(page, role);

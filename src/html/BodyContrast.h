@@ -1,6 +1,6 @@
 #pragma once
 
-#include "html/BodyPage.h"
+#include "html/BodyModel.h"
 
 #include <QString>
 
@@ -12,7 +12,7 @@ QString ContrastMark(double ratio);
 
 // One text role against the background: "21.00:1 AAA". The background's own
 // role gives an empty text.
-QString BodyContrastText(const BodyPage& page, BodyRole role);
+QString BodyContrastText(const BodyModel& page, BodyRole role);
 
 // The four text roles in one line: "TEXT 21.00 AAA  LINK 8.59 AAA  ...".
-QString BodyContrastSummary(const BodyPage& page);
+QString BodyContrastSummary(const BodyModel& page);

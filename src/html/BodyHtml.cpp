@@ -19,14 +19,14 @@ QString BodyColorText(TColor color, bool preferNames, const NamedColorTable& tab
     return ApplyHtmlCase(ColorToAttributeText(color, preferNames, table, mode), mode);
 }
 
-QString BodyLabelText(const BodyPage& page, BodyRole role, const NamedColorTable& table,
+QString BodyLabelText(const BodyModel& page, BodyRole role, const NamedColorTable& table,
                       HtmlCase mode) {
     return ApplyHtmlCase(BodyRoleAttribute(role) + QLatin1Char('='), mode) +
            BodyColorText(page.color(role), page.preferNames, table, mode) + QLatin1Char(' ') +
            BodyRoleWord(role);
 }
 
-std::array<QString, kBodyRoleCount> BodyLabelTexts(const BodyPage& page,
+std::array<QString, kBodyRoleCount> BodyLabelTexts(const BodyModel& page,
                                                    const NamedColorTable& table, HtmlCase mode) {
     std::array<QString, kBodyRoleCount> labels;
     for (int i = 0; i < kBodyRoleCount; ++i)
@@ -34,7 +34,7 @@ std::array<QString, kBodyRoleCount> BodyLabelTexts(const BodyPage& page,
     return labels;
 }
 
-std::array<QString, kBodyRoleCount> BodyLabelTexts(const BodyPage& page,
+std::array<QString, kBodyRoleCount> BodyLabelTexts(const BodyModel& page,
                                                    const ProgramOptions& options) {
     return BodyLabelTexts(page, options.colors, HtmlCaseFromOption(options.htmlcase));
 }
@@ -59,7 +59,7 @@ QString BodyBackgroundUrl(const QString& path) {
     return address;
 }
 
-QString WriteBodyHtml(const BodyPage& page, const NamedColorTable& table, HtmlCase mode) {
+QString WriteBodyHtml(const BodyModel& page, const NamedColorTable& table, HtmlCase mode) {
     QString html = QLatin1Char('<') + ApplyHtmlCase(QStringLiteral("BODY "), mode);
     // Role order is the tag's order: BGCOLOR, TEXT, LINK, VLINK, ALINK.
     for (int i = 0; i < kBodyRoleCount; ++i) {
@@ -75,6 +75,6 @@ QString WriteBodyHtml(const BodyPage& page, const NamedColorTable& table, HtmlCa
     return html;
 }
 
-QString WriteBodyHtml(const BodyPage& page, const ProgramOptions& options) {
+QString WriteBodyHtml(const BodyModel& page, const ProgramOptions& options) {
     return WriteBodyHtml(page, options.colors, HtmlCaseFromOption(options.htmlcase));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "html/BodyPage.h"
+#include "html/BodyModel.h"
 #include "html/HtmlCase.h"
 
 #include <QString>
@@ -15,12 +15,12 @@ struct ProgramOptions;
 QString BodyColorText(TColor color, bool preferNames, const NamedColorTable& table, HtmlCase mode);
 
 // The preview label of a role: "BGCOLOR=#FFFFFF 背景色" in upper case.
-QString BodyLabelText(const BodyPage& page, BodyRole role, const NamedColorTable& table,
+QString BodyLabelText(const BodyModel& page, BodyRole role, const NamedColorTable& table,
                       HtmlCase mode);
 // All five labels, in role order.
-std::array<QString, kBodyRoleCount> BodyLabelTexts(const BodyPage& page,
+std::array<QString, kBodyRoleCount> BodyLabelTexts(const BodyModel& page,
                                                    const NamedColorTable& table, HtmlCase mode);
-std::array<QString, kBodyRoleCount> BodyLabelTexts(const BodyPage& page,
+std::array<QString, kBodyRoleCount> BodyLabelTexts(const BodyModel& page,
                                                    const ProgramOptions& options);
 
 // The background attribute's address: "file:///" and the path with
@@ -29,5 +29,5 @@ std::array<QString, kBodyRoleCount> BodyLabelTexts(const BodyPage& page,
 QString BodyBackgroundUrl(const QString& path);
 
 // The page's BODY tag, ended by CR LF.
-QString WriteBodyHtml(const BodyPage& page, const NamedColorTable& table, HtmlCase mode);
-QString WriteBodyHtml(const BodyPage& page, const ProgramOptions& options);
+QString WriteBodyHtml(const BodyModel& page, const NamedColorTable& table, HtmlCase mode);
+QString WriteBodyHtml(const BodyModel& page, const ProgramOptions& options);

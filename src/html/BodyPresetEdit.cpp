@@ -1,6 +1,6 @@
 #include "html/BodyPresetEdit.h"
 
-#include "html/BodyPage.h"
+#include "html/BodyModel.h"
 #include "settings/BodyPreset.h"
 
 namespace {
@@ -33,7 +33,7 @@ QString BodyPresetAddProblem(const BodyPresetList& list) {
     return list.count() >= BodyPresetList::Capacity ? kBodyPresetFullMessage : QString();
 }
 
-QString AddBodyPreset(BodyPresetList& list, const QString& name, const BodyPage& page) {
+QString AddBodyPreset(BodyPresetList& list, const QString& name, const BodyModel& page) {
     if (QString problem = BodyPresetAddProblem(list); !problem.isEmpty())
         return problem;
     if (QString problem = BodyPresetNameProblem(name); !problem.isEmpty())
@@ -42,15 +42,15 @@ QString AddBodyPreset(BodyPresetList& list, const QString& name, const BodyPage&
         if (list.at(i).name == name)
             return kBodyPresetExistsMessage;
     }
-    list.append(BodyPresetFromPage(name, page));
+    list.append(BodyPresetFromModel(name, page));
     return QString();
 }
 
-QString UpdateBodyPreset(BodyPresetList& list, int selected, const BodyPage& page) {
+QString UpdateBodyPreset(BodyPresetList& list, int selected, const BodyModel& page) {
     if (!IsSelected(list, selected))
         return kBodyPresetSelectMessage;
     BodyPreset& preset = list.at(selected);
-    preset = BodyPresetFromPage(preset.name, page);
+    preset = BodyPresetFromModel(preset.name, page);
     return QString();
 }
 

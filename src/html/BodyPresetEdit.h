@@ -3,7 +3,7 @@
 #include <QString>
 
 class BodyPresetList;
-struct BodyPage;
+struct BodyModel;
 
 // The body page's preset buttons as plain operations on the preset list.
 // Each gives the text the page shows in its confirmation box; the list is
@@ -34,11 +34,11 @@ QString BodyPresetAddProblem(const BodyPresetList& list);
 // Appends the page's colours under `name`. Refused when the list is full,
 // the name cannot be stored or a preset of exactly this name exists.
 // Returns the message to show, empty when the preset was added.
-QString AddBodyPreset(BodyPresetList& list, const QString& name, const BodyPage& page);
+QString AddBodyPreset(BodyPresetList& list, const QString& name, const BodyModel& page);
 
 // Gives preset `selected` the page's colours; its name stays. -1 (or any
 // index outside the list) is no selection.
-QString UpdateBodyPreset(BodyPresetList& list, int selected, const BodyPage& page);
+QString UpdateBodyPreset(BodyPresetList& list, int selected, const BodyModel& page);
 
 // Removes preset `selected`; later ones move up. Afterwards the preset box
 // has no selection.

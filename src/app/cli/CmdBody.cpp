@@ -3,7 +3,7 @@
 #include "CliContext.h"
 #include "ColorArgument.h"
 #include "html/BodyHtml.h"
-#include "html/BodyPage.h"
+#include "html/BodyModel.h"
 #include "settings/ProgramOptions.h"
 
 namespace {
@@ -25,7 +25,7 @@ int RunBody(CliContext& context) {
     const int index =
         preset ? ParseNumber(*preset, QStringLiteral("--preset"), 0, presets.count() - 1) : 0;
 
-    BodyPage page;
+    BodyModel page;
     ApplyBodyPreset(page, presets.at(index));
     for (int i = 0; i < kBodyRoleCount; ++i) {
         if (roles[i])

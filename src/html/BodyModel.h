@@ -15,7 +15,7 @@ enum class BodyRole { BgColor = 0, Text = 1, Link = 2, VLink = 3, ALink = 4 };
 inline constexpr int kBodyRoleCount = 5;
 
 // The body page's state as its writer and labels read it.
-struct BodyPage {
+struct BodyModel {
     // Indexed by BodyRole.
     std::array<TColor, kBodyRoleCount> colors{};
     // The page's own "prefer colour constants" toggle, independent of colorconst.
@@ -25,7 +25,7 @@ struct BodyPage {
 
     TColor color(BodyRole role) const { return colors[std::size_t(role)]; }
     void setColor(BodyRole role, TColor color) { colors[std::size_t(role)] = color; }
-    bool operator==(const BodyPage&) const = default;
+    bool operator==(const BodyModel&) const = default;
 };
 
 // A role box item or label tag as a role; nullopt for no selection (-1) or
@@ -40,6 +40,6 @@ QString BodyRoleWord(BodyRole role);
 QStringList BodyRoleItems();
 
 // The page's colours become the preset's; toggle and picture stay.
-void ApplyBodyPreset(BodyPage& page, const BodyPreset& preset);
+void ApplyBodyPreset(BodyModel& page, const BodyPreset& preset);
 // A preset of the page's five colours under `name`.
-BodyPreset BodyPresetFromPage(const QString& name, const BodyPage& page);
+BodyPreset BodyPresetFromModel(const QString& name, const BodyModel& page);

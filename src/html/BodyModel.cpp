@@ -1,4 +1,4 @@
-#include "html/BodyPage.h"
+#include "html/BodyModel.h"
 
 #include "settings/BodyPreset.h"
 
@@ -46,7 +46,7 @@ QStringList BodyRoleItems() {
     return items;
 }
 
-void ApplyBodyPreset(BodyPage& page, const BodyPreset& preset) {
+void ApplyBodyPreset(BodyModel& page, const BodyPreset& preset) {
     page.setColor(BodyRole::BgColor, preset.bgcolor);
     page.setColor(BodyRole::Text, preset.text);
     page.setColor(BodyRole::Link, preset.link);
@@ -54,7 +54,7 @@ void ApplyBodyPreset(BodyPage& page, const BodyPreset& preset) {
     page.setColor(BodyRole::ALink, preset.alink);
 }
 
-BodyPreset BodyPresetFromPage(const QString& name, const BodyPage& page) {
+BodyPreset BodyPresetFromModel(const QString& name, const BodyModel& page) {
     return {name,
             page.color(BodyRole::BgColor),
             page.color(BodyRole::Text),
