@@ -1,0 +1,46 @@
+// body: the body page's BODY tag for a preset and the roles given.
+#include "CliCommand.h"
+#include "CliContext.h"
+#include "ColorArgument.h"
+#include "html/BodyHtml.h"
+#include "html/BodyModel.h"
+#include "settings/ProgramOptions.h"
+
+namespace {
+
+int RunBody(CliContext& context) {
+    const std::optional<QString> preset = context.takeOption(QStringLiteral("--preset"));
+    std::optional<QString> roles[kBodyRoleCount];
+    for (int i = 0; i < kBodyRoleCount; ++i)
+        roles[i] =
+            context.takeOption(QStringLiteral("--") + BodyRoleAttribute(BodyRole(i)).toLower());
+    const std::optional<QString> background = context.takeOption(QStringLiteral("--background"));
+    const bool preferNames = context.takeSwitch(QStringLiteral("--prefer-names"));
+    context.expectNoMore();
+
+    const ProgramOptions options = context.loadOptions();
+    const BodyPresetList& presets = options.bodyPresets;
+    if (presets.count() == 0)
+        throw UsageError(QStringLiteral("there is no body preset"));
+    const int index =
+        preset ? ParseNumber(*preset, QStringLiteral("--preset"), 0, presets.count() - 1) : 0;
+
+    BodyModel page;
+    ApplyBodyPreset(page, presets.at(index));
+    for (int i = 0; i < kBodyRoleCount; ++i) {
+        if (roles[i])
+            page.setColor(BodyRole(i), ParseColorArgument(context, *roles[i]));
+    }
+    page.preferNames = preferNames;
+    if (background)
+        page.backgroundPicturePath = *background;
+    WriteFragment(context, options, WriteBodyHtml(page, options), 2);
+    return 0;
+}
+
+const CliCommand command("body",
+                         "[--preset N] [--bgcolor C] [--text C] [--link C] [--vlink C] "
+                         "[--alink C] [--prefer-names] [--background PATH]",
+                         RunBody);
+
+} // namespace

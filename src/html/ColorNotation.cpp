@@ -1,0 +1,53 @@
+#include "html/ColorNotation.h"
+
+#include "html/ColorAttribute.h"
+#include "settings/ProgramOptions.h"
+
+QString WriteColorNotation(TColor color, int notation, bool preferNames,
+                           const NamedColorTable& table, HtmlCase mode) {
+    if (notation < 0 || notation >= kColorNotationCount)
+        return QString();
+    const QString value =
+        notation < 5 ? ColorToHtml(color) : ColorToAttributeText(color, preferNames, table, mode);
+    const auto cased = [mode](const char* piece) {
+        return ApplyHtmlCase(QString::fromLatin1(piece), mode);
+    };
+    switch (notation % 5) {
+    case 0:
+        return value;
+    case 1:
+        return cased("COLOR=\"") + value + QLatin1Char('"');
+    case 2:
+        return cased("COLOR:\"") + value + QLatin1Char('"');
+    case 3:
+        return QLatin1Char('<') + cased("FONT ") + cased("COLOR=\"") + value + QLatin1String("\">");
+    default:
+        return QLatin1Char('<') + cased("STYLE ") + cased("COLOR:\"") + value +
+               QLatin1String("\">");
+    }
+}
+
+QString WriteColorNotation(TColor color, int notation, const ProgramOptions& options) {
+    return WriteColorNotation(color, notation, options.colorconst, options.colors,
+                              HtmlCaseFromOption(options.htmlcase));
+}
+
+QStringList ColorNotationTexts(TColor color, const ProgramOptions& options) {
+    QStringList texts;
+    for (int i = 0; i < kColorNotationCount; ++i)
+        texts.append(WriteColorNotation(color, i, options));
+    return texts;
+}
+
+QStringList ColorNotationStartCaptions() {
+    return {QStringLiteral("#RRGGBB"),
+            QStringLiteral("COLOR=#RRGGBB"),
+            QStringLiteral("COLOR:#RRGGBB"),
+            QStringLiteral("<FONT COLOR=#RRGGBB>"),
+            QStringLiteral("<STYLE COLOR:#RRGGBB>"),
+            QStringLiteral("カラー定数"),
+            QStringLiteral("COLOR=カラー定数"),
+            QStringLiteral("COLOR:カラー定数"),
+            QStringLiteral("<FONT COLOR=カラー定数>"),
+            QStringLiteral("<STYLE COLOR:カラー定数>")};
+}
