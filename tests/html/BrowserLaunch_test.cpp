@@ -1,0 +1,128 @@
+#include "html/BrowserLaunch.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+namespace {
+
+TEST(BrowserLaunch, ModeIsDecidedOnTheLoweredPathNetscapeFirst) {
+    EXPECT_EQ(BrowserModeOf(QStringLiteral("C:\\Program Files\\Netscape\\Program\\NETSCAPE.EXE")),
+              BrowserMode::Netscape);
+    EXPECT_EQ(BrowserModeOf(QStringLiteral("C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE")),
+              BrowserMode::Explorer);
+    // Any path with "explore" in it asks for the Explorer conversation.
+    EXPECT_EQ(BrowserModeOf(QStringLiteral("C:\\WINDOWS\\EXPLORER.EXE")), BrowserMode::Explorer);
+    EXPECT_EQ(BrowserModeOf(QStringLiteral("/opt/Explore/netscape")), BrowserMode::Netscape);
+    EXPECT_EQ(BrowserModeOf(QStringLiteral("D:\\Tools\\Viewer\\viewer.exe")), BrowserMode::Plain);
+    EXPECT_EQ(BrowserModeOf(QStringLiteral("/usr/bin/ＮＥＴＳＣＡＰＥ")), BrowserMode::Plain);
+    EXPECT_EQ(BrowserModeOf(QString()), BrowserMode::Plain);
+
+    EXPECT_EQ(DdeServiceName(BrowserMode::Netscape), QStringLiteral("Netscape"));
+    EXPECT_EQ(DdeServiceName(BrowserMode::Explorer), QStringLiteral("Iexplore"));
+    EXPECT_EQ(kDdeTopic, QStringLiteral("WWW_OpenURL"));
+    EXPECT_EQ(WwwOpenUrlItem(QStringLiteral("C:\\WINDOWS\\TEMP\\TMP1A2B.htm")),
+              QStringLiteral("file:///C:\\WINDOWS\\TEMP\\TMP1A2B.htm,,0xFFFFFFFF,0x3,,,"));
+    EXPECT_EQ(BrowserFileAddress(QStringLiteral("/tmp/a b/TMPx.htm")),
+              QStringLiteral("file:///tmp/a%20b/TMPx.htm"));
+}
+
+// A browser stand-in: a script that writes its argument count and arguments,
+// one a line, into args.txt beside itself.
+class StubBrowserTest : public ::testing::Test {
+protected:
+    QString makeBrowser(const QString& relativePath) {
+        const QString path = m_dir.filePath(relativePath);
+        EXPECT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
+        QFile script(path);
+        EXPECT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\n"
+                     "out=\"$(dirname \"$0\")/args.txt\"\n"
+                     "printf '%s\\n' \"$#\" \"$@\" > \"$out.part\" && mv \"$out.part\" \"$out\"\n");
+        script.close();
+        EXPECT_TRUE(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        return path;
+    }
+    // What the browser at `browser` was started with, waiting for it to run.
+    static QByteArray recordedArguments(const QString& browser) {
+        QFile record(QFileInfo(browser).absolutePath() + QStringLiteral("/args.txt"));
+        const QDeadlineTimer deadline(20000);
+        while (!record.exists() && !deadline.hasExpired())
+            QThread::msleep(10);
+        return record.open(QIODevice::ReadOnly) ? record.readAll() : QByteArray();
+    }
+    // A preview file whose name a shell would take apart.
+    QString previewFile() {
+        const QString path = m_dir.filePath(QStringLiteral("pre view;$(touch pwned) 'x'.htm"));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        return path;
+    }
+    static OpenUrlFunction noAssociation() {
+        return [](const QUrl&) {
+            ADD_FAILURE() << "the file association must not be used";
+            return false;
+        };
+    }
+
+    QTemporaryDir m_dir;
+};
+
+TEST_F(StubBrowserTest, WithoutWwwuseTheFileAssociationOpensTheFile) {
+    const QString file = previewFile();
+    QList<QUrl> opened;
+    const auto openUrl = [&](const QUrl& url) {
+        opened.append(url);
+        return true;
+    };
+    EXPECT_EQ(ShowPreview(file, false, QString(), openUrl), BrowserResult::Started);
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened.first(), QUrl::fromLocalFile(file));
+    EXPECT_EQ(opened.first().toLocalFile(), file);
+    EXPECT_EQ(ShowPreview(file, false, QString(), [](const QUrl&) { return false; }),
+              BrowserResult::StartFailed);
+}
+
+TEST_F(StubBrowserTest, PlainBrowserGetsThePathAsItsOnlyArgumentWithoutAShell) {
+    const QString browser = makeBrowser(QStringLiteral("Tools/Viewer/viewer"));
+    const QString file = previewFile();
+    EXPECT_EQ(ShowPreview(file, true, browser, noAssociation()), BrowserResult::Started);
+    EXPECT_EQ(recordedArguments(browser), "1\n" + file.toUtf8() + "\n");
+    EXPECT_FALSE(QFileInfo::exists(m_dir.filePath(QStringLiteral("pwned"))));
+}
+
+TEST_F(StubBrowserTest, RequestModesStartTheBrowserWithTheFileAddress) {
+    const QString file = previewFile();
+    for (const QString& relative : {QStringLiteral("Netscape/Program/NETSCAPE"),
+                                    QStringLiteral("Internet Explorer/IEXPLORE")}) {
+        const QString browser = makeBrowser(relative);
+        ASSERT_NE(BrowserModeOf(browser), BrowserMode::Plain);
+        EXPECT_EQ(ShowPreview(file, true, browser, noAssociation()), BrowserResult::Started);
+        const QByteArray address = QUrl::fromLocalFile(file).toEncoded();
+        EXPECT_TRUE(address.startsWith("file:///"));
+        EXPECT_EQ(recordedArguments(browser), "1\n" + address + "\n") << relative.toStdString();
+    }
+}
+
+TEST_F(StubBrowserTest, ABrowserThatIsNotThereOrCannotRunIsReported) {
+    const QString file = previewFile();
+    EXPECT_EQ(ShowPreview(file, true, QString(), noAssociation()), BrowserResult::NotFound);
+    EXPECT_EQ(ShowPreview(file, true, m_dir.filePath(QStringLiteral("nothing")), noAssociation()),
+              BrowserResult::NotFound);
+    EXPECT_EQ(ShowPreview(file, true, m_dir.path(), noAssociation()), BrowserResult::NotFound);
+    EXPECT_EQ(kBrowserNotFound, QStringLiteral("ブラウザが見つかりません"));
+
+    const QString browser = makeBrowser(QStringLiteral("viewer"));
+    ASSERT_TRUE(QFile::setPermissions(browser, QFile::ReadOwner | QFile::WriteOwner));
+    if (access(QFile::encodeName(browser).constData(), X_OK) == 0)
+        GTEST_SKIP() << "this user may run any file; no way to make one that cannot start";
+    EXPECT_EQ(ShowPreview(file, true, browser, noAssociation()), BrowserResult::StartFailed);
+}
+
+} // namespace
