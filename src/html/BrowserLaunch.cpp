@@ -1,7 +1,9 @@
 #include "html/BrowserLaunch.h"
 
+#include "html/DdeRequest.h"
 #include "html/HtmlCase.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 
@@ -37,6 +39,18 @@ QString BrowserFileAddress(const QString& filePath) {
 
 BrowserResult OpenInBrowser(const QString& filePath, const QString& browserPath) {
     const BrowserMode mode = BrowserModeOf(browserPath);
+#ifdef Q_OS_WIN
+    if (mode != BrowserMode::Plain) {
+        const QString path = QDir::toNativeSeparators(filePath);
+        return SendDdeRequest(DdeServiceName(mode).toStdString(), kDdeTopic.toStdString(),
+                              WwwOpenUrlItem(path).toLocal8Bit().toStdString(),
+                              QDir::toNativeSeparators(browserPath).toStdWString())
+                   ? BrowserResult::Started
+                   : BrowserResult::StartFailed;
+    }
+#endif
+    // Elsewhere browsers take the address on their command line and hand it
+    // to a copy already running.
     const QString argument = mode == BrowserMode::Plain ? filePath : BrowserFileAddress(filePath);
     return QProcess::startDetached(browserPath, {argument}) ? BrowserResult::Started
                                                             : BrowserResult::StartFailed;
