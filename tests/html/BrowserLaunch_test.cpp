@@ -1,11 +1,10 @@
 #include "html/BrowserLaunch.h"
 
-#include <QDeadlineTimer>
-#include <QDir>
+#include "StubBrowser.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <QThread>
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -33,29 +32,15 @@ TEST(BrowserLaunch, ModeIsDecidedOnTheLoweredPathNetscapeFirst) {
               QStringLiteral("file:///tmp/a%20b/TMPx.htm"));
 }
 
-// A browser stand-in: a script that writes its argument count and arguments,
-// one a line, into args.txt beside itself.
 class StubBrowserTest : public ::testing::Test {
 protected:
     QString makeBrowser(const QString& relativePath) {
         const QString path = m_dir.filePath(relativePath);
-        EXPECT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
-        QFile script(path);
-        EXPECT_TRUE(script.open(QIODevice::WriteOnly));
-        script.write("#!/bin/sh\n"
-                     "out=\"$(dirname \"$0\")/args.txt\"\n"
-                     "printf '%s\\n' \"$#\" \"$@\" > \"$out.part\" && mv \"$out.part\" \"$out\"\n");
-        script.close();
-        EXPECT_TRUE(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        EXPECT_TRUE(MakeStubBrowser(path));
         return path;
     }
-    // What the browser at `browser` was started with, waiting for it to run.
     static QByteArray recordedArguments(const QString& browser) {
-        QFile record(QFileInfo(browser).absolutePath() + QStringLiteral("/args.txt"));
-        const QDeadlineTimer deadline(20000);
-        while (!record.exists() && !deadline.hasExpired())
-            QThread::msleep(10);
-        return record.open(QIODevice::ReadOnly) ? record.readAll() : QByteArray();
+        return StubBrowserArguments(browser);
     }
     // A preview file whose name a shell would take apart.
     QString previewFile() {
