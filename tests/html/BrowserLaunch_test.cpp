@@ -59,21 +59,6 @@ protected:
     QTemporaryDir m_dir;
 };
 
-TEST_F(StubBrowserTest, WithoutWwwuseTheFileAssociationOpensTheFile) {
-    const QString file = previewFile();
-    QList<QUrl> opened;
-    const auto openUrl = [&](const QUrl& url) {
-        opened.append(url);
-        return true;
-    };
-    EXPECT_EQ(ShowPreview(file, false, QString(), openUrl), BrowserResult::Started);
-    ASSERT_EQ(opened.size(), 1);
-    EXPECT_EQ(opened.first(), QUrl::fromLocalFile(file));
-    EXPECT_EQ(opened.first().toLocalFile(), file);
-    EXPECT_EQ(ShowPreview(file, false, QString(), [](const QUrl&) { return false; }),
-              BrowserResult::StartFailed);
-}
-
 TEST_F(StubBrowserTest, PlainBrowserGetsThePathAsItsOnlyArgumentWithoutAShell) {
     const QString browser = makeBrowser(QStringLiteral("Tools/Viewer/viewer"));
     const QString file = previewFile();

@@ -70,15 +70,4 @@ TEST(PageWrapper, BackgroundByPage) {
     EXPECT_FALSE(PageHasBackgroundLine(OutputPage::Color));
 }
 
-TEST(PageWrapper, SavedTextWithoutHtmlsaveIsTheFragmentAndOneLineBreak) {
-    ProgramOptions options = Options(0, false);
-    options.htmlsave = false;
-    EXPECT_EQ(SavedFileText(QStringLiteral("<hr>"), OutputPage::Rule, 0, options),
-              QStringLiteral("<hr>\r\n"));
-    EXPECT_EQ(SavedFileText(QString(), OutputPage::Rule, 0, options), QStringLiteral("\r\n"));
-    options.htmlsave = true;
-    EXPECT_EQ(SavedFileText(QString(), OutputPage::GradientText, 0, options),
-              kTitle + QStringLiteral("<body bgcolor=\"#000000\">\r\n\r\n\r\n") + kEnd);
-}
-
 } // namespace
