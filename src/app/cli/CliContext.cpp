@@ -1,5 +1,6 @@
 #include "CliContext.h"
 
+#include "html/PageWrapper.h"
 #include "settings/OptionsStore.h"
 #include "settings/ProgramOptions.h"
 #include "settings/SettingsStore.h"
@@ -78,11 +79,15 @@ void WriteLine(const QString& line) {
 
 void WriteFragment(const CliContext& context, const ProgramOptions& options,
                    const QString& fragment, int page) {
-    Q_UNUSED(options);
-    Q_UNUSED(page);
-    if (context.wrap)
-        throw UsageError(QStringLiteral("--wrap is not available in this build"));
-    WriteOut(fragment);
+    if (!context.wrap) {
+        WriteOut(fragment);
+        return;
+    }
+    // The window makes no preview page of the colour page either.
+    if (!PageHasOutputFile(page))
+        throw UsageError(QStringLiteral("--wrap does not apply to this command"));
+    // The gradient-text editor starts with viewback as its background.
+    WriteOut(WrapPage(fragment, page, options.viewback, options));
 }
 
 int ParseNumber(const QString& text, const QString& what, int min, int max) {

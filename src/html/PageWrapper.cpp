@@ -1,0 +1,44 @@
+#include "html/PageWrapper.h"
+
+#include "html/ColorAttribute.h"
+#include "settings/ProgramOptions.h"
+
+bool PageHasOutputFile(int page) {
+    return page >= OutputPage::GradientText && page <= OutputPage::Rule;
+}
+
+bool PageHasBackgroundLine(int page) {
+    return page == OutputPage::GradientText || page == OutputPage::Table ||
+           page == OutputPage::Rule;
+}
+
+TColor PageBackground(int page, TColor editorBackground, const ProgramOptions& options) {
+    return page == OutputPage::GradientText ? editorBackground : options.viewback;
+}
+
+QString WrapPage(const QString& fragment, int page, TColor background,
+                 const ProgramOptions& options) {
+    const QString crlf = QStringLiteral("\r\n");
+    QString text = QStringLiteral("<html><head><title>Vellomar Preview</title>") + crlf + crlf;
+    if (PageHasBackgroundLine(page)) {
+        text += QStringLiteral("<body bgcolor=\"") +
+                ColorToAttributeText(background, options.colorconst, options) +
+                QStringLiteral("\">") + crlf + crlf;
+    }
+    text += fragment + crlf + QStringLiteral("</body></html>") + crlf;
+    return text;
+}
+
+QString SavedFileText(const QString& fragment, int page, TColor background,
+                      const ProgramOptions& options) {
+    if (options.htmlsave)
+        return WrapPage(fragment, page, background, options);
+    return fragment + QStringLiteral("\r\n");
+}
+
+SaveDialogFilters HtmlSaveDialogFilters() {
+    // "*" rather than "*.*": files without an extension are files too.
+    return {QStringLiteral("htm"),
+            {QStringLiteral("HTML (*.htm *.html)"), QStringLiteral("Text (*.txt)"),
+             QStringLiteral("All (*)")}};
+}
