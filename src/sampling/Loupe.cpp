@@ -29,8 +29,8 @@ constexpr auto kSpans = MakeSpans();
 } // namespace
 
 QRect LoupeBlock(int x, int y) {
-    const Span& sx = kSpans[std::size_t(x)];
-    const Span& sy = kSpans[std::size_t(y)];
+    const Span& sx = kSpans.at(std::size_t(x));
+    const Span& sy = kSpans.at(std::size_t(y));
     return QRect(sx.begin, sy.begin, sx.end - sx.begin, sy.end - sy.begin);
 }
 

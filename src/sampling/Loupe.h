@@ -20,7 +20,7 @@ constexpr int LoupeSampleIndex(int pixel) {
     return (2 * pixel + 1) * kSampleSide / (2 * kLoupeSide);
 }
 
-// The loupe pixels of sample (x, y).
+// The loupe pixels of sample (x, y), both 0..8.
 QRect LoupeBlock(int x, int y);
 
 // The marker outlines the centre sample's block.

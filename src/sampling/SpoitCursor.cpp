@@ -1,6 +1,7 @@
 #include "sampling/SpoitCursor.h"
 
 #include <QBitmap>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -13,15 +14,15 @@ double HalfWidth(double s) {
     if (s < 0)
         return -1;
     if (s < 4)
-        return 0.75 + s * 0.2; // nozzle
+        return 0.8 + s * 0.3; // nozzle
+    if (s < 10)
+        return 2.6; // glass
     if (s < 12)
-        return 2.2; // glass
-    if (s < 14)
-        return 3.8; // collar
-    if (s < 20)
+        return 4.2; // collar
+    if (s < 16)
         return 3.2; // bulb
-    if (s < 22.5)
-        return std::sqrt(3.2 * 3.2 - (s - 20) * (s - 20) * 1.6); // rounded end
+    if (s < 18.5)
+        return std::sqrt(std::max(0.0, 3.2 * 3.2 - (s - 16) * (s - 16) * 1.6)); // rounded end
     return -1;
 }
 
@@ -39,7 +40,7 @@ bool Inside(int x, int y) {
 
 bool InBulb(int x, int y) {
     const double s = ((x - kSpoitHotSpot.x()) - (y - kSpoitHotSpot.y())) / std::sqrt(2.0);
-    return s >= 12;
+    return s >= 10;
 }
 
 } // namespace
@@ -51,8 +52,10 @@ QImage SpoitCursorImage() {
         for (int x = 0; x < kSpoitCursorSide; ++x) {
             if (!Inside(x, y))
                 continue;
-            const bool edge =
-                !Inside(x - 1, y) || !Inside(x + 1, y) || !Inside(x, y - 1) || !Inside(x, y + 1);
+            bool edge = false;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    edge = edge || !Inside(x + dx, y + dy);
             image.setPixel(x, y, edge || InBulb(x, y) ? kBlack : kWhite);
         }
     }

@@ -1,4 +1,5 @@
 #include "sampling/Loupe.h"
+#include "sampling/SpoitCursor.h"
 
 #include <gtest/gtest.h>
 
@@ -62,26 +63,44 @@ TEST(Loupe, MarkerInvertsTheOutlineOfTheCentreBlock) {
     EXPECT_EQ(marked.pixel(22, 22), qRgb(0x7F, 0xEF, 0x0F));
 }
 
-TEST(LevelStrip, FiveBandsTenPixelsHighLevelZeroOnTop) {
-    const LevelColors levels = {0x0000FF, 0x00FF00, 0xFF0000, 0x102030, 0xFFFFFF};
-    const QImage strip = LevelStripImage(levels);
-    ASSERT_EQ(strip.size(), QSize(15, 50));
-    for (int y = 0; y < 50; ++y) {
-        const TColor c = levels[std::size_t(y / 10)];
-        const QRgb expected = qRgb(ColorRed(c), ColorGreen(c), ColorBlue(c));
-        EXPECT_EQ(strip.pixel(0, y), expected) << y;
-        EXPECT_EQ(strip.pixel(14, y), expected) << y;
-    }
-    EXPECT_EQ(LevelBand(3), QRect(0, 30, 15, 10));
-}
-
 TEST(EyedropperMove, OneSampleFeedsLevelsLoupeAndStrip) {
     SampleGrid grid;
     grid.samples.fill({255, 165, 16});
+    grid.at(4, 4) = {1, 2, 3};
     const EyedropperMove move = ComputeEyedropperMove(grid);
-    for (TColor level : move.levels)
-        EXPECT_EQ(level, RgbToColor(255, 165, 16));
     EXPECT_EQ(move.loupe.pixel(0, 0), qRgb(255, 165, 16));
-    EXPECT_EQ(move.loupe.pixel(22, 22), qRgb(0, 90, 239)); // marker drawn
-    EXPECT_EQ(move.levelStrip.pixel(7, 45), qRgb(255, 165, 16));
+    EXPECT_EQ(move.loupe.pixel(22, 22), qRgb(254, 253, 252)); // marker drawn
+    // Five bands 10 pixels high across the strip's width, level 0 on top.
+    ASSERT_EQ(move.levelStrip.size(), QSize(15, 50));
+    EXPECT_EQ(move.levelStrip.pixel(14, 9), qRgb(1, 2, 3));
+    EXPECT_EQ(
+        move.levelStrip.pixel(0, 10),
+        qRgb(ColorRed(move.levels[1]), ColorGreen(move.levels[1]), ColorBlue(move.levels[1])));
+    EXPECT_EQ(
+        move.levelStrip.pixel(7, 49),
+        qRgb(ColorRed(move.levels[4]), ColorGreen(move.levels[4]), ColorBlue(move.levels[4])));
+    EXPECT_NE(move.levels[1], move.levels[4]);
+    EXPECT_EQ(LevelBand(3), QRect(0, 30, 15, 10));
+}
+
+TEST(SpoitCursor, TwoColoursWithTheTipOnTheHotSpot) {
+    const QImage image = SpoitCursorImage();
+    ASSERT_EQ(image.size(), QSize(32, 32));
+    EXPECT_EQ(image.pixel(kSpoitHotSpot), qRgb(0, 0, 0));
+    const QImage bitmap = SpoitCursorBitmap();
+    const QImage mask = SpoitCursorMask();
+    int drawn = 0;
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            const QRgb p = image.pixel(x, y);
+            // Only black, white or nothing; the bitmap marks black within the mask.
+            ASSERT_TRUE(qAlpha(p) == 0 || p == qRgb(0, 0, 0) || p == qRgb(255, 255, 255));
+            EXPECT_EQ(mask.pixelIndex(x, y), qAlpha(p) != 0 ? 1 : 0);
+            EXPECT_EQ(bitmap.pixelIndex(x, y), p == qRgb(0, 0, 0) ? 1 : 0);
+            drawn += qAlpha(p) != 0;
+            // Nothing below the tip: it points down-left.
+            EXPECT_TRUE(y <= kSpoitHotSpot.y() || qAlpha(p) == 0) << x << "," << y;
+        }
+    }
+    EXPECT_GT(drawn, 60);
 }
