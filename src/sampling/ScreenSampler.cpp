@@ -23,14 +23,15 @@ std::optional<SampleGrid> LiveScreenSampler::sample(QPointF pointer, QPoint nudg
     const QPoint device = DevicePixelAt(pointer - QPointF(geometry.topLeft()), ratio) + nudge;
 
     // The logical rectangle, relative to the screen, that covers the device
-    // square; one extra unit right and below absorbs the rounding of a
-    // fractional ratio.
+    // square; with a fractional ratio one extra unit right and below absorbs
+    // the rounding of the grab's own conversion.
+    const int extra = ratio == std::floor(ratio) ? 0 : 1;
     const QRect square(device.x() - kSampleCentre, device.y() - kSampleCentre, kSampleSide,
                        kSampleSide);
     const int left = int(std::floor(square.left() / ratio));
     const int top = int(std::floor(square.top() / ratio));
-    const int right = int(std::ceil((square.right() + 1) / ratio)) + 1;
-    const int bottom = int(std::ceil((square.bottom() + 1) / ratio)) + 1;
+    const int right = int(std::ceil((square.right() + 1) / ratio)) + extra;
+    const int bottom = int(std::ceil((square.bottom() + 1) / ratio)) + extra;
     const QRect wanted = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)) &
                          QRect(QPoint(0, 0), geometry.size());
     if (wanted.isEmpty())
