@@ -383,52 +383,55 @@ void Refine(const std::vector<ColorPoint>& points, std::vector<Rgb>& entries, in
         for (int c = 0; c < 3; ++c)
             at[i][size_t(c)] = float(points[i].mean(c));
     NearestMap map(5);
-    std::vector<double> error(points.size());
     struct Sum {
         double count = 0, s[3] = {0, 0, 0};
+        void add(double w, const Rgb& c) {
+            count += w;
+            for (int k = 0; k < 3; ++k)
+                s[k] += w * double(c[size_t(k)]);
+        }
     };
     // Per point its entry and bounds of the distances to it and to the
     // second-nearest entry: a point whose bounds still separate after the
-    // entries moved keeps its entry without a search.
+    // entries moved keeps its entry without a search. The entries' sums
+    // change only by the points that change entry.
     std::vector<int> owner(points.size(), 0);
     std::vector<float> upper(points.size(), 0), lower(points.size(), 0), shift(n, 0);
+    std::vector<Sum> sums(n);
     bool fresh = true;
     float maxShift = 0;
     for (int round = 0; round < rounds; ++round) {
         map.reset(entries);
-        std::vector<Sum> sums(n);
+        if (fresh)
+            sums.assign(n, Sum{});
         for (size_t i = 0; i < points.size(); ++i) {
-            int e = owner[i];
-            bool keep = false;
+            const int e = owner[i];
             if (!fresh) {
                 upper[i] += shift[size_t(e)];
                 lower[i] -= maxShift;
-                if (upper[i] < lower[i]) {
-                    keep = true;
-                } else {
-                    upper[i] = std::sqrt(Distance(at[i].data(), entries[size_t(e)]));
-                    keep = upper[i] < lower[i];
-                }
+                if (upper[i] < lower[i])
+                    continue;
+                upper[i] = std::sqrt(Distance(at[i].data(), entries[size_t(e)]));
+                if (upper[i] < lower[i])
+                    continue;
             }
-            if (!keep) {
-                float d1, d2;
-                e = map.find2(at[i].data(), d1, d2);
-                owner[i] = e;
-                upper[i] = std::sqrt(d1);
-                lower[i] = std::sqrt(d2);
-            }
+            float d1, d2;
+            const int nearest = map.find2(at[i].data(), d1, d2);
+            upper[i] = std::sqrt(d1);
+            lower[i] = std::sqrt(d2);
+            if (!fresh && nearest == e)
+                continue;
             const double w = double(points[i].count);
-            error[i] = w * double(upper[i]) * double(upper[i]);
-            Sum& s = sums[size_t(e)];
-            s.count += w;
-            for (int c = 0; c < 3; ++c)
-                s.s[c] += w * double(at[i][size_t(c)]);
+            if (!fresh)
+                sums[size_t(e)].add(-w, at[i]);
+            sums[size_t(nearest)].add(w, at[i]);
+            owner[i] = nearest;
         }
         float moved = 0;
         std::fill(shift.begin(), shift.end(), 0.0f);
         std::vector<size_t> lost;
         for (size_t e = 0; e < n; ++e) {
-            if (sums[e].count == 0) {
+            if (sums[e].count <= 0) {
                 lost.push_back(e);
                 continue;
             }
@@ -445,11 +448,14 @@ void Refine(const std::vector<ColorPoint>& points, std::vector<Rgb>& entries, in
             if (std::find(keys.begin(), keys.end(), key) != keys.end()) {
                 if (std::find(lost.begin(), lost.end(), e) == lost.end())
                     lost.push_back(e);
-            } else if (sums[e].count != 0) {
+            } else if (sums[e].count > 0) {
                 keys.push_back(key);
             }
         }
         if (!lost.empty()) {
+            std::vector<double> error(points.size());
+            for (size_t i = 0; i < points.size(); ++i)
+                error[i] = double(points[i].count) * double(upper[i]) * double(upper[i]);
             std::vector<size_t> order(points.size());
             for (size_t i = 0; i < order.size(); ++i)
                 order[i] = i;
