@@ -272,6 +272,11 @@ public:
 
     void reset(const std::vector<Rgb>& entries) {
         m_entries = entries;
+        for (int c = 0; c < 3; ++c) {
+            m_channel[size_t(c)].resize(entries.size());
+            for (size_t i = 0; i < entries.size(); ++i)
+                m_channel[size_t(c)][i] = entries[i][size_t(c)];
+        }
         m_start.assign(size_t(m_side) * m_side * m_side, -1);
         m_count.assign(m_start.size(), 0);
         m_beyond.assign(m_start.size(), std::numeric_limits<float>::max());
@@ -335,20 +340,25 @@ private:
         const float size = float(1 << m_shift);
         const float low[3] = {float(box / (m_side * m_side)) * size,
                               float(box / m_side % m_side) * size, float(box % m_side) * size};
-        float reach = std::numeric_limits<float>::max();
-        m_scratch.clear();
-        for (size_t i = 0; i < m_entries.size(); ++i) {
-            float near = 0, far = 0;
-            for (int c = 0; c < 3; ++c) {
-                const float v = m_entries[i][size_t(c)], lo = low[c], hi = low[c] + size;
-                const float inside = v < lo ? lo - v : (v > hi ? v - hi : 0.0f);
-                const float outside = std::max(std::fabs(v - lo), std::fabs(v - hi));
-                near += inside * inside;
-                far += outside * outside;
+        // Channel by channel over flat arrays, so that the compiler can use
+        // vector instructions.
+        const size_t n = m_entries.size();
+        m_near.assign(n, 0.0f);
+        m_far.assign(n, 0.0f);
+        for (int c = 0; c < 3; ++c) {
+            const float* v = m_channel[size_t(c)].data();
+            const float lo = low[c], hi = low[c] + size;
+            for (size_t i = 0; i < n; ++i) {
+                const float inside = std::max(lo - v[i], 0.0f) + std::max(v[i] - hi, 0.0f);
+                const float outside = std::max(v[i] - lo, hi - v[i]);
+                m_near[i] += inside * inside;
+                m_far[i] += outside * outside;
             }
-            reach = std::min(reach, far);
-            m_scratch.push_back(Candidate{near, int(i)});
         }
+        const float reach = *std::min_element(m_far.begin(), m_far.end());
+        m_scratch.clear();
+        for (size_t i = 0; i < n; ++i)
+            m_scratch.push_back(Candidate{m_near[i], int(i)});
         // An entry farther from the whole box than another entry's farthest
         // point can never be the nearest.
         for (const Candidate& k : m_scratch)
@@ -370,6 +380,8 @@ private:
     std::vector<int> m_start, m_count;
     std::vector<float> m_beyond; // per box: nearest of the entries left out
     std::vector<Candidate> m_list, m_scratch;
+    std::array<std::vector<float>, 3> m_channel; // the entries, one array a channel
+    std::vector<float> m_near, m_far;
 };
 
 // Lloyd's method over weighted points: each entry moves to the weighted mean of
