@@ -679,7 +679,7 @@ std::vector<ColorPoint> FineHistogram(const DibContent& source, StepCounter& cou
         }
         counter.reach(y + 1, stepsWhole);
     }
-    std::sort(met.begin(), met.end());
+    // Cells in the order the scan first met them: the same for the same picture.
     std::vector<ColorPoint> points;
     points.reserve(met.size());
     for (int i : met) {
