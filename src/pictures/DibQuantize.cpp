@@ -115,31 +115,34 @@ public:
         };
         std::array<Bin, 256> bins;
         for (int c = 0; c < 3; ++c) {
-            bins.fill(Bin{});
+            // Only the levels between the box's lowest and highest are filled,
+            // read and cleared again.
+            int first = 255, last = 0;
+            Bin all;
             for (int i = begin; i < end; ++i) {
                 const ColorPoint& p = m_points[size_t(m_order[size_t(i)])];
-                Bin& b = bins[size_t(std::clamp(int(p.mean(c)), 0, 255))];
+                const int level = std::clamp(int(p.mean(c)), 0, 255);
+                first = std::min(first, level);
+                last = std::max(last, level);
+                Bin& b = bins[size_t(level)];
                 b.n += double(p.count);
-                for (int k = 0; k < 3; ++k)
+                all.n += double(p.count);
+                for (int k = 0; k < 3; ++k) {
                     b.s[k] += double(p.sum[k]);
-            }
-            Bin all;
-            for (const Bin& b : bins) {
-                all.n += b.n;
-                for (int k = 0; k < 3; ++k)
-                    all.s[k] += b.s[k];
+                    all.s[k] += double(p.sum[k]);
+                }
             }
             auto square = [](const Bin& b) {
                 return (b.s[0] * b.s[0] + b.s[1] * b.s[1] + b.s[2] * b.s[2]) / b.n;
             };
             const double whole = square(all);
             Bin left;
-            for (int cut = 0; cut < 255; ++cut) {
+            for (int cut = first; cut < last; ++cut) {
                 const Bin& b = bins[size_t(cut)];
                 left.n += b.n;
                 for (int k = 0; k < 3; ++k)
                     left.s[k] += b.s[k];
-                if (left.n == 0 || left.n == all.n)
+                if (left.n == 0)
                     continue;
                 Bin right;
                 right.n = all.n - left.n;
@@ -152,6 +155,7 @@ public:
                     box.splitAt = std::nextafter(double(cut + 1), 0.0);
                 }
             }
+            std::fill(bins.begin() + first, bins.begin() + last + 1, Bin{});
         }
         return box;
     }
