@@ -20,6 +20,9 @@ public:
     // The page's HTML, written from its controls as they are now; empty when
     // the page has nothing to write.
     virtual QString html() = 0;
+    // Puts html() on the clipboard. An empty fragment leaves the clipboard as
+    // it was, so the output commands use the text copied before. False then.
+    bool copyHtml();
 
     // Whether the window offers an action while this page is shown.
     virtual bool supports(PageAction action) const = 0;
