@@ -32,11 +32,6 @@
 
 namespace {
 
-QList<QAction*> PageActions(const MainActions& a) {
-    return {a.ac_saveas,    a.ac_cut,      a.ac_copy,   a.ac_paste,
-            a.ac_selectall, a.ac_htmlcopy, a.ac_wwwview};
-}
-
 QList<QAction*> AllActions(const MainActions& a) {
     return {a.ac_saveas,    a.ac_exit,         a.ac_cut,        a.ac_copy,     a.ac_paste,
             a.ac_selectall, a.ac_htmlcopy,     a.ac_wwwview,    a.ac_wwwview2, a.ac_option,
@@ -102,45 +97,6 @@ private slots:
         auto* list = w.findChild<QListWidget*>(QStringLiteral("lstcolortable"));
         QVERIFY(list && list->currentItem());
         QVERIFY(list->currentItem()->text().contains(QStringLiteral("black")));
-    }
-
-    void pageSwitchFollowsTable_data() {
-        QTest::addColumn<int>("page");
-        // Save As, Cut, Copy, Paste, Select All, HTML copy, Browser 1
-        QTest::addColumn<QList<bool>>("states");
-        QTest::newRow("gradient text") << 0 << QList<bool>{1, 1, 1, 1, 1, 1, 1};
-        QTest::newRow("table") << 1 << QList<bool>{1, 0, 0, 0, 1, 1, 1};
-        QTest::newRow("body") << 2 << QList<bool>{1, 0, 0, 0, 0, 1, 1};
-        QTest::newRow("rule") << 3 << QList<bool>{1, 0, 0, 0, 0, 1, 1};
-        QTest::newRow("Color") << 4 << QList<bool>{0, 0, 1, 0, 0, 1, 0};
-    }
-
-    void pageSwitchFollowsTable() {
-        QFETCH(int, page);
-        QFETCH(QList<bool>, states);
-        SettingsStore store(iniPath());
-        ProgramState state(store);
-        TfrmMain w(state);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        // Arrive from a page with a different table row, so every state is set.
-        ClickTab(w, page == 0 ? 4 : 0);
-        ClickTab(w, page);
-        const QList<QAction*> actions = PageActions(w.actions());
-        for (int i = 0; i < actions.size(); ++i)
-            QVERIFY2(actions[i]->isEnabled() == states[i], qPrintable(actions[i]->objectName()));
-        // Never switched by the page: browser 2, options, chart, help, about, exit.
-        const MainActions& a = w.actions();
-        for (QAction* always : {a.ac_wwwview2, a.ac_option, a.ac_chart, a.ac_contents,
-                                a.ac_searchonhelp, a.ac_helponhelp, a.ac_about, a.ac_exit})
-            QVERIFY(always->isEnabled());
-        // The tool bar buttons show their actions' state.
-        for (const char* name : {"tbsave", "tbcut", "tbcopy", "tbpaste", "tbhtmlcopy", "tbview",
-                                 "ToolbarButton971", "tbchart", "tbhelp2"}) {
-            auto* button = w.findChild<QToolButton*>(QString::fromLatin1(name));
-            QVERIFY2(button, name);
-            QCOMPARE(button->isEnabled(), button->defaultAction()->isEnabled());
-        }
     }
 
     void menusShowTheActionsInOrder() {
