@@ -35,6 +35,7 @@ MainActions::MainActions(QObject* parent) : QObject(parent) {
     ac_contents = MakeAction(this, "ac_contents", "目次(&C)", Glyph::Help);
     ac_searchonhelp = MakeAction(this, "ac_searchonhelp", "トピックの検索(&S)...");
     ac_helponhelp = MakeAction(this, "ac_helponhelp", "ヘルプの使い方(&H)");
+    // The stray apostrophe is part of the caption as it must read.
     ac_about = MakeAction(this, "ac_about", "バージョン情報'(&A)...");
     ac_chart = MakeAction(this, "ac_chart", "カラーチャート(&T)", Glyph::Chart);
     ac_chart->setCheckable(true);

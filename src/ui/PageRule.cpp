@@ -63,6 +63,7 @@ PageRule::PageRule(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     m_chkgrad->setGeometry(10, 22, 160, 20);
     m_serepeat = Spin(repeat, "serepeat", "繰り返し", 10, QRect(186, 20, 60, 22));
 
+    // One half-width and one full-width parenthesis: the caption as it must read.
     m_chkfull = new QCheckBox(QStringLiteral("塗りつぶし(影なし）"), this);
     m_chkfull->setObjectName(QStringLiteral("chkfull"));
     m_chkfull->setGeometry(8, 166, 180, 20);

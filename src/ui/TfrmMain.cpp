@@ -31,7 +31,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QColorDialog>
-#include <QFileDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMessageBox>
@@ -93,12 +93,6 @@ TfrmMain::TfrmMain(ProgramState& state, QWidget* parent) : QMainWindow(parent), 
     m_actions = new MainActions(this);
     m_bars = new MainBars(*this, *m_actions);
     createPages(right);
-    m_SaveDialog1 = new QFileDialog(this);
-    m_SaveDialog1->setObjectName(QStringLiteral("SaveDialog1"));
-    m_SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
-    m_SaveDialog1->setDefaultSuffix(QStringLiteral("htm"));
-    m_SaveDialog1->setNameFilters({QStringLiteral("HTML (*.htm *.html)"),
-                                   QStringLiteral("Text (*.txt)"), QStringLiteral("All (*)")});
     connectActions();
 
     FormCreate();

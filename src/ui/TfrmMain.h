@@ -18,7 +18,6 @@ class NamedColorList;
 class PageRule;
 class ProgramState;
 class QColorDialog;
-class QFileDialog;
 class QTabWidget;
 class SettingsStore;
 class TfrmAboutBox;
@@ -104,7 +103,6 @@ private:
     NamedColorList* m_lstcolortable = nullptr;
     QWidget* m_leftPanel = nullptr;
     QColorDialog* m_colorDialog = nullptr;
-    QFileDialog* m_SaveDialog1 = nullptr;
     MainActions* m_actions = nullptr;
     MainBars* m_bars = nullptr;
     QTabWidget* m_PageControl1 = nullptr;
