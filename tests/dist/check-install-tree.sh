@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs the build into a fresh prefix and checks what a desktop relies on:
 # both programs, the entry, the icon at every size, the metainfo naming this
-# version, and no trace of the build folder in any installed file.
+# version, and no trace of the build folder or of the configured install
+# prefix in any installed file: the package puts the files elsewhere.
 set -euo pipefail
 build=$(cd "$1" && pwd -P)
 version=$2
+configured_prefix=${3:-}
 id=io.github.movra.Vellomar
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -42,6 +44,16 @@ reported=$("$prefix/bin/vellomar-cli" --version)
 if found=$(grep -rlF "$build" "$prefix"); then
     fail "installed files name the build folder: $found"
 fi
+# Folders of the program's own (plug-ins, data) are found from the running
+# program's place. /usr itself is too common a string to search for.
+case $configured_prefix in
+    "" | / | /usr) ;;
+    *)
+        if found=$(grep -rlF "$configured_prefix/" "$prefix"); then
+            fail "installed files name the configured prefix $configured_prefix: $found"
+        fi
+        ;;
+esac
 
 # Entry, metainfo and icon agree with each other as installed.
 mkdir -p "$work/root/usr"
