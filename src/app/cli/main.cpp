@@ -1,6 +1,7 @@
 // vellomar-cli: the program's generators and stores, reached from a shell.
 #include "CliCommand.h"
 #include "CliContext.h"
+#include "settings/ProgramOptions.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -11,7 +12,8 @@ namespace {
 void PrintUsage() {
     QString text = QStringLiteral(
         "usage: vellomar-cli [--settings FILE] [--case lower|upper|capital] [--crlf on|off]\n"
-        "                    [--names on|off] [--wrap] COMMAND ARGS...\n\ncommands:\n");
+        "                    [--names on|off] [--markup classic|css] [--wrap] COMMAND ARGS...\n\n"
+        "commands:\n");
     for (const CliCommand* command : CliCommand::all())
         text += QStringLiteral("  %1 %2\n")
                     .arg(QLatin1String(command->name), QLatin1String(command->usage));
@@ -33,6 +35,14 @@ int CaseOption(const QString& value) {
         throw UsageError(
             QStringLiteral("--case takes lower, upper or capital, not '%1'").arg(value));
     return int(cases.indexOf(value));
+}
+
+int MarkupOption(const QString& value) {
+    if (value == QLatin1String("classic"))
+        return kMarkupClassic;
+    if (value == QLatin1String("css"))
+        return kMarkupCss;
+    throw UsageError(QStringLiteral("--markup takes classic or css, not '%1'").arg(value));
 }
 
 } // namespace
@@ -66,6 +76,8 @@ int main(int argc, char** argv) {
                 context.crlf = OnOff(option, value());
             } else if (option == QLatin1String("--names")) {
                 context.names = OnOff(option, value());
+            } else if (option == QLatin1String("--markup")) {
+                context.markup = MarkupOption(value());
             } else if (option == QLatin1String("--wrap")) {
                 context.wrap = true;
             } else {
@@ -90,6 +102,8 @@ int main(int argc, char** argv) {
             context.crlf = OnOff(QStringLiteral("--crlf"), *v);
         if (auto v = context.takeOption(QStringLiteral("--names")))
             context.names = OnOff(QStringLiteral("--names"), *v);
+        if (auto v = context.takeOption(QStringLiteral("--markup")))
+            context.markup = MarkupOption(*v);
         const int status = command->run(context);
         std::fflush(stdout);
         return status;
