@@ -87,7 +87,7 @@ QString WriteGradientTextCss(const StyledText& text, const QStringList& fonttabl
         inner.underline = varies->underline && s.underline;
         return inner;
     };
-    auto openInner = [&](size_t k) {
+    auto openInner = [&](size_t k, const InnerStyle& inner) {
         const CharStyle& s = chars[k].style;
         out += openSpan;
         firstDeclaration = true;
@@ -99,7 +99,7 @@ QString WriteGradientTextCss(const StyledText& text, const QStringList& fonttabl
         }
         if (varies->color) {
             declare(QLatin1StringView("color:"));
-            AppendCssHexColor(out, s.color);
+            AppendCssHexColor(out, inner.color);
         }
         if (varies->bold && s.bold)
             declare(QLatin1StringView("font-weight:bold"));
@@ -114,24 +114,49 @@ QString WriteGradientTextCss(const StyledText& text, const QStringList& fonttabl
         return varies->inner() || inner.bold || inner.italic || inner.underline;
     };
 
+    // The colour of a blank shows nowhere (an underline of its own aside),
+    // so blanks join the run beside them instead of making a span of
+    // nothing but white space.
+    std::vector<InnerStyle> inners;
+    inners.reserve(chars.size());
+    for (size_t k = 0; k < chars.size(); ++k)
+        inners.push_back(innerOf(k));
+    if (varies->color) {
+        const auto isBlank = [&](size_t k) {
+            const char32_t ch = chars[k].ch;
+            return (ch == U' ' || ch == U'\t' || ch == U'\r' || ch == U'\n') &&
+                   !inners[k].underline;
+        };
+        size_t firstInk = 0;
+        while (firstInk < chars.size() && isBlank(firstInk))
+            ++firstInk;
+        for (size_t k = 0; k < chars.size(); ++k) {
+            if (k == firstInk || !isBlank(k))
+                continue;
+            if (k < firstInk) {
+                if (firstInk < chars.size())
+                    inners[k].color = inners[firstInk].color;
+            } else {
+                inners[k].color = inners[k - 1].color;
+            }
+        }
+    }
+
     const qsizetype half = report.total() / 2;
     qsizetype done = 0;
-    InnerStyle current;
     for (size_t k = 0; k < chars.size(); ++k) {
         if (!report.report(k, half + done))
             return {};
         done += CharPositions(chars[k].ch);
-        const InnerStyle inner = innerOf(k);
-        if (k == 0 || !(inner == current)) {
-            if (k > 0 && hasSpan(current))
+        if (k == 0 || !(inners[k] == inners[k - 1])) {
+            if (k > 0 && hasSpan(inners[k - 1]))
                 out += closeSpan;
-            if (hasSpan(inner))
-                openInner(k);
-            current = inner;
+            if (hasSpan(inners[k]))
+                openInner(k, inners[k]);
         }
         AppendChar(out, chars[k].ch);
     }
-    if (hasSpan(current))
+    if (hasSpan(inners.back()))
         out += closeSpan;
     out += closeSpan;
     report.finish();
