@@ -1,6 +1,7 @@
 // vellomar-cli: the program's generators and stores, reached from a shell.
 #include "CliCommand.h"
 #include "CliContext.h"
+#include "Version.h"
 #include "settings/ProgramOptions.h"
 
 #include <QCoreApplication>
@@ -50,7 +51,7 @@ int MarkupOption(const QString& value) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vellomar-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("3.12"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VELLOMAR_VERSION));
     QStringList args = QCoreApplication::arguments().mid(1);
     CliContext context;
     try {
@@ -66,7 +67,7 @@ int main(int argc, char** argv) {
                 PrintUsage();
                 return 0;
             } else if (option == QLatin1String("--version")) {
-                WriteLine(QStringLiteral("vellomar-cli 3.12"));
+                WriteLine(QStringLiteral("vellomar-cli " VELLOMAR_VERSION));
                 return 0;
             } else if (option == QLatin1String("--settings")) {
                 context.settingsFile = value();
