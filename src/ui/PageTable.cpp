@@ -235,6 +235,11 @@ bool PageTable::eventFilter(QObject* watched, QEvent* event) {
     return HtmlPage::eventFilter(watched, event);
 }
 
+void PageTable::resizeEvent(QResizeEvent* event) {
+    HtmlPage::resizeEvent(event);
+    m_DrawGrid1->setGeometry(4, 126, std::max(376, width() - 8), std::max(160, height() - 130));
+}
+
 void PageTable::SpinEdit1Change(int value) {
     m_DrawGrid1->setColumnCount(value);
 }

@@ -37,6 +37,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The grid takes the room below the controls.
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void SpinEdit1Change(int value);
