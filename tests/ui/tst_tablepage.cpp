@@ -91,25 +91,12 @@ class TestTablePage : public QObject {
     Q_OBJECT
 
 private slots:
-    void controlsStartAsTheyShould() {
-        Page p;
-        QCOMPARE(p.grid->columnCount(), 7);
-        QCOMPARE(p.grid->rowCount(), 7);
-        QVERIFY(p.get<QToolButton>("sbtbl0")->isChecked());
-        QCOMPARE(p.get<QToolButton>("sbtbl2")->toolTip(), QStringLiteral("グラデーションの方向"));
-        QCOMPARE(p.get<QPushButton>("btntblcel")->toolTip(), QStringLiteral("セル色を設定します"));
-        QCOMPARE(p.get<QToolButton>("sbtblkeid")->toolTip(),
-                 QStringLiteral("枠線の影色を有効にします"));
-        QCOMPARE(p.get<QSpinBox>("SpinEdit1")->toolTip(), QStringLiteral("テーブルの大きさ"));
-        const QString html = p.page.html();
-        QCOMPARE(Cells(html).size(), 7);
-        QVERIFY(html.startsWith(QStringLiteral("<TABLE>\r\n<TR>\r\n<TD>★</TD><TD>")));
-    }
-
     // "縦:" counts the columns and "横:" the rows; values outside 1..50
     // cannot be typed, and cells outside the table keep their colours.
     void sizeBoxesAndBadInput() {
         Page p;
+        QVERIFY(p.page.html().startsWith(QStringLiteral("<TABLE>\r\n<TR>\r\n<TD>★</TD><TD>")));
+        QCOMPARE(Cells(p.page.html()).size(), 7);
         p.setSize(4, 3);
         QCOMPARE(p.grid->columnCount(), 4);
         QCOMPARE(p.grid->rowCount(), 3);
