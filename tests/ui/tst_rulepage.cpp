@@ -138,7 +138,7 @@ private slots:
     }
 
     // N rules along the gradient, the last in the last stop's colour; the
-    // colour toggle plays no part.
+    // colour toggle has no effect.
     void gradientRules() {
         Page p;
         p.host.selectBlackToWhite();
