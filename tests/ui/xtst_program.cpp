@@ -74,13 +74,14 @@ void Terminate(QProcess& process, int signalNumber) {
 }
 
 // Everything shut-down writes: options, gradient tables, custom colours,
-// placement and both tool bars.
+// the placements of the main window, the options dialog and the chart, and
+// both tool bars.
 void VerifySaved(const QString& file) {
     QVERIFY2(QFile::exists(file), qPrintable(file));
     QSettings ini(file, QSettings::IniFormat);
     const QStringList groups = ini.childGroups();
-    for (const char* section :
-         {"Option", "colortable", "CustomColors", "frmMainRect", "Toolbar971", "Toolbar972"})
+    for (const char* section : {"Option", "colortable", "CustomColors", "frmMainRect", "frmOptRect",
+                                "frmchartRect", "Toolbar971", "Toolbar972"})
         QVERIFY2(groups.contains(QLatin1String(section)), section);
     QCOMPARE(ini.value(QStringLiteral("Option/colorcnt")).toString(), QStringLiteral("141"));
     QCOMPARE(ini.value(QStringLiteral("colortable/count")).toString(), QStringLiteral("13"));
