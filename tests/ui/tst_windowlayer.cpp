@@ -119,7 +119,8 @@ private slots:
                                              {"frmchartRect/width", 250},
                                              {"frmchartRect/height", 260},
                                              {"frmOptRect/left", 55},
-                                             {"frmOptRect/top", 66}})
+                                             {"frmOptRect/top", 66},
+                                             {"frmOptRect/width", 900}})
                 ini.setValue(QLatin1String(key), QString::number(value));
         }
         {
@@ -130,6 +131,7 @@ private slots:
             auto* options = w.findChild<TfrmOpt*>();
             QCOMPARE(chart->frameGeometry(), QRect(33, 44, 250, 260));
             QCOMPARE(options->pos(), QPoint(55, 66));
+            QCOMPARE(options->size(), QSize(382, 270)); // a dialog keeps its size
             chart->move(70, 80);
             w.close();
         }
