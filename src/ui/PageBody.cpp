@@ -116,7 +116,9 @@ PageBody::PageBody(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     m_lblbodycontrast = new QLabel(this);
     m_lblbodycontrast->setObjectName(QStringLiteral("lblbodycontrast"));
     m_lblbodycontrast->setAccessibleName(QStringLiteral("背景色とのコントラスト比"));
-    m_lblbodycontrast->setGeometry(4, 259, 366, 18);
+    m_lblbodycontrast->setToolTip(
+        QStringLiteral("背景色とのコントラスト比（WCAG 2）: 本文は AA で 4.5:1、AAA で 7:1 以上"));
+    m_lblbodycontrast->setGeometry(4, 258, 366, 34);
 
     connect(m_btnbodyget, &QPushButton::clicked, this, &PageBody::btnbodygetClick);
     connect(m_sbbodyconst, &QToolButton::clicked, this, &PageBody::RefreshBodyLabels);
@@ -210,7 +212,15 @@ void PageBody::RefreshBodyLabels() {
                                         ? QString()
                                         : QStringLiteral("背景色とのコントラスト比 ") + contrast);
     }
-    m_lblbodycontrast->setText(BodyContrastSummary(page));
+    // Two roles a line: the four do not fit the page's width on one.
+    QString summary;
+    for (int i = 1; i < kBodyRoleCount; ++i) {
+        if (i > 1)
+            summary += i == 3 ? QStringLiteral("\n") : QStringLiteral("    ");
+        summary +=
+            BodyRoleAttribute(BodyRole(i)) + QLatin1Char(' ') + BodyContrastText(page, BodyRole(i));
+    }
+    m_lblbodycontrast->setText(summary);
 }
 
 void PageBody::btnbodygetClick() {
