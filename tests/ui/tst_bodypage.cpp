@@ -1,6 +1,7 @@
 // The body page: roles from the current colour, presets through their
 // buttons and boxes, the contrast display, and presets kept across a restart.
 #include "core/NamedColorTable.h"
+#include "html/BodyPresetEdit.h"
 #include "settings/ProgramOptions.h"
 #include "settings/SettingsStore.h"
 #include "ui/PageBody.h"
@@ -12,6 +13,7 @@
 #include <QComboBox>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -332,6 +334,30 @@ private slots:
         QCOMPARE(boxes.seen, QStringList({selectMessage, selectMessage}));
         QVERIFY(host.m_options.bodyPresets == before);
         QCOMPARE(presets->count(), 12);
+    }
+
+    void optionsFollowTheLetterCaseAndAResetList() {
+        FakeHost host;
+        PageBody page(host);
+        page.start();
+        Boxes boxes;
+        boxes.expect([](QWidget* box) {
+            // The box takes no more than the store keeps.
+            QCOMPARE(box->findChild<QLineEdit*>()->maxLength(), kBodyPresetNameMaxLength);
+            qobject_cast<QInputDialog*>(box)->setTextValue(QStringLiteral("x"));
+            qobject_cast<QInputDialog*>(box)->accept();
+        });
+        QTest::mouseClick(Child<QPushButton>(page, "btnbodyadd"), Qt::LeftButton);
+        QCOMPARE(Child<QComboBox>(page, "cmbbodysel")->count(), 13);
+
+        host.m_options.htmlcase = 1;
+        LoadDefaultBodyPresets(host.m_options.bodyPresets);
+        page.optionsApplied();
+        QCOMPARE(Label(page, "lblbackcolor"), QStringLiteral("BGCOLOR=#FFFFFF 背景色"));
+        auto* presets = Child<QComboBox>(page, "cmbbodysel");
+        QCOMPARE(presets->count(), 12);
+        QCOMPARE(presets->itemText(11), QStringLiteral("バイオレットに白色"));
+        QCOMPARE(presets->currentIndex(), -1);
     }
 
     void addingToAnEmptyListSelectsNothing() {
