@@ -3,6 +3,7 @@
 #include "html/BodyContrast.h"
 #include "html/BodyHtml.h"
 #include "html/BodyPresetEdit.h"
+#include "html/PageMarkup.h"
 #include "settings/ProgramOptions.h"
 #include "ui/ConfirmBox.h"
 #include "ui/PageHost.h"
@@ -130,7 +131,7 @@ PageBody::PageBody(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
 }
 
 QString PageBody::html() {
-    return WriteBodyHtml(model(), host().options());
+    return WriteBodyMarkup(model(), host().options());
 }
 
 bool PageBody::supports(PageAction action) const {

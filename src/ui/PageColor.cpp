@@ -1,6 +1,7 @@
 #include "ui/PageColor.h"
 
 #include "html/ColorNotation.h"
+#include "html/PageMarkup.h"
 #include "ui/PageHost.h"
 
 #include <QButtonGroup>
@@ -55,7 +56,7 @@ int PageColor::itemIndex() const {
 }
 
 QString PageColor::html() {
-    return WriteColorNotation(host().CurrentColor(), itemIndex(), host().options());
+    return WriteColorMarkup(host().CurrentColor(), itemIndex(), host().options());
 }
 
 bool PageColor::supports(PageAction action) const {

@@ -1,5 +1,5 @@
 // On a real X server: a preset chosen on the body page and "HTML形式でコピー"
-// put on the clipboard, as another process reads it, the very BODY tag the
+// put on the clipboard, as another process reads it, the very body markup the
 // command-line program prints for that preset from the same settings.
 #include "settings/SettingsStore.h"
 #include "ui/MainActions.h"
@@ -48,16 +48,21 @@ class TestBodyCopy : public QObject {
 private slots:
     void presetTagReachesTheClipboard_data() {
         QTest::addColumn<int>("htmlcase");
-        QTest::newRow("lower") << 0;
-        QTest::newRow("upper") << 1;
+        QTest::addColumn<int>("markupstyle");
+        QTest::newRow("lower") << 0 << 0;
+        QTest::newRow("upper") << 1 << 0;
+        QTest::newRow("upper css") << 1 << 1;
     }
 
     void presetTagReachesTheClipboard() {
         QFETCH(int, htmlcase);
-        const QString ini = m_dir.filePath(QStringLiteral("body%1.ini").arg(htmlcase));
+        QFETCH(int, markupstyle);
+        const QString ini =
+            m_dir.filePath(QStringLiteral("body%1%2.ini").arg(htmlcase).arg(markupstyle));
         {
             QSettings settings(ini, QSettings::IniFormat);
             settings.setValue(QStringLiteral("Option/htmlcase"), QString::number(htmlcase));
+            settings.setValue(QStringLiteral("Option/markupstyle"), QString::number(markupstyle));
         }
         SettingsStore store(ini);
         ProgramState state(store);
@@ -81,8 +86,11 @@ private slots:
             Output(QStringLiteral(VELLOMAR_CLI),
                    {QStringLiteral("--settings"), ini, QStringLiteral("body"),
                     QStringLiteral("--preset"), QStringLiteral("1")});
-        QVERIFY(printed.startsWith(htmlcase ? "<BODY BGCOLOR=\"#FFFFFF\" TEXT=\"#000000\""
-                                            : "<body bgcolor=\"#ffffff\" text=\"#000000\""));
+        if (markupstyle)
+            QVERIFY(printed.startsWith("<STYLE"));
+        else
+            QVERIFY(printed.startsWith(htmlcase ? "<BODY BGCOLOR=\"#FFFFFF\" TEXT=\"#000000\""
+                                                : "<body bgcolor=\"#ffffff\" text=\"#000000\""));
         QVERIFY(printed.endsWith(">\r\n"));
         const QByteArray clipboard =
             Output(QCoreApplication::applicationFilePath(), {QString::fromLatin1(kPrintClipboard)});
