@@ -118,10 +118,6 @@ private slots:
         host.m_color = RgbToColor(0x12, 0x34, 0x56);
         QCOMPARE(page.html(), QStringLiteral("Color:\"#123456\""));
         QCOMPARE(Captions(page).at(7), QStringLiteral("Color:\"Orange\""));
-        for (int i = 0; i < kColorNotationCount; ++i) {
-            Choose(page, i);
-            QCOMPARE(page.html(), WriteColorNotation(host.m_color, i, host.m_options));
-        }
     }
 
     void captionsShowAnAmpersandInAName() {
