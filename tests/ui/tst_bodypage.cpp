@@ -1,11 +1,11 @@
 // The body page: roles from the current colour, presets through their
 // buttons and boxes, the contrast display, and presets kept across a restart.
+#include "FakePageHost.h"
 #include "core/NamedColorTable.h"
 #include "html/BodyPresetEdit.h"
 #include "settings/ProgramOptions.h"
 #include "settings/SettingsStore.h"
 #include "ui/PageBody.h"
-#include "ui/PageHost.h"
 #include "ui/ProgramState.h"
 #include "ui/TfrmMain.h"
 
@@ -26,25 +26,13 @@
 
 namespace {
 
-class FakeHost : public PageHost {
+// The tables as a first start loads them.
+class FakeHost : public FakePageHost {
 public:
     FakeHost() {
         LoadDefaultNamedColors(m_options.colors);
         LoadDefaultBodyPresets(m_options.bodyPresets);
     }
-    TColor CurrentColor() const override { return m_color; }
-    void SetCurrentColor(TColor color) override { m_color = color; }
-    const GradientTable* selectedGradient() const override { return nullptr; }
-    ProgramOptions& options() override { return m_options; }
-    bool Updating() const override { return false; }
-    void SetUpdating(bool) override {}
-    Tfrmwaitdlg* progressDialog() override { return nullptr; }
-    QStatusBar* statusLine() override { return nullptr; }
-    QColorDialog* colorDialog() override { return nullptr; }
-    QWidget* dialogParent() override { return nullptr; }
-
-    ProgramOptions m_options;
-    TColor m_color = 0;
 };
 
 // Answers the modal boxes the page opens, in order, and records what each

@@ -1,5 +1,6 @@
 // The colour page's notations and set button, and a named-colour click
 // reaching the set buttons of the body and colour pages in the window.
+#include "FakePageHost.h"
 #include "core/NamedColorTable.h"
 #include "html/ColorNotation.h"
 #include "settings/ProgramOptions.h"
@@ -7,7 +8,6 @@
 #include "ui/MainActions.h"
 #include "ui/NamedColorList.h"
 #include "ui/PageColor.h"
-#include "ui/PageHost.h"
 #include "ui/ProgramState.h"
 #include "ui/TfrmMain.h"
 
@@ -25,22 +25,10 @@
 
 namespace {
 
-class FakeHost : public PageHost {
+// The tables as a first start loads them.
+class FakeHost : public FakePageHost {
 public:
     FakeHost() { LoadDefaultNamedColors(m_options.colors); }
-    TColor CurrentColor() const override { return m_color; }
-    void SetCurrentColor(TColor color) override { m_color = color; }
-    const GradientTable* selectedGradient() const override { return nullptr; }
-    ProgramOptions& options() override { return m_options; }
-    bool Updating() const override { return false; }
-    void SetUpdating(bool) override {}
-    Tfrmwaitdlg* progressDialog() override { return nullptr; }
-    QStatusBar* statusLine() override { return nullptr; }
-    QColorDialog* colorDialog() override { return nullptr; }
-    QWidget* dialogParent() override { return nullptr; }
-
-    ProgramOptions m_options;
-    TColor m_color = 0;
 };
 
 // The notation group's radio buttons in item order (two columns, 0..4 left).
