@@ -164,7 +164,7 @@ void TfrmMain::createSecondaryWindows() {
     m_frmwaitdlg = new Tfrmwaitdlg(this);
     m_frmOpt = new TfrmOpt(this);
     m_frmAboutBox = new TfrmAboutBox(this);
-    m_frmchart = new Tfrmchart(this);
+    m_frmchart = new Tfrmchart(*m_color, this);
     // Closed by its own close box, the chart leaves the button released.
     connect(m_frmchart, &Tfrmchart::visibilityChanged, this,
             [this](bool visible) { m_actions->ac_chart->setChecked(visible); });
