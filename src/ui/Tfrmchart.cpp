@@ -37,6 +37,7 @@ Tfrmchart::Tfrmchart(CurrentColorModel& model, QWidget* parent)
     m_chartFont.setPointSize(9);
     DrawChart();
     // Until a placement is restored the window fits the chart.
+    move(316, 112);
     resize(m_Image1->size());
 }
 

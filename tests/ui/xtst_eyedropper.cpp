@@ -95,7 +95,7 @@ bool ShowAt(QWidget& window, QPoint topLeft, QColor centre) {
     if (!QTest::qWaitForWindowExposed(&window))
         return false;
     LiveScreenSampler live;
-    const QPoint at = topLeft + QPoint(kCentre, kCentre);
+    const QPoint at = window.mapToGlobal(QPoint(kCentre, kCentre));
     return QTest::qWaitFor([&] {
         const auto grid = live.sample(QPointF(at));
         return grid && grid->at(4, 4) == Sample{centre.red(), centre.green(), centre.blue()};
@@ -116,7 +116,7 @@ class TestEyedropper : public QObject {
 
     QWidget* imgspoit() { return m_eyedropper->findChild<QWidget*>(QStringLiteral("imgspoit")); }
     QSlider* slider() { return m_eyedropper->findChild<QSlider*>(QStringLiteral("trkimglevel")); }
-    QPoint centre() const { return m_blocksAt + QPoint(kCentre, kCentre); }
+    QPoint centre() const { return m_blocks.mapToGlobal(QPoint(kCentre, kCentre)); }
 
     void press() { QTest::mousePress(imgspoit(), Qt::LeftButton, {}, QPoint(5, 5)); }
     void moveTo(QPoint global) { QTest::mouseMove(imgspoit(), imgspoit()->mapFromGlobal(global)); }
@@ -183,6 +183,14 @@ private slots:
         release(centre() + QPoint(200, 200)); // elsewhere, but no move
         QCOMPARE(m_reads, 1);
         QCOMPARE(m_model->CurrentColor(), ExpectedLevel(3));
+
+        // A second button during the drag: one release restores the pointer.
+        press();
+        QTest::mousePress(imgspoit(), Qt::RightButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(imgspoit(), Qt::RightButton, {}, QPoint(5, 5));
+        QVERIFY(!m_eyedropper->Sampling());
+        QVERIFY(!QApplication::overrideCursor());
+        release(centre());
     }
 
     void sliderSwitchesLevelsWithoutReadingTheScreen() {
@@ -264,7 +272,7 @@ private slots:
 
         auto* spoit = window.findChild<QWidget*>(QStringLiteral("imgspoit"));
         QVERIFY(spoit);
-        const QPoint target = at + QPoint(kCentre, kCentre);
+        const QPoint target = orange.mapToGlobal(QPoint(kCentre, kCentre));
         QTest::mousePress(spoit, Qt::LeftButton, {}, QPoint(4, 4));
         QTest::mouseMove(spoit, spoit->mapFromGlobal(target + QPoint(-3, 2)));
         QTest::mouseMove(spoit, spoit->mapFromGlobal(target));
