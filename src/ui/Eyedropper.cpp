@@ -121,7 +121,10 @@ bool Eyedropper::eventFilter(QObject* watched, QEvent* event) {
         imgspoitMouseDown();
         return true;
     case QEvent::MouseMove:
-        imgspoitMouseMove(static_cast<QMouseEvent*>(event)->globalPosition());
+        // Qt rounds the global position of a mouse event it passes on to a
+        // widget; the local one keeps the fraction that picks the device
+        // pixel when a logical pixel holds several.
+        imgspoitMouseMove(m_imgspoit->mapToGlobal(static_cast<QMouseEvent*>(event)->position()));
         return true;
     case QEvent::MouseButtonRelease:
         imgspoitMouseUp();
