@@ -1,6 +1,7 @@
 // The eyedropper at two device pixels per logical pixel, reading a picture
 // taken earlier instead of the screen: the arrow keys step by one device
-// pixel, which the pointer itself cannot reach.
+// pixel, which the pointer itself cannot reach. And a screen that cannot be
+// read at all.
 #include "sampling/ScreenSampler.h"
 #include "ui/CurrentColorModel.h"
 #include "ui/Eyedropper.h"
@@ -8,9 +9,10 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 
-class TestEyedropperHiDpi : public QObject {
+class TestEyedropper : public QObject {
     Q_OBJECT
 
     // Pixel (x, y) has red x and green y.
@@ -59,12 +61,37 @@ private slots:
         QVERIFY(!eyedropper->Sampling());
         QCOMPARE(model.CurrentColor(), RgbToColor(100, 101, 7));
     }
+
+    void unreadableScreenKeepsTheLastSampleAndSaysSo() {
+        struct Refusing : ScreenSampler {
+            std::optional<SampleGrid> sample(QPointF, QPoint) override { return std::nullopt; }
+        };
+        CurrentColorModel model;
+        QWidget host;
+        auto* eyedropper = new Eyedropper(model, &host);
+        eyedropper->setSampler(std::make_unique<FrozenImageSampler>(Coordinates()));
+        QWidget* spoit = eyedropper->findChild<QWidget*>(QStringLiteral("imgspoit"));
+        QSignalSpy unreadable(eyedropper, &Eyedropper::screenUnreadable);
+        send(spoit, QEvent::MouseButtonPress, QPointF(0, 0));
+        send(spoit, QEvent::MouseMove, QPointF(20, 20));
+        send(spoit, QEvent::MouseButtonRelease, QPointF(20, 20));
+        QCOMPARE(unreadable.count(), 0);
+
+        eyedropper->setSampler(std::make_unique<Refusing>());
+        send(spoit, QEvent::MouseButtonPress, QPointF(0, 0));
+        send(spoit, QEvent::MouseMove, QPointF(60, 60));
+        QCOMPARE(model.CurrentColor(), RgbToColor(40, 40, 7));
+        send(spoit, QEvent::MouseButtonRelease, QPointF(60, 60));
+        QCOMPARE(model.CurrentColor(), RgbToColor(40, 40, 7));
+        QCOMPARE(eyedropper->levelColors()[0], RgbToColor(40, 40, 7));
+        QCOMPARE(unreadable.count(), 1);
+    }
 };
 
 int main(int argc, char** argv) {
     qputenv("QT_SCALE_FACTOR", "2");
     QApplication app(argc, argv);
-    TestEyedropperHiDpi test;
+    TestEyedropper test;
     return QTest::qExec(&test, argc, argv);
 }
-#include "tst_eyedropper_hidpi.moc"
+#include "tst_eyedropper.moc"
