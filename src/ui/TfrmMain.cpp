@@ -7,6 +7,7 @@
 #include "ui/ColorSwatch.h"
 #include "ui/CurrentColorModel.h"
 #include "ui/DialogCustomColors.h"
+#include "ui/Eyedropper.h"
 #include "ui/FormPlacement.h"
 #include "ui/GlyphIcons.h"
 #include "ui/GradientPicker.h"
@@ -102,6 +103,13 @@ TfrmMain::TfrmMain(ProgramState& state, QWidget* parent) : QMainWindow(parent), 
 TfrmMain::~TfrmMain() = default;
 
 void TfrmMain::createColorStrip(QWidget* strip) {
+    auto* eyedropper = new Eyedropper(*m_color, strip);
+    eyedropper->move(0, 0);
+    // Some desktops (Wayland) do not let a program read the screen.
+    connect(eyedropper, &Eyedropper::screenUnreadable, this, [this] {
+        statusBar()->showMessage(QStringLiteral("画面の色を読み取れませんでした。"), 5000);
+    });
+
     m_imgcolor = new ColorSwatch(strip);
     m_imgcolor->setObjectName(QStringLiteral("imgcolor"));
     m_imgcolor->setGeometry(152, 7, 79, 63);
@@ -156,7 +164,7 @@ void TfrmMain::createSecondaryWindows() {
     m_frmwaitdlg = new Tfrmwaitdlg(this);
     m_frmOpt = new TfrmOpt(this);
     m_frmAboutBox = new TfrmAboutBox(this);
-    m_frmchart = new Tfrmchart(this);
+    m_frmchart = new Tfrmchart(*m_color, this);
     // Both are created hidden at start and come back where they were left.
     LoadWindowPlacement(m_state.store(), m_frmOpt);
     LoadWindowPlacement(m_state.store(), m_frmchart);
