@@ -15,9 +15,10 @@ void TQtImageDIB::LoadFromStream(QIODevice& stream) {
     if (size.isValid() && (size.width() > DibMaxSide || size.height() > DibMaxSide ||
                            qint64(size.width()) * size.height() > DibMaxPixels()))
         throw EInvalidGraphic(QStringLiteral("認識できない画像形式です"));
+    const QByteArray format = reader.format();
     const QImage image = reader.read();
     if (image.isNull())
         throw EInvalidGraphic(QStringLiteral("認識できない画像形式です"));
-    m_format = reader.format();
+    m_format = format;
     Assign(image);
 }
