@@ -92,6 +92,14 @@ bool ReadSample(spi::Input& in, const Header& h, uint8_t& out) {
 int Decode(spi::Input& in, const Header& h, spi::Output& out, SpiProgressCallback progress,
            intptr_t data) {
     const int bits = BitCount(h);
+    // Every sample takes at least one byte (a bit for P4): a short file cannot
+    // make us allocate a large picture.
+    const int64_t samples = h.width * h.height * (bits == 24 ? 3 : 1);
+    const int64_t least = h.kind == 4   ? (h.width + 7) / 8 * h.height
+                          : h.kind >= 5 ? samples * (h.maxval > 255 ? 2 : 1)
+                                        : samples;
+    if (!in.has(least))
+        return SPI_BAD_DATA;
     if (!out.create(int32_t(h.width), int32_t(h.height), bits, bits == 1 ? 2 : bits == 8 ? 256 : 0))
         return SPI_NO_MEMORY;
     if (bits == 1) {

@@ -127,6 +127,13 @@ int Decode(spi::Input& in, const Header& h, spi::Output& out, SpiProgressCallbac
         map = in.data + in.pos;
         in.pos += h.mapBytes();
     }
+    // A run-length packet of at most 128 pixels takes at least 1 + bpp bytes:
+    // a short file cannot make us allocate a large picture.
+    const int64_t pixelCount = int64_t(h.width) * h.height;
+    const int64_t least = h.rle() ? (pixelCount + 127) / 128 * (1 + h.bytesPerPixel())
+                                  : pixelCount * h.bytesPerPixel();
+    if (!in.has(least))
+        return SPI_BAD_DATA;
     const int bits = OutputBits(h);
     if (!out.create(h.width, h.height, bits, bits == 8 ? 256 : 0))
         return SPI_NO_MEMORY;
