@@ -61,10 +61,16 @@ QStringList TSPIs::SearchFolders() const {
         folders.append(QCoreApplication::applicationDirPath());
     if (SearchOptions & spsCurrentDir)
         folders.append(QDir::currentPath());
-    if (SearchOptions & spsSystemDir)
-        folders.append(QStringLiteral(VELLOMAR_PLUGIN_SYSTEM_DIR));
-    if (SearchOptions & spsWindowsDir)
-        folders.append(QStringLiteral(VELLOMAR_PLUGIN_SHARED_DIR));
+    // The program lives in <prefix>/bin; its folders are found from there, so
+    // an installed tree works wherever it was put.
+    const QString prefix =
+        QCoreApplication::instance()
+            ? QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/.."))
+            : QString();
+    if ((SearchOptions & spsSystemDir) && !prefix.isEmpty())
+        folders.append(prefix + QStringLiteral("/lib/vellomar/plugins"));
+    if ((SearchOptions & spsWindowsDir) && !prefix.isEmpty())
+        folders.append(prefix + QStringLiteral("/share/vellomar/plugins"));
     return folders;
 }
 

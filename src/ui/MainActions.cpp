@@ -1,6 +1,7 @@
 #include "ui/MainActions.h"
 
 #include "ui/GlyphIcons.h"
+#include "ui/HtmlPage.h"
 
 #include <QAction>
 
@@ -34,32 +35,18 @@ MainActions::MainActions(QObject* parent) : QObject(parent) {
     ac_contents = MakeAction(this, "ac_contents", "目次(&C)", Glyph::Help);
     ac_searchonhelp = MakeAction(this, "ac_searchonhelp", "トピックの検索(&S)...");
     ac_helponhelp = MakeAction(this, "ac_helponhelp", "ヘルプの使い方(&H)");
+    // The stray apostrophe is part of the caption as it must read.
     ac_about = MakeAction(this, "ac_about", "バージョン情報'(&A)...");
     ac_chart = MakeAction(this, "ac_chart", "カラーチャート(&T)", Glyph::Chart);
     ac_chart->setCheckable(true);
 }
 
-MainActions::PageStates MainActions::StatesForPage(int page) {
-    switch (page) {
-    case 0:
-        return {true, true, true, true, true, true, true};
-    case 1:
-        return {true, false, false, false, true, true, true};
-    case 2:
-    case 3:
-        return {true, false, false, false, false, true, true};
-    default: // the Color page
-        return {false, false, true, false, false, true, false};
-    }
-}
-
-void MainActions::applyPage(int page) {
-    const PageStates s = StatesForPage(page);
-    ac_saveas->setEnabled(s.saveAs);
-    ac_cut->setEnabled(s.cut);
-    ac_copy->setEnabled(s.copy);
-    ac_paste->setEnabled(s.paste);
-    ac_selectall->setEnabled(s.selectAll);
-    ac_htmlcopy->setEnabled(s.htmlCopy);
-    ac_wwwview->setEnabled(s.browser1);
+void MainActions::applyPage(const HtmlPage& page) {
+    ac_saveas->setEnabled(page.supports(PageAction::SaveAs));
+    ac_cut->setEnabled(page.supports(PageAction::Cut));
+    ac_copy->setEnabled(page.supports(PageAction::Copy));
+    ac_paste->setEnabled(page.supports(PageAction::Paste));
+    ac_selectall->setEnabled(page.supports(PageAction::SelectAll));
+    ac_htmlcopy->setEnabled(page.supports(PageAction::HtmlCopy));
+    ac_wwwview->setEnabled(page.supports(PageAction::Preview));
 }

@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class HtmlPage;
 class QAction;
 
 // The main window's action list. Menu items and tool bar buttons show these
@@ -11,14 +12,10 @@ class MainActions : public QObject {
 public:
     explicit MainActions(QObject* parent = nullptr);
 
-    // Which page-dependent actions a page enables.
-    struct PageStates {
-        bool saveAs, cut, copy, paste, selectAll, htmlCopy, browser1;
-    };
-    static PageStates StatesForPage(int page);
-
-    // Enables and disables the page-dependent actions for the page now shown.
-    void applyPage(int page);
+    // Enables and disables the page-dependent actions by what the page now
+    // shown supports. Browser 2 stays enabled: it does nothing where preview
+    // is not supported.
+    void applyPage(const HtmlPage& page);
 
     QAction* ac_saveas = nullptr;
     QAction* ac_exit = nullptr;

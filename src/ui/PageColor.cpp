@@ -6,22 +6,22 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-PageColor::PageColor(QWidget* parent) : QWidget(parent) {
+PageColor::PageColor(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     setObjectName(QStringLiteral("TabSheet5"));
 
-    btncolorset = new QPushButton(QStringLiteral("設定"), this);
-    btncolorset->setObjectName(QStringLiteral("btncolorset"));
-    btncolorset->setGeometry(4, 4, 75, 25);
+    m_btncolorset = new QPushButton(QStringLiteral("設定"), this);
+    m_btncolorset->setObjectName(QStringLiteral("btncolorset"));
+    m_btncolorset->setGeometry(4, 4, 75, 25);
 
-    rdocolor = new QGroupBox(this);
-    rdocolor->setObjectName(QStringLiteral("rdocolor"));
-    rdocolor->setAccessibleName(QStringLiteral("カラー表記"));
-    rdocolor->setGeometry(2, 34, 382, 170);
-    auto* grid = new QGridLayout(rdocolor);
+    m_rdocolor = new QGroupBox(this);
+    m_rdocolor->setObjectName(QStringLiteral("rdocolor"));
+    m_rdocolor->setAccessibleName(QStringLiteral("カラー表記"));
+    m_rdocolor->setGeometry(2, 34, 382, 170);
+    auto* grid = new QGridLayout(m_rdocolor);
     // The longest notation only just fits its half of the page.
     grid->setContentsMargins(4, 4, 2, 4);
     grid->setHorizontalSpacing(2);
-    rdocolorItems = new QButtonGroup(rdocolor);
+    m_rdocolorItems = new QButtonGroup(m_rdocolor);
     static const char* const captions[10] = {"#RRGGBB",
                                              "COLOR=#RRGGBB",
                                              "COLOR:#RRGGBB",
@@ -34,14 +34,34 @@ PageColor::PageColor(QWidget* parent) : QWidget(parent) {
                                              "<STYLE COLOR:カラー定数>"};
     // Two columns, filled top to bottom: items 0..4 left, 5..9 right.
     for (int i = 0; i < 10; ++i) {
-        auto* radio = new QRadioButton(QString::fromUtf8(captions[i]), rdocolor);
-        rdocolorItems->addButton(radio, i);
+        auto* radio = new QRadioButton(QString::fromUtf8(captions[i]), m_rdocolor);
+        m_rdocolorItems->addButton(radio, i);
         grid->addWidget(radio, i % 5, i / 5);
-        rdocolorButtons[i] = radio;
+        m_rdocolorButtons[i] = radio;
     }
-    rdocolorButtons[0]->setChecked(true);
+    m_rdocolorButtons[0]->setChecked(true);
 }
 
 int PageColor::itemIndex() const {
-    return rdocolorItems->checkedId();
+    return m_rdocolorItems->checkedId();
+}
+
+QString PageColor::html() {
+    return {};
+}
+
+bool PageColor::supports(PageAction action) const {
+    return action == PageAction::Copy || action == PageAction::HtmlCopy;
+}
+
+std::optional<TColor> PageColor::wrapperBackground() const {
+    return std::nullopt; // neither saved nor previewed
+}
+
+void PageColor::copy() {
+    copyHtml();
+}
+
+void PageColor::namedColorChosen() {
+    m_btncolorset->click();
 }

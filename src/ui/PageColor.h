@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/HtmlPage.h"
+
 #include <array>
 
 class QButtonGroup;
@@ -8,18 +9,24 @@ class QGroupBox;
 class QPushButton;
 class QRadioButton;
 
-// Page 4, Color: the ten notations of the current colour. Controls are
-// public, as on a designed form.
-class PageColor : public QWidget {
+// Page 4, Color: the ten notations of the current colour.
+class PageColor : public HtmlPage {
     Q_OBJECT
 public:
-    explicit PageColor(QWidget* parent = nullptr);
+    explicit PageColor(PageHost& host, QWidget* parent = nullptr);
 
+    QString html() override;
+    bool supports(PageAction action) const override;
+    std::optional<TColor> wrapperBackground() const override;
+    void copy() override;
+    void namedColorChosen() override;
+
+private:
     // The selected notation, 0..9.
     int itemIndex() const;
 
-    QPushButton* btncolorset = nullptr;
-    QGroupBox* rdocolor = nullptr;
-    QButtonGroup* rdocolorItems = nullptr; // ids 0..9
-    std::array<QRadioButton*, 10> rdocolorButtons{};
+    QPushButton* m_btncolorset = nullptr;
+    QGroupBox* m_rdocolor = nullptr;
+    QButtonGroup* m_rdocolorItems = nullptr; // ids 0..9
+    std::array<QRadioButton*, 10> m_rdocolorButtons{};
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/HtmlPage.h"
 
 class ColorShape;
 class QButtonGroup;
@@ -11,21 +11,29 @@ class QSpinBox;
 class QToolButton;
 
 // Page 3, horizontal rule: width, height, alignment, repetition and colour
-// of the rules. Controls are public, as on a designed form.
-class PageRule : public QWidget {
+// of the rules.
+class PageRule : public HtmlPage {
     Q_OBJECT
 public:
-    explicit PageRule(QWidget* parent = nullptr);
+    explicit PageRule(PageHost& host, QWidget* parent = nullptr);
 
-    QSpinBox* sewidth = nullptr;
-    QRadioButton* rdowindow = nullptr;
-    QRadioButton* rdopixel = nullptr;
-    QSpinBox* seheight = nullptr;
-    QGroupBox* rdoalign = nullptr;
-    QButtonGroup* rdoalignItems = nullptr; // id 0 left, 1 centre, 2 right
-    QCheckBox* chkgrad = nullptr;
-    QSpinBox* serepeat = nullptr;
-    QCheckBox* chkfull = nullptr;
-    QToolButton* sbhrcolor = nullptr;
-    ColorShape* shphrcolor = nullptr;
+    QString html() override;
+    bool supports(PageAction action) const override;
+    std::optional<TColor> wrapperBackground() const override;
+
+    // While the width is a share of the window, it is at most 100.
+    void capWidthToWindowShare();
+
+private:
+    QSpinBox* m_sewidth = nullptr;
+    QRadioButton* m_rdowindow = nullptr;
+    QRadioButton* m_rdopixel = nullptr;
+    QSpinBox* m_seheight = nullptr;
+    QGroupBox* m_rdoalign = nullptr;
+    QButtonGroup* m_rdoalignItems = nullptr; // id 0 left, 1 centre, 2 right
+    QCheckBox* m_chkgrad = nullptr;
+    QSpinBox* m_serepeat = nullptr;
+    QCheckBox* m_chkfull = nullptr;
+    QToolButton* m_sbhrcolor = nullptr;
+    ColorShape* m_shphrcolor = nullptr;
 };

@@ -1,6 +1,8 @@
 #include "ui/PageTable.h"
 
+#include "settings/ProgramOptions.h"
 #include "ui/ColorShape.h"
+#include "ui/PageHost.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -48,38 +50,38 @@ ColorShape* Shape(QWidget* parent, const char* name, const char* caption, int x)
 
 } // namespace
 
-PageTable::PageTable(QWidget* parent) : QWidget(parent) {
+PageTable::PageTable(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     setObjectName(QStringLiteral("TabSheet2"));
 
-    SpinEdit1 = SizeBox(this, "SpinEdit1", "縦:", 4);
-    SpinEdit2 = SizeBox(this, "SpinEdit2", "横:", 80);
+    m_SpinEdit1 = SizeBox(this, "SpinEdit1", "縦:", 4);
+    m_SpinEdit2 = SizeBox(this, "SpinEdit2", "横:", 80);
 
-    btntabeinit = new QPushButton(QStringLiteral("初期化"), this);
-    btntabeinit->setObjectName(QStringLiteral("btntabeinit"));
-    btntabeinit->setGeometry(160, 4, 60, 22);
+    m_btntabeinit = new QPushButton(QStringLiteral("初期化"), this);
+    m_btntabeinit->setObjectName(QStringLiteral("btntabeinit"));
+    m_btntabeinit->setGeometry(160, 4, 60, 22);
 
-    rdotabletarget = new QGroupBox(QStringLiteral("ターゲット"), this);
-    rdotabletarget->setObjectName(QStringLiteral("rdotabletarget"));
-    rdotabletarget->setGeometry(4, 28, 170, 50);
-    auto* targetLayout = new QHBoxLayout(rdotabletarget);
+    m_rdotabletarget = new QGroupBox(QStringLiteral("ターゲット"), this);
+    m_rdotabletarget->setObjectName(QStringLiteral("rdotabletarget"));
+    m_rdotabletarget->setGeometry(4, 28, 170, 50);
+    auto* targetLayout = new QHBoxLayout(m_rdotabletarget);
     targetLayout->setContentsMargins(6, 2, 6, 2);
-    rdotabletargetItems = new QButtonGroup(rdotabletarget);
+    m_rdotabletargetItems = new QButtonGroup(m_rdotabletarget);
     const char* const targets[2] = {"セル背景", "テキスト"};
     for (int i = 0; i < 2; ++i) {
-        auto* radio = new QRadioButton(QString::fromUtf8(targets[i]), rdotabletarget);
-        rdotabletargetItems->addButton(radio, i);
+        auto* radio = new QRadioButton(QString::fromUtf8(targets[i]), m_rdotabletarget);
+        m_rdotabletargetItems->addButton(radio, i);
         targetLayout->addWidget(radio);
     }
-    rdotabletargetItems->button(0)->setChecked(true);
+    m_rdotabletargetItems->button(0)->setChecked(true);
 
-    btntblexec = new QPushButton(QStringLiteral("グラデーション効果"), this);
-    btntblexec->setObjectName(QStringLiteral("btntblexec"));
-    btntblexec->setGeometry(180, 34, 120, 25);
+    m_btntblexec = new QPushButton(QStringLiteral("グラデーション効果"), this);
+    m_btntblexec->setObjectName(QStringLiteral("btntblexec"));
+    m_btntblexec->setGeometry(180, 34, 120, 25);
 
     // Arrows for down, right, diagonal down-right and diagonal down-left.
     static const char* const arrows[4] = {"↓", "→", "↘", "↙"};
-    sbtblGroup = new QButtonGroup(this);
-    sbtblGroup->setExclusive(true);
+    m_sbtblGroup = new QButtonGroup(this);
+    m_sbtblGroup->setExclusive(true);
     for (int i = 0; i < 4; ++i) {
         auto* button = new QToolButton(this);
         button->setObjectName(QStringLiteral("sbtbl%1").arg(i));
@@ -88,34 +90,54 @@ PageTable::PageTable(QWidget* parent) : QWidget(parent) {
         button->setAccessibleName(QStringLiteral("グラデーションの方向 %1").arg(i));
         button->setCheckable(true);
         button->setGeometry(306 + (i % 2) * 24, 28 + (i / 2) * 24, 23, 23);
-        sbtblGroup->addButton(button, i);
-        sbtbl[i] = button;
+        m_sbtblGroup->addButton(button, i);
+        m_sbtbl[i] = button;
     }
-    sbtbl[0]->setChecked(true);
+    m_sbtbl[0]->setChecked(true);
 
-    btntblcel = new QPushButton(QStringLiteral("セル色"), this);
-    btntblcel->setObjectName(QStringLiteral("btntblcel"));
-    btntblcel->setGeometry(4, 84, 54, 36);
+    m_btntblcel = new QPushButton(QStringLiteral("セル色"), this);
+    m_btntblcel->setObjectName(QStringLiteral("btntblcel"));
+    m_btntblcel->setGeometry(4, 84, 54, 36);
 
-    sbtblback = ColorToggle(this, "sbtblback", "背景色", 62);
-    sbtblkei = ColorToggle(this, "sbtblkei", "枠線の色", 142);
-    sbtblkeil = ColorToggle(this, "sbtblkeil", "枠線の明色", 222);
-    sbtblkeid = ColorToggle(this, "sbtblkeid", "枠線の影色", 302);
-    shptblback = Shape(this, "shptblback", "背景色", 62);
-    shptblkei = Shape(this, "shptblkei", "枠線の色", 142);
-    shptblkeil = Shape(this, "shptblkeil", "枠線の明色", 222);
-    shptblkeid = Shape(this, "shptblkeid", "枠線の影色", 302);
+    m_sbtblback = ColorToggle(this, "sbtblback", "背景色", 62);
+    m_sbtblkei = ColorToggle(this, "sbtblkei", "枠線の色", 142);
+    m_sbtblkeil = ColorToggle(this, "sbtblkeil", "枠線の明色", 222);
+    m_sbtblkeid = ColorToggle(this, "sbtblkeid", "枠線の影色", 302);
+    m_shptblback = Shape(this, "shptblback", "背景色", 62);
+    m_shptblkei = Shape(this, "shptblkei", "枠線の色", 142);
+    m_shptblkeil = Shape(this, "shptblkeil", "枠線の明色", 222);
+    m_shptblkeid = Shape(this, "shptblkeid", "枠線の影色", 302);
 
-    DrawGrid1 = new QTableWidget(7, 7, this);
-    DrawGrid1->setObjectName(QStringLiteral("DrawGrid1"));
-    DrawGrid1->setAccessibleName(QStringLiteral("テーブル"));
-    DrawGrid1->horizontalHeader()->hide();
-    DrawGrid1->verticalHeader()->hide();
-    DrawGrid1->horizontalHeader()->setDefaultSectionSize(50);
-    DrawGrid1->verticalHeader()->setDefaultSectionSize(20);
-    DrawGrid1->horizontalHeader()->setMinimumSectionSize(1);
-    DrawGrid1->verticalHeader()->setMinimumSectionSize(1);
-    DrawGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    DrawGrid1->setSelectionMode(QAbstractItemView::ContiguousSelection);
-    DrawGrid1->setGeometry(4, 126, 376, 160);
+    m_DrawGrid1 = new QTableWidget(7, 7, this);
+    m_DrawGrid1->setObjectName(QStringLiteral("DrawGrid1"));
+    m_DrawGrid1->setAccessibleName(QStringLiteral("テーブル"));
+    m_DrawGrid1->horizontalHeader()->hide();
+    m_DrawGrid1->verticalHeader()->hide();
+    m_DrawGrid1->horizontalHeader()->setDefaultSectionSize(50);
+    m_DrawGrid1->verticalHeader()->setDefaultSectionSize(20);
+    m_DrawGrid1->horizontalHeader()->setMinimumSectionSize(1);
+    m_DrawGrid1->verticalHeader()->setMinimumSectionSize(1);
+    m_DrawGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_DrawGrid1->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    m_DrawGrid1->setGeometry(4, 126, 376, 160);
+}
+
+QString PageTable::html() {
+    return {};
+}
+
+bool PageTable::supports(PageAction action) const {
+    return action == PageAction::SaveAs || action == PageAction::SelectAll ||
+           action == PageAction::HtmlCopy || action == PageAction::Preview;
+}
+
+std::optional<TColor> PageTable::wrapperBackground() const {
+    return host().options().viewback;
+}
+
+void PageTable::selectAll() {
+    if (m_DrawGrid1->rowCount() > 0 && m_DrawGrid1->columnCount() > 0)
+        m_DrawGrid1->setRangeSelected(QTableWidgetSelectionRange(0, 0, m_DrawGrid1->rowCount() - 1,
+                                                                 m_DrawGrid1->columnCount() - 1),
+                                      true);
 }

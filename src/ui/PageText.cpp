@@ -1,5 +1,8 @@
 #include "ui/PageText.h"
 
+#include "settings/ProgramOptions.h"
+#include "ui/PageHost.h"
+
 #include <QComboBox>
 #include <QPushButton>
 #include <QTextEdit>
@@ -22,56 +25,108 @@ QToolButton* StyleToggle(QWidget* parent, const char* name, const char* letter, 
 
 } // namespace
 
-PageText::PageText(QWidget* parent) : QWidget(parent) {
+PageText::PageText(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     setObjectName(QStringLiteral("TabSheet1"));
 
-    BoldButton = StyleToggle(this, "BoldButton", "B", "太字", 4);
-    QFont bold = BoldButton->font();
+    m_BoldButton = StyleToggle(this, "BoldButton", "B", "太字", 4);
+    QFont bold = m_BoldButton->font();
     bold.setBold(true);
-    BoldButton->setFont(bold);
-    ItalicButton = StyleToggle(this, "ItalicButton", "I", "斜体", 28);
-    QFont italic = ItalicButton->font();
+    m_BoldButton->setFont(bold);
+    m_ItalicButton = StyleToggle(this, "ItalicButton", "I", "斜体", 28);
+    QFont italic = m_ItalicButton->font();
     italic.setItalic(true);
-    ItalicButton->setFont(italic);
-    UnderlineButton = StyleToggle(this, "UnderlineButton", "U", "下線", 52);
-    QFont underline = UnderlineButton->font();
+    m_ItalicButton->setFont(italic);
+    m_UnderlineButton = StyleToggle(this, "UnderlineButton", "U", "下線", 52);
+    QFont underline = m_UnderlineButton->font();
     underline.setUnderline(true);
-    UnderlineButton->setFont(underline);
+    m_UnderlineButton->setFont(underline);
 
-    cmbfontname = new QComboBox(this);
-    cmbfontname->setObjectName(QStringLiteral("cmbfontname"));
-    cmbfontname->setToolTip(QStringLiteral("フォント名"));
-    cmbfontname->setAccessibleName(QStringLiteral("フォント名"));
-    cmbfontname->setGeometry(80, 4, 190, 22);
+    m_cmbfontname = new QComboBox(this);
+    m_cmbfontname->setObjectName(QStringLiteral("cmbfontname"));
+    m_cmbfontname->setToolTip(QStringLiteral("フォント名"));
+    m_cmbfontname->setAccessibleName(QStringLiteral("フォント名"));
+    m_cmbfontname->setGeometry(80, 4, 190, 22);
 
-    cmbfontsize = new QComboBox(this);
-    cmbfontsize->setObjectName(QStringLiteral("cmbfontsize"));
-    cmbfontsize->setToolTip(QStringLiteral("フォントサイズ"));
-    cmbfontsize->setAccessibleName(QStringLiteral("フォントサイズ"));
-    cmbfontsize->addItems({QStringLiteral("Normal"), QStringLiteral("1 ( 8pt)"),
-                           QStringLiteral("2 (10pt)"), QStringLiteral("3 (12pt)"),
-                           QStringLiteral("4 (14pt)"), QStringLiteral("5 (18pt)"),
-                           QStringLiteral("6 (24pt)"), QStringLiteral("7 (36pt)")});
-    cmbfontsize->setGeometry(274, 4, 104, 22);
+    m_cmbfontsize = new QComboBox(this);
+    m_cmbfontsize->setObjectName(QStringLiteral("cmbfontsize"));
+    m_cmbfontsize->setToolTip(QStringLiteral("フォントサイズ"));
+    m_cmbfontsize->setAccessibleName(QStringLiteral("フォントサイズ"));
+    m_cmbfontsize->addItems({QStringLiteral("Normal"), QStringLiteral("1 ( 8pt)"),
+                             QStringLiteral("2 (10pt)"), QStringLiteral("3 (12pt)"),
+                             QStringLiteral("4 (14pt)"), QStringLiteral("5 (18pt)"),
+                             QStringLiteral("6 (24pt)"), QStringLiteral("7 (36pt)")});
+    m_cmbfontsize->setGeometry(274, 4, 104, 22);
 
-    RichEdit1 = new QTextEdit(this);
-    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
-    RichEdit1->setAccessibleName(QStringLiteral("グラデーションテキスト"));
+    m_RichEdit1 = new QTextEdit(this);
+    m_RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    m_RichEdit1->setAccessibleName(QStringLiteral("グラデーションテキスト"));
     QFont editorFont = font();
     editorFont.setPixelSize(15);
-    RichEdit1->setFont(editorFont);
-    QPalette white = RichEdit1->palette();
+    m_RichEdit1->setFont(editorFont);
+    QPalette white = m_RichEdit1->palette();
     white.setColor(QPalette::Base, Qt::white);
-    RichEdit1->setPalette(white);
-    RichEdit1->setGeometry(4, 30, 374, 220);
+    m_RichEdit1->setPalette(white);
+    m_RichEdit1->setGeometry(4, 30, 374, 220);
 
-    btngratxt = new QPushButton(QStringLiteral("テキスト色"), this);
-    btngratxt->setObjectName(QStringLiteral("btngratxt"));
-    btngratxt->setGeometry(4, 256, 120, 25);
-    btngratxtexec = new QPushButton(QStringLiteral("グラデーション効果"), this);
-    btngratxtexec->setObjectName(QStringLiteral("btngratxtexec"));
-    btngratxtexec->setGeometry(131, 256, 120, 25);
-    btngratxtback = new QPushButton(QStringLiteral("背景色"), this);
-    btngratxtback->setObjectName(QStringLiteral("btngratxtback"));
-    btngratxtback->setGeometry(258, 256, 120, 25);
+    m_btngratxt = new QPushButton(QStringLiteral("テキスト色"), this);
+    m_btngratxt->setObjectName(QStringLiteral("btngratxt"));
+    m_btngratxt->setGeometry(4, 256, 120, 25);
+    m_btngratxtexec = new QPushButton(QStringLiteral("グラデーション効果"), this);
+    m_btngratxtexec->setObjectName(QStringLiteral("btngratxtexec"));
+    m_btngratxtexec->setGeometry(131, 256, 120, 25);
+    m_btngratxtback = new QPushButton(QStringLiteral("背景色"), this);
+    m_btngratxtback->setObjectName(QStringLiteral("btngratxtback"));
+    m_btngratxtback->setGeometry(258, 256, 120, 25);
+}
+
+QString PageText::html() {
+    return {};
+}
+
+bool PageText::supports(PageAction) const {
+    return true;
+}
+
+std::optional<TColor> PageText::wrapperBackground() const {
+    return m_editorBackground;
+}
+
+void PageText::start() {
+    setEditorBackground(host().options().viewback);
+    fillFontNames();
+    m_cmbfontsize->setCurrentIndex(0);
+}
+
+void PageText::optionsApplied() {
+    setEditorBackground(host().options().viewback);
+    fillFontNames();
+}
+
+void PageText::setEditorBackground(TColor color) {
+    m_editorBackground = color;
+    m_RichEdit1->setStyleSheet(
+        QStringLiteral("QTextEdit { background: %1; }").arg(ColorToHtml(color)));
+}
+
+void PageText::fillFontNames() {
+    m_cmbfontname->clear();
+    m_cmbfontname->addItems(host().options().fonttable);
+    if (m_cmbfontname->count() > 0)
+        m_cmbfontname->setCurrentIndex(0);
+}
+
+void PageText::cut() {
+    m_RichEdit1->cut();
+}
+
+void PageText::copy() {
+    m_RichEdit1->copy();
+}
+
+void PageText::paste() {
+    m_RichEdit1->paste();
+}
+
+void PageText::selectAll() {
+    m_RichEdit1->selectAll();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/HtmlPage.h"
 
 class QComboBox;
 class QPushButton;
@@ -9,18 +9,34 @@ class QToolButton;
 
 // Page 0, gradient text: a rich-text editor with style toggles, font boxes
 // and the buttons that colour the text.
-class PageText : public QWidget {
+class PageText : public HtmlPage {
     Q_OBJECT
 public:
-    explicit PageText(QWidget* parent = nullptr);
+    explicit PageText(PageHost& host, QWidget* parent = nullptr);
 
-    QToolButton* BoldButton = nullptr;
-    QToolButton* ItalicButton = nullptr;
-    QToolButton* UnderlineButton = nullptr;
-    QComboBox* cmbfontname = nullptr;
-    QComboBox* cmbfontsize = nullptr;
-    QTextEdit* RichEdit1 = nullptr;
-    QPushButton* btngratxt = nullptr;
-    QPushButton* btngratxtexec = nullptr;
-    QPushButton* btngratxtback = nullptr;
+    QString html() override;
+    bool supports(PageAction action) const override;
+    // The editor's background.
+    std::optional<TColor> wrapperBackground() const override;
+    void start() override;
+    void optionsApplied() override;
+    void cut() override;
+    void copy() override;
+    void paste() override;
+    void selectAll() override;
+
+private:
+    void setEditorBackground(TColor color);
+    void fillFontNames();
+
+    QToolButton* m_BoldButton = nullptr;
+    QToolButton* m_ItalicButton = nullptr;
+    QToolButton* m_UnderlineButton = nullptr;
+    QComboBox* m_cmbfontname = nullptr;
+    QComboBox* m_cmbfontsize = nullptr;
+    QTextEdit* m_RichEdit1 = nullptr;
+    QPushButton* m_btngratxt = nullptr;
+    QPushButton* m_btngratxtexec = nullptr;
+    QPushButton* m_btngratxtback = nullptr;
+    TColor m_editorBackground = 0xFFFFFF;
 };

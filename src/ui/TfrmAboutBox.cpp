@@ -1,5 +1,6 @@
 #include "ui/TfrmAboutBox.h"
 
+#include "Version.h"
 #include "ui/GlyphIcons.h"
 
 #include <QHBoxLayout>
@@ -33,5 +34,5 @@ TfrmAboutBox::TfrmAboutBox(QWidget* parent) : QDialog(parent) {
 
 QString TfrmAboutBox::AboutText() {
     // Two carriage returns: the product label breaks after each.
-    return QStringLiteral("Vellomar for Windows 98J/NT4.0J\r\rVersion 3.12");
+    return QStringLiteral("Vellomar for Windows 98J/NT4.0J\r\rVersion " VELLOMAR_VERSION);
 }

@@ -11,7 +11,7 @@ class TfrmAboutBox : public QDialog {
 public:
     explicit TfrmAboutBox(QWidget* parent = nullptr);
 
-    // "Vellomar for Windows 98J/NT4.0J", two line breaks, "Version 3.12".
+    // "Vellomar for Windows 98J/NT4.0J", two line breaks, "Version " and the version.
     static QString AboutText();
 
     QLabel* ProgramIcon = nullptr;

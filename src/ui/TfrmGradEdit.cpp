@@ -3,7 +3,6 @@
 #include "gradient/GradientListOps.h"
 #include "gradient/GradientStore.h"
 #include "gradient/GradientTableList.h"
-#include "settings/SettingsStore.h"
 #include "ui/ConfirmBox.h"
 #include "ui/GradientBar.h"
 #include "ui/GradientMark.h"
@@ -26,9 +25,8 @@ constexpr int kStripWidth = 313;
 
 } // namespace
 
-TfrmGradEdit::TfrmGradEdit(GradientTableList& list, SettingsStore& store, QColorDialog* colorDialog,
-                           QWidget* parent)
-    : QDialog(parent), m_list(list), m_store(store), m_colorDialog(colorDialog) {
+TfrmGradEdit::TfrmGradEdit(GradientTableList& list, QColorDialog* colorDialog, QWidget* parent)
+    : QDialog(parent), m_list(list), m_colorDialog(colorDialog) {
     setObjectName(QStringLiteral("frmGradEdit"));
     setWindowTitle(QStringLiteral("グラデーションエディタ"));
     setFixedSize(443, 222);
@@ -86,15 +84,9 @@ TfrmGradEdit::TfrmGradEdit(GradientTableList& list, SettingsStore& store, QColor
     connect(m_btnreset, &QPushButton::clicked, this, &TfrmGradEdit::btnresetClick);
     m_btnupdate->setEnabled(false);
 
-    LoadGradientTables(m_store, m_list);
     fillList();
     selectRow(0);
     loadWorkingStops(0);
-}
-
-TfrmGradEdit::~TfrmGradEdit() {
-    SaveGradientTables(m_store, m_list);
-    m_store.sync();
 }
 
 std::vector<GradientStop> TfrmGradEdit::workingStops() const {

@@ -14,21 +14,18 @@ class GradientTableList;
 class QColorDialog;
 class QListWidget;
 class QPushButton;
-class SettingsStore;
 
 // The gradient editor: manages the list of gradient tables and edits the
 // stops of one table at a time as marks above a preview bar. Created once
-// and kept for the whole run, so each opening shows it as it was left;
-// destroying it saves the list.
+// and kept for the whole run, so each opening shows it as it was left. The
+// list is the program's; its owner loads and saves it.
 class TfrmGradEdit : public QDialog {
     Q_OBJECT
 public:
-    // `list` and `store` must outlive the dialog. `colorDialog` is the colour
-    // dialog shared with the main window (its custom colours are kept); the
-    // dialog makes its own when none is given.
-    TfrmGradEdit(GradientTableList& list, SettingsStore& store, QColorDialog* colorDialog,
-                 QWidget* parent = nullptr);
-    ~TfrmGradEdit() override;
+    // `list` must outlive the dialog. `colorDialog` is the colour dialog
+    // shared with the main window (its custom colours are kept); the dialog
+    // makes its own when none is given.
+    TfrmGradEdit(GradientTableList& list, QColorDialog* colorDialog, QWidget* parent = nullptr);
 
     // The shown marks in slot order.
     std::vector<GradientStop> workingStops() const;
@@ -59,7 +56,6 @@ private:
     void Panel2MouseDown(Qt::MouseButton button, int x);
 
     GradientTableList& m_list;
-    SettingsStore& m_store;
     QColorDialog* m_colorDialog;
     QListWidget* m_lstgra = nullptr;
     QWidget* m_panel2 = nullptr;

@@ -2,8 +2,7 @@
 
 #include <QDialog>
 
-// The options dialog. It edits the option record when it is opened from the
-// main window and applies the edits on OK.
+// The options dialog, shown modally by the main window's options action.
 class TfrmOpt : public QDialog {
     Q_OBJECT
 public:

@@ -2,10 +2,6 @@
 
 #include <QWidget>
 
-// True while the colour chart window is shown.
-bool ChartVisible();
-void SetChartVisible(bool visible);
-
 // The colour chart window, a sizeable tool window shown and hidden by the
 // main window's chart action.
 class Tfrmchart : public QWidget {

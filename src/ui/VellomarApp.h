@@ -3,19 +3,17 @@
 #include <QObject>
 #include <memory>
 
+class ProgramState;
 class SettingsStore;
 class TSingleInstance;
 class TerminationSignals;
-class Tfrmchart;
-class TfrmAboutBox;
 class TfrmMain;
-class TfrmOpt;
-class Tfrmwaitdlg;
 
-// The window program: creates its windows in a fixed order, runs the event
-// loop until the main window closes and destroys the windows in reverse
-// order, so each saves its state. A second copy for the same user brings the
-// first forward and ends without touching the settings.
+// The window program. The single-instance check runs first: a second copy
+// for the same user brings the first forward and ends without building a
+// window or touching the settings. The first copy builds its main window,
+// which makes the other windows, runs the event loop until the main window
+// closes, and saves its state at that orderly end.
 class VellomarApp : public QObject {
     Q_OBJECT
 public:
@@ -25,7 +23,8 @@ public:
     // Shows the main window and runs the event loop; 0 at once for a duplicate.
     int exec();
 
-    bool isDuplicate() const;
+    bool isDuplicate() const { return m_duplicate; }
+    // Null for a duplicate.
     TfrmMain* mainWindow() const { return m_main.get(); }
 
 protected:
@@ -33,13 +32,14 @@ protected:
 
 private:
     void bringForward();
-    void destroyForms();
+    // A termination request, the end of the session or the application's
+    // quit: the end the user would reach by closing the main window.
+    void endOrderly();
 
-    std::unique_ptr<TSingleInstance> m_singleInstance;
+    bool m_duplicate = false;
     std::unique_ptr<TerminationSignals> m_signals;
+    std::unique_ptr<TSingleInstance> m_singleInstance;
+    std::unique_ptr<ProgramState> m_state;
+    // The one top-level window; every other window is its child.
     std::unique_ptr<TfrmMain> m_main;
-    std::unique_ptr<Tfrmwaitdlg> m_waitdlg;
-    std::unique_ptr<TfrmOpt> m_opt;
-    std::unique_ptr<TfrmAboutBox> m_about;
-    std::unique_ptr<Tfrmchart> m_chart;
 };

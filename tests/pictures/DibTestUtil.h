@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QRgb>
 #include <QString>
+#include <cmath>
 #include <functional>
 #include <vector>
 
@@ -80,6 +81,21 @@ inline QString ErrorOf(const std::function<void()>& f) {
         return e.message();
     }
     return QString();
+}
+
+// Peak signal-to-noise ratio of two pictures of one size over red, green and blue.
+inline double Psnr(const TVmDIB& a, const TVmDIB& b) {
+    const Pixels pa(a), pb(b);
+    double sum = 0;
+    for (int y = 0; y < pa.height(); ++y)
+        for (int x = 0; x < pa.width(); ++x) {
+            const QRgb p = pa.at(x, y), q = pb.at(x, y);
+            const double d[3] = {double(qRed(p) - qRed(q)), double(qGreen(p) - qGreen(q)),
+                                 double(qBlue(p) - qBlue(q))};
+            sum += d[0] * d[0] + d[1] * d[1] + d[2] * d[2];
+        }
+    const double mse = sum / (3.0 * pa.width() * pa.height());
+    return mse == 0 ? 99 : 10 * std::log10(255.0 * 255.0 / mse);
 }
 
 } // namespace dibtest

@@ -4,11 +4,12 @@
 #include "settings/SettingsStore.h"
 #include "ui/FormPlacement.h"
 #include "ui/NamedColorList.h"
-#include "ui/PageBody.h"
+#include "ui/ProgramState.h"
 #include "ui/TfrmMain.h"
 
 #include <QColorDialog>
 #include <QComboBox>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -31,7 +32,8 @@ private slots:
 
     void listShowsTheTableAndSelectsBlack() {
         SettingsStore store(path());
-        TfrmMain window(store);
+        ProgramState state(store);
+        TfrmMain window(state);
         auto* list = window.findChild<NamedColorList*>(QStringLiteral("lstcolortable"));
         QVERIFY(list);
         QCOMPARE(list->count(), 141);
@@ -41,7 +43,8 @@ private slots:
         QVERIFY(list->geometry().top() >= 148);
         QCOMPARE(list->visualItemRect(list->item(1)).height(), NamedColorList::RowHeight);
         QCOMPARE(window.options().bodyPresets.count(), 12);
-        auto* presets = window.pageBody()->cmbbodysel;
+        auto* presets = window.findChild<QComboBox*>(QStringLiteral("cmbbodysel"));
+        QVERIFY(presets);
         QCOMPARE(presets->count(), 12);
         QCOMPARE(presets->itemText(1), QStringLiteral("白地に黒色"));
         // No colour is set at start.
@@ -50,16 +53,21 @@ private slots:
 
     void clickDispatchesByActivePage() {
         SettingsStore store(path());
-        TfrmMain window(store);
+        ProgramState state(store);
+        TfrmMain window(state);
         window.show();
         auto* list = window.colorList();
         auto* pages = window.PageControl1();
-        pages->setCurrentIndex(TfrmMain::TablePage);
+        pages->setCurrentIndex(1); // table
         int bodyRuns = 0;
         int colorRuns = 0;
         TColor seenByColorPage = 0;
-        window.setBodySetAction([&] { ++bodyRuns; });
-        window.setColorSetAction([&] {
+        // The body and colour pages answer a chosen row with their set buttons.
+        auto* bodySet = window.findChild<QPushButton*>(QStringLiteral("btnbodyget"));
+        auto* colorSet = window.findChild<QPushButton*>(QStringLiteral("btncolorset"));
+        QVERIFY(bodySet && colorSet);
+        connect(bodySet, &QPushButton::clicked, this, [&] { ++bodyRuns; });
+        connect(colorSet, &QPushButton::clicked, this, [&] {
             ++colorRuns;
             seenByColorPage = window.CurrentColor();
         });
@@ -68,7 +76,7 @@ private slots:
         QCOMPARE(window.CurrentColor(), RgbToColor(0, 255, 255));
         QCOMPARE(bodyRuns + colorRuns, 0);
 
-        pages->setCurrentIndex(TfrmMain::ColorPage);
+        pages->setCurrentIndex(4); // Color
         clickRow(list, 110);
         QCOMPARE(window.CurrentColor(), RgbToColor(255, 0, 0));
         QCOMPARE(colorRuns, 1);
@@ -77,7 +85,7 @@ private slots:
         clickRow(list, 110);
         QCOMPARE(colorRuns, 2);
 
-        pages->setCurrentIndex(TfrmMain::BodyPage);
+        pages->setCurrentIndex(2); // body
         list->setFocus();
         QTest::keyClick(list->viewport(), Qt::Key_Down);
         QCOMPARE(list->currentRow(), 111);
@@ -93,7 +101,8 @@ private slots:
 
     void dragToAnotherRowChoosesIt() {
         SettingsStore store(path());
-        TfrmMain window(store);
+        ProgramState state(store);
+        TfrmMain window(state);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         auto* list = window.colorList();
@@ -114,7 +123,8 @@ private slots:
 
     void selectedRowKeepsItsSwatch() {
         SettingsStore store(path());
-        TfrmMain window(store);
+        ProgramState state(store);
+        TfrmMain window(state);
         window.show();
         auto* list = window.colorList();
         list->setCurrentRow(4); // blue
@@ -135,9 +145,11 @@ private slots:
     void closingSavesEverything() {
         {
             SettingsStore store(path());
-            TfrmMain window(store);
+            ProgramState state(store);
+            TfrmMain window(state);
             QColorDialog::setCustomColor(2, QColor(1, 2, 3));
             window.options().tblchar = QStringLiteral("■");
+            window.close();
         }
         SettingsStore store(path());
         const QString option = kOptionSection;

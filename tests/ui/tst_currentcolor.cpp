@@ -1,4 +1,5 @@
 #include "settings/SettingsStore.h"
+#include "ui/ProgramState.h"
 #include "ui/TfrmMain.h"
 
 #include <QClipboard>
@@ -17,6 +18,7 @@ class TestCurrentColor : public QObject {
 
     QTemporaryDir m_dir;
     std::unique_ptr<SettingsStore> m_store;
+    std::unique_ptr<ProgramState> m_state;
     std::unique_ptr<TfrmMain> m_window;
 
     template <typename T> T* child(const char* name) {
@@ -34,12 +36,14 @@ class TestCurrentColor : public QObject {
 private slots:
     void init() {
         m_store = std::make_unique<SettingsStore>(m_dir.filePath(QStringLiteral("v.ini")));
-        m_window = std::make_unique<TfrmMain>(*m_store);
+        m_state = std::make_unique<ProgramState>(*m_store);
+        m_window = std::make_unique<TfrmMain>(*m_state);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
     void cleanup() {
         m_window.reset();
+        m_state.reset();
         m_store.reset();
     }
 

@@ -1,3 +1,4 @@
+#include "gradient/GradientStore.h"
 #include "gradient/GradientTableList.h"
 #include "settings/SettingsStore.h"
 #include "ui/GradientBar.h"
@@ -88,7 +89,8 @@ private slots:
     void init() {
         m_store = std::make_unique<SettingsStore>(m_dir.filePath(QStringLiteral("s.ini")));
         m_list = GradientTableList();
-        m_editor = std::make_unique<Editor>(m_list, *m_store, nullptr);
+        LoadGradientTables(*m_store, m_list);
+        m_editor = std::make_unique<Editor>(m_list, nullptr);
         m_editor->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_editor.get()));
     }

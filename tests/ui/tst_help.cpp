@@ -2,6 +2,7 @@
 // about box.
 #include "settings/SettingsStore.h"
 #include "ui/MainActions.h"
+#include "ui/ProgramState.h"
 #include "ui/TfrmAboutBox.h"
 #include "ui/TfrmHelp.h"
 #include "ui/TfrmMain.h"
@@ -72,7 +73,8 @@ private slots:
     void helpActionsOpenTheRightPlace() {
         QTemporaryDir dir;
         SettingsStore store(dir.filePath(QStringLiteral("s.ini")));
-        TfrmMain w(store);
+        ProgramState state(store);
+        TfrmMain w(state);
         QVERIFY(w.HelpFile().endsWith(QStringLiteral("tst_help.hlp")));
         w.actions().ac_contents->trigger();
         TfrmHelp* help = w.helpWindow();
@@ -100,9 +102,11 @@ private slots:
                  QStringLiteral("Vellomar for Windows 98J/NT4.0J\r\rVersion 3.12"));
         QTemporaryDir dir;
         SettingsStore store(dir.filePath(QStringLiteral("s.ini")));
-        TfrmMain w(store);
-        TfrmAboutBox about(&w);
-        w.setForms(nullptr, nullptr, &about, nullptr);
+        ProgramState state(store);
+        TfrmMain w(state);
+        auto* found = w.findChild<TfrmAboutBox*>();
+        QVERIFY(found);
+        TfrmAboutBox& about = *found;
         QVERIFY(!about.ProgramIcon->pixmap().isNull());
         QCOMPARE(about.ProductName->text(),
                  QStringLiteral("Vellomar for Windows 98J/NT4.0J\n\nVersion 3.12"));

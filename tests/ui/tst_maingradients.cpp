@@ -2,6 +2,7 @@
 #include "gradient/GradientTableList.h"
 #include "settings/SettingsStore.h"
 #include "ui/GradientBar.h"
+#include "ui/ProgramState.h"
 #include "ui/TfrmGradEdit.h"
 #include "ui/TfrmMain.h"
 
@@ -24,7 +25,8 @@ private slots:
 
     void firstStartShowsTheDefaults() {
         SettingsStore store(iniPath());
-        TfrmMain window(store);
+        ProgramState state(store);
+        TfrmMain window(state);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         auto* cmbgra = window.findChild<QComboBox*>(QStringLiteral("cmbgra"));
@@ -46,7 +48,8 @@ private slots:
     void editorChangesReachTheBoxAndTheStore() {
         {
             SettingsStore store(iniPath());
-            TfrmMain window(store);
+            ProgramState state(store);
+            TfrmMain window(state);
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
             auto* cmbgra = window.findChild<QComboBox*>(QStringLiteral("cmbgra"));
@@ -68,8 +71,9 @@ private slots:
             QCOMPARE(cmbgra->currentIndex(), 0);
             QCOMPARE(cmbgra->itemText(1), QStringLiteral("edited"));
             window.gradientTables().slot(0).name = QStringLiteral("renamed");
+            window.close();
         }
-        // The editor saved the list when the main window went away.
+        // Closing the main window saved the list.
         GradientTableList loaded;
         LoadGradientTables(SettingsStore(iniPath()), loaded);
         QCOMPARE(loaded.count(), 13);

@@ -198,6 +198,7 @@ private slots:
             });
             about->exec();
             QVERIFY(checked);
+            main->close();
         }
         qunsetenv("XDG_RUNTIME_DIR");
         VerifySaved(box.dir.filePath(QStringLiteral("first.ini")));

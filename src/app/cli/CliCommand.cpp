@@ -1,5 +1,7 @@
 #include "CliCommand.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <cstring>
 
@@ -10,9 +12,59 @@ std::vector<const CliCommand*>& Registry() {
 }
 } // namespace
 
-CliCommand::CliCommand(const char* name, const char* usage, Run run)
-    : name(name), usage(usage), run(run) {
+CliCommand::CliCommand(const char* name, const char* usage, const char* help, Run run)
+    : name(name), usage(usage), help(help), run(run) {
     Registry().push_back(this);
+}
+
+QStringList CliCommand::options() const {
+    static const QRegularExpression option(QStringLiteral("--[a-z][a-z-]*"));
+    QStringList list;
+    for (const QRegularExpressionMatch& m : option.globalMatch(QLatin1String(usage))) {
+        if (!list.contains(m.captured()))
+            list << m.captured();
+    }
+    return list;
+}
+
+QStringList CliCommand::optionValues(const QString& name) const {
+    static const QRegularExpression option(
+        QStringLiteral("(--[a-z][a-z-]*) ([a-z0-9.]+(?:\\|[a-z0-9.]+)+)"));
+    for (const QRegularExpressionMatch& m : option.globalMatch(QLatin1String(usage))) {
+        if (m.captured(1) != name)
+            continue;
+        QStringList values;
+        // A range such as 0..3 is written out.
+        for (const QString& value : m.captured(2).split(QLatin1Char('|'))) {
+            const QStringList range = value.split(QStringLiteral(".."));
+            bool okFirst = false, okLast = false;
+            const int first = range.first().toInt(&okFirst);
+            const int last = range.last().toInt(&okLast);
+            if (range.size() == 2 && okFirst && okLast && last - first < 100) {
+                for (int i = first; i <= last; ++i)
+                    values << QString::number(i);
+            } else {
+                values << value;
+            }
+        }
+        return values;
+    }
+    return {};
+}
+
+QStringList CliCommand::verbs() const {
+    QStringList list;
+    static const QRegularExpression verb(QStringLiteral("^[a-z][a-z-]*$"));
+    for (const QString& alternative : QString::fromLatin1(usage).split(QStringLiteral(" | "))) {
+        const QString first = alternative.section(QLatin1Char(' '), 0, 0);
+        if (verb.match(first).hasMatch())
+            list << first;
+    }
+    return list;
+}
+
+QString CliCommand::summary() const {
+    return QString::fromUtf8(help).section(QLatin1Char('\n'), 0, 0);
 }
 
 const std::vector<const CliCommand*>& CliCommand::all() {
@@ -28,4 +80,11 @@ const CliCommand* CliCommand::find(const QString& name) {
         if (name == QLatin1String(command->name))
             return command;
     return nullptr;
+}
+
+QStringList CliCommand::names() {
+    QStringList list;
+    for (const CliCommand* command : all())
+        list << QLatin1String(command->name);
+    return list;
 }

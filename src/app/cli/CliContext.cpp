@@ -1,5 +1,7 @@
 #include "CliContext.h"
 
+#include "NearestName.h"
+
 #include "html/PageWrapper.h"
 #include "settings/OptionsStore.h"
 #include "settings/ProgramOptions.h"
@@ -53,7 +55,7 @@ QString CliContext::takePositional(const QString& what) {
         const QString& a = args.at(i);
         // "-" alone and negative numbers are values, not options.
         if (a.startsWith(QLatin1String("--")) && a.size() > 2)
-            throw UsageError(QStringLiteral("unknown option %1").arg(a));
+            throw unknownOption(a);
         return args.takeAt(i);
     }
     throw UsageError(QStringLiteral("missing %1").arg(what));
@@ -62,10 +64,14 @@ QString CliContext::takePositional(const QString& what) {
 void CliContext::expectNoMore() const {
     if (!args.isEmpty()) {
         const QString& a = args.first();
-        throw UsageError(a.startsWith(QLatin1String("--"))
-                             ? QStringLiteral("unknown option %1").arg(a)
-                             : QStringLiteral("unexpected argument %1").arg(a));
+        if (a.startsWith(QLatin1String("--")))
+            throw unknownOption(a);
+        throw UsageError(QStringLiteral("unexpected argument %1").arg(a));
     }
+}
+
+UsageError CliContext::unknownOption(const QString& option) const {
+    return UsageError(UnknownNameMessage(QStringLiteral("unknown option"), option, knownOptions));
 }
 
 void WriteOut(const QString& text) {

@@ -28,6 +28,7 @@ struct CliContext {
     std::optional<bool> names;   // --names on|off
     bool wrap = false;           // --wrap
     QStringList args;            // the subcommand's own arguments
+    QStringList knownOptions;    // what an unknown option is compared with
 
     // The settings store the command reads (never written unless it says so).
     SettingsStore openStore() const;
@@ -42,6 +43,8 @@ struct CliContext {
     QString takePositional(const QString& what);
     // UsageError when arguments are left over.
     void expectNoMore() const;
+    // "unknown option X", naming the nearest known option when one is close.
+    UsageError unknownOption(const QString& option) const;
 };
 
 // Output helpers: bytes as they are, UTF-8.

@@ -2,6 +2,7 @@
 #include "CliCommand.h"
 #include "CliContext.h"
 #include "ColorArgument.h"
+#include "NearestName.h"
 
 #include "pictures/DibErrors.h"
 #include "pictures/TVmDIB.h"
@@ -53,8 +54,12 @@ int Convert(CliContext& context) {
     for (int i = 0; i < 8; ++i)
         if (formatName == QLatin1String(kFormatNames[i]))
             format = i;
-    if (format < 0)
-        throw UsageError(QStringLiteral("unknown format %1").arg(formatName));
+    if (format < 0) {
+        QStringList names;
+        for (const char* name : kFormatNames)
+            names << QLatin1String(name);
+        throw UsageError(UnknownNameMessage(QStringLiteral("unknown format"), formatName, names));
+    }
     TVmDIB dib;
     if (quality) {
         if (*quality == QLatin1String("low"))
@@ -95,12 +100,31 @@ int RunBmp(CliContext& context) {
     } catch (const EPictureError& e) {
         throw OperationError(e.message());
     }
-    throw UsageError(QStringLiteral("unknown bmp command %1").arg(verb));
+    throw UsageError(UnknownNameMessage(
+        QStringLiteral("unknown bmp command"), verb,
+        {QStringLiteral("info"), QStringLiteral("convert"), QStringLiteral("palette")}));
 }
+
+const char* const kHelp =
+    "Inspects and converts BMP pictures.\n"
+    "\n"
+    "  info FILE\n"
+    "      prints width, height, bit count, compression, colours used and pixel\n"
+    "      format name, one key=value per line\n"
+    "  convert IN OUT FORMAT\n"
+    "      loads IN, converts it to FORMAT and saves it as OUT; FORMAT is one of\n"
+    "      1bit 4bit 4bitrle 8bit 8bitrle 24bit halftone halftonebw\n"
+    "  --quality low|high\n"
+    "      (convert) how a palette is built when colours are reduced; default low\n"
+    "  --key C\n"
+    "      (convert to 1bit) the key colour that decides between the two\n"
+    "      colours; default white\n"
+    "  palette IN OUT\n"
+    "      gives the true-colour picture IN its computed palette and saves it as OUT\n";
 
 const CliCommand command("bmp",
                          "info FILE | convert IN OUT FORMAT [--quality low|high] [--key C] | "
                          "palette IN OUT",
-                         RunBmp);
+                         kHelp, RunBmp);
 
 } // namespace

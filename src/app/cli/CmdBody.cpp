@@ -38,9 +38,22 @@ int RunBody(CliContext& context) {
     return 0;
 }
 
+const char* const kHelp = "Prints the body page's BODY tag.\n"
+                          "\n"
+                          "Preset N is applied first, then the colours given are set.\n"
+                          "\n"
+                          "  --preset N\n"
+                          "      the body preset to start from, counted from 0; default 0\n"
+                          "  --bgcolor C, --text C, --link C, --vlink C, --alink C\n"
+                          "      the background, text, link, visited link and active link colours\n"
+                          "  --prefer-names\n"
+                          "      writes colour names where the named colour table has one\n"
+                          "  --background PATH\n"
+                          "      the background picture\n";
+
 const CliCommand command("body",
                          "[--preset N] [--bgcolor C] [--text C] [--link C] [--vlink C] "
                          "[--alink C] [--prefer-names] [--background PATH]",
-                         RunBody);
+                         kHelp, RunBody);
 
 } // namespace

@@ -26,6 +26,17 @@ int RunColor(CliContext& context) {
     return 0;
 }
 
-const CliCommand command("color", "C [--notation K]", RunColor);
+const char* const kHelp =
+    "Prints a colour's notations.\n"
+    "\n"
+    "Without --notation, three lines: the #RRGGBB text, the decimal RGB triple\n"
+    "and the HSV triple.\n"
+    "\n"
+    "  --notation K\n"
+    "      prints only notation K (0..9) of the colour page: 0..4 the hex text\n"
+    "      bare, after COLOR=, after COLOR:, in a FONT tag and in a STYLE tag;\n"
+    "      5..9 the same with the colour's name where it has one\n";
+
+const CliCommand command("color", "C [--notation K]", kHelp, RunColor);
 
 } // namespace

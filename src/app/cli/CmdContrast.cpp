@@ -16,6 +16,12 @@ int RunContrast(CliContext& context) {
     return 0;
 }
 
-const CliCommand command("contrast", "FG BG", RunContrast);
+const char* const kHelp =
+    "Prints the contrast ratio of two colours and the levels it meets.\n"
+    "\n"
+    "One line: the ratio of foreground FG on background BG, then AA, AA-large or\n"
+    "fail, then AAA or fail.\n";
+
+const CliCommand command("contrast", "FG BG", kHelp, RunContrast);
 
 } // namespace

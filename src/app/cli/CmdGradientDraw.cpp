@@ -23,6 +23,12 @@ int RunGradientDraw(CliContext& context) {
     return 0;
 }
 
-const CliCommand command("gradient-draw", "G", RunGradientDraw);
+const char* const kHelp =
+    "Prints the 300 columns of gradient G drawn as a bar.\n"
+    "\n"
+    "300 lines #RRGGBB: columns 0..299 of a 300 x 1 bar that was white before\n"
+    "drawing.\n";
+
+const CliCommand command("gradient-draw", "G", kHelp, RunGradientDraw);
 
 } // namespace

@@ -29,6 +29,15 @@ int RunGradientWalk(CliContext& context) {
     return 0;
 }
 
-const CliCommand command("gradient-walk", "G N [--first K]", RunGradientWalk);
+const char* const kHelp =
+    "Prints the colours of a walk along gradient G.\n"
+    "\n"
+    "N lines #RRGGBB: the walk's colours for items K .. K+N-1, without the closing\n"
+    "step.\n"
+    "\n"
+    "  --first K\n"
+    "      the first item; default 0\n";
+
+const CliCommand command("gradient-walk", "G N [--first K]", kHelp, RunGradientWalk);
 
 } // namespace

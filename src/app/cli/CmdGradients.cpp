@@ -17,6 +17,10 @@ int RunGradients(CliContext& context) {
     return 0;
 }
 
-const CliCommand command("gradients", "", RunGradients);
+const char* const kHelp = "Lists the gradient tables of the store.\n"
+                          "\n"
+                          "One line per table: index, TAB, name, TAB, stop count.\n";
+
+const CliCommand command("gradients", "", kHelp, RunGradients);
 
 } // namespace

@@ -16,6 +16,10 @@ int RunNames(CliContext& context) {
     return 0;
 }
 
-const CliCommand command("names", "", RunNames);
+const char* const kHelp = "Lists the named colour table.\n"
+                          "\n"
+                          "One line per named colour: index, TAB, #RRGGBB text, TAB, name.\n";
+
+const CliCommand command("names", "", kHelp, RunNames);
 
 } // namespace

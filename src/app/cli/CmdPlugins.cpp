@@ -57,7 +57,26 @@ int RunPicture(CliContext& context) {
     return 0;
 }
 
-const CliCommand plugins("plugins", "[--plugins DIR]", RunPlugins);
-const CliCommand picture("picture", "info FILE [--plugins DIR]", RunPicture);
+const char* const kPluginsHelp =
+    "Lists the picture plug-ins the window program would load at start.\n"
+    "\n"
+    "  One line per plug-in: its file, API version, description and filters,\n"
+    "  separated by tabs. The standard folders are searched first, then the\n"
+    "  plug-in folder of the settings.\n"
+    "  --plugins DIR\n"
+    "      searches DIR instead of the plug-in folder of the settings\n";
+
+const char* const kPictureHelp =
+    "Loads a picture as the body page's background picture would be loaded.\n"
+    "\n"
+    "  info FILE\n"
+    "      prints width, height and the reader that read FILE (BMP, Qt and the\n"
+    "      format, or the plug-in's file), one key=value per line\n"
+    "  --plugins DIR\n"
+    "      also loads the plug-ins in DIR instead of the plug-in folder of the\n"
+    "      settings\n";
+
+const CliCommand plugins("plugins", "[--plugins DIR]", kPluginsHelp, RunPlugins);
+const CliCommand picture("picture", "info FILE [--plugins DIR]", kPictureHelp, RunPicture);
 
 } // namespace

@@ -63,9 +63,30 @@ int RunRule(CliContext& context) {
     return 0;
 }
 
+const char* const kHelp =
+    "Prints the horizontal-rule page's HTML.\n"
+    "\n"
+    "  --width N\n"
+    "      the width, in percent of the window (1..100, default 100) or with\n"
+    "      --pixels in pixels (1..3000)\n"
+    "  --pixels\n"
+    "      measures the width in pixels\n"
+    "  --height N\n"
+    "      the height, 1..100; default 2\n"
+    "  --align left|center|right\n"
+    "      the alignment; default center\n"
+    "  --noshade\n"
+    "      a rule without shading\n"
+    "  --color C\n"
+    "      the rule's colour\n"
+    "  --gradient G\n"
+    "      a stack of rules coloured along gradient table G\n"
+    "  --repeat N\n"
+    "      (with --gradient) the number of rules, 1..100; default 10\n";
+
 const CliCommand command("rule",
                          "[--width N] [--pixels] [--height N] [--align left|center|right] "
                          "[--noshade] [--color C] [--gradient G --repeat N]",
-                         RunRule);
+                         kHelp, RunRule);
 
 } // namespace

@@ -112,7 +112,7 @@ int RunTable(CliContext& context) {
         } else if (op == kDirection || op == kTarget) {
             throw UsageError(QStringLiteral("%1 belongs to --gradient").arg(op));
         } else if (op.startsWith(QLatin1String("--"))) {
-            throw UsageError(QStringLiteral("unknown option %1").arg(op));
+            throw context.unknownOption(op);
         } else {
             throw UsageError(QStringLiteral("unexpected argument %1").arg(op));
         }
@@ -122,10 +122,33 @@ int RunTable(CliContext& context) {
     return 0;
 }
 
+const char* const kHelp =
+    "Prints the table page's HTML.\n"
+    "\n"
+    "The operations run from left to right on a fresh page: all cells without\n"
+    "colour, the whole table selected.\n"
+    "\n"
+    "  --rows R, --cols C\n"
+    "      the table's size, 1..50 each; default 7\n"
+    "  --char T\n"
+    "      the text of every cell; default the stored one\n"
+    "  --bgcolor C, --border C, --border-light C, --border-dark C\n"
+    "      turns the table's background, border, light border or dark border\n"
+    "      colour on and sets it\n"
+    "  --select LEFT TOP RIGHT BOTTOM\n"
+    "      selects a rectangle of cells (columns and rows counted from 0,\n"
+    "      inclusive)\n"
+    "  --fill C\n"
+    "      gives the selected cells background C\n"
+    "  --gradient G --direction 0..3|none [--target back|text]\n"
+    "      runs gradient table G over the selected cells in direction D (the\n"
+    "      page's direction buttons 0..3, or none), on the cells' backgrounds\n"
+    "      (default) or their text\n";
+
 const CliCommand command("table",
                          "[--rows R] [--cols C] [--char T] [--bgcolor C] [--border C] "
                          "[--border-light C] [--border-dark C] [--select LEFT TOP RIGHT BOTTOM] "
                          "[--fill C] [--gradient G --direction 0..3|none [--target back|text]]...",
-                         RunTable);
+                         kHelp, RunTable);
 
 } // namespace

@@ -85,9 +85,30 @@ int RunText(CliContext& context) {
     return 0;
 }
 
+const char* const kHelp =
+    "Prints the gradient-text page's HTML for TEXT.\n"
+    "\n"
+    "Every character of TEXT gets the font, size, styles and colour given; then,\n"
+    "with --gradient, the gradient runs over the range. An empty TEXT prints\n"
+    "nothing.\n"
+    "\n"
+    "  --font K\n"
+    "      entry K of the font table; default 0\n"
+    "  --size ITEM\n"
+    "      item ITEM of the size list, 0 (\"Normal\") to 7; default 0\n"
+    "  --bold, --italic, --underline\n"
+    "      the styles\n"
+    "  --color C\n"
+    "      the text colour; default black\n"
+    "  --gradient G\n"
+    "      colours the text along gradient table G\n"
+    "  --range START LEN\n"
+    "      (with --gradient) the characters the gradient runs over, counted as the\n"
+    "      page counts them; default the whole text\n";
+
 const CliCommand command("text",
                          "[--font K] [--size ITEM] [--bold] [--italic] [--underline] [--color C] "
                          "[--gradient G [--range START LEN]] TEXT",
-                         RunText);
+                         kHelp, RunText);
 
 } // namespace

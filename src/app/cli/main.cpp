@@ -1,22 +1,16 @@
 // vellomar-cli: the program's generators and stores, reached from a shell.
 #include "CliCommand.h"
 #include "CliContext.h"
+#include "CliHelp.h"
+#include "NearestName.h"
+#include "Version.h"
 
 #include <QCoreApplication>
-#include <QTextStream>
 #include <cstdio>
+#include <exception>
+#include <new>
 
 namespace {
-
-void PrintUsage() {
-    QString text = QStringLiteral(
-        "usage: vellomar-cli [--settings FILE] [--case lower|upper|capital] [--crlf on|off]\n"
-        "                    [--names on|off] [--wrap] COMMAND ARGS...\n\ncommands:\n");
-    for (const CliCommand* command : CliCommand::all())
-        text += QStringLiteral("  %1 %2\n")
-                    .arg(QLatin1String(command->name), QLatin1String(command->usage));
-    WriteOut(text);
-}
 
 bool OnOff(const QString& option, const QString& value) {
     if (value == QLatin1String("on"))
@@ -35,64 +29,85 @@ int CaseOption(const QString& value) {
     return int(cases.indexOf(value));
 }
 
+const CliCommand& FindCommand(const QString& name) {
+    if (const CliCommand* command = CliCommand::find(name))
+        return *command;
+    throw UsageError(
+        UnknownNameMessage(QStringLiteral("unknown command"), name, CliCommand::names()));
+}
+
+int Run(QStringList args) {
+    CliContext context;
+    // Global options stand before the command.
+    while (!args.isEmpty() && args.first().startsWith(QLatin1String("--"))) {
+        const QString option = args.takeFirst();
+        auto value = [&]() {
+            if (args.isEmpty())
+                throw UsageError(QStringLiteral("%1 needs a value").arg(option));
+            return args.takeFirst();
+        };
+        if (option == QLatin1String("--help")) {
+            // "--help COMMAND" is that command's help.
+            WriteOut(args.isEmpty() ? CliUsageText()
+                                    : CliCommandHelpText(FindCommand(args.first())));
+            return 0;
+        } else if (option == QLatin1String("--version")) {
+            WriteLine(QStringLiteral("vellomar-cli " VELLOMAR_VERSION));
+            return 0;
+        } else if (option == QLatin1String("--man-page")) {
+            // Undocumented: the build makes the manual page and the completion script with these.
+            WriteOut(CliManPage(QStringLiteral(VELLOMAR_VERSION)));
+            return 0;
+        } else if (option == QLatin1String("--bash-completion")) {
+            WriteOut(CliBashCompletion());
+            return 0;
+        } else if (option == QLatin1String("--settings")) {
+            context.settingsFile = value();
+        } else if (option == QLatin1String("--case")) {
+            context.htmlCase = CaseOption(value());
+        } else if (option == QLatin1String("--crlf")) {
+            context.crlf = OnOff(option, value());
+        } else if (option == QLatin1String("--names")) {
+            context.names = OnOff(option, value());
+        } else if (option == QLatin1String("--wrap")) {
+            context.wrap = true;
+        } else {
+            throw UsageError(UnknownNameMessage(QStringLiteral("unknown option"), option,
+                                                CliGlobalOptionNames(false)));
+        }
+    }
+    if (args.isEmpty())
+        throw UsageError(QStringLiteral("no command given (try --help)"));
+    const CliCommand& command = FindCommand(args.takeFirst());
+    if (args.contains(QStringLiteral("--help"))) {
+        WriteOut(CliCommandHelpText(command));
+        return 0;
+    }
+    // Global options may also follow the command name.
+    context.args = args;
+    context.knownOptions = command.options() + CliGlobalOptionNames(true);
+    if (auto v = context.takeOption(QStringLiteral("--settings")))
+        context.settingsFile = *v;
+    if (context.takeSwitch(QStringLiteral("--wrap")))
+        context.wrap = true;
+    if (auto v = context.takeOption(QStringLiteral("--case")))
+        context.htmlCase = CaseOption(*v);
+    if (auto v = context.takeOption(QStringLiteral("--crlf")))
+        context.crlf = OnOff(QStringLiteral("--crlf"), *v);
+    if (auto v = context.takeOption(QStringLiteral("--names")))
+        context.names = OnOff(QStringLiteral("--names"), *v);
+    return command.run(context);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vellomar-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("3.12"));
-    QStringList args = QCoreApplication::arguments().mid(1);
-    CliContext context;
+    QCoreApplication::setApplicationVersion(QStringLiteral(VELLOMAR_VERSION));
+    int status = 0;
     try {
-        // Global options stand before the command.
-        while (!args.isEmpty() && args.first().startsWith(QLatin1String("--"))) {
-            const QString option = args.takeFirst();
-            auto value = [&]() {
-                if (args.isEmpty())
-                    throw UsageError(QStringLiteral("%1 needs a value").arg(option));
-                return args.takeFirst();
-            };
-            if (option == QLatin1String("--help")) {
-                PrintUsage();
-                return 0;
-            } else if (option == QLatin1String("--version")) {
-                WriteLine(QStringLiteral("vellomar-cli 3.12"));
-                return 0;
-            } else if (option == QLatin1String("--settings")) {
-                context.settingsFile = value();
-            } else if (option == QLatin1String("--case")) {
-                context.htmlCase = CaseOption(value());
-            } else if (option == QLatin1String("--crlf")) {
-                context.crlf = OnOff(option, value());
-            } else if (option == QLatin1String("--names")) {
-                context.names = OnOff(option, value());
-            } else if (option == QLatin1String("--wrap")) {
-                context.wrap = true;
-            } else {
-                throw UsageError(QStringLiteral("unknown option %1").arg(option));
-            }
-        }
-        if (args.isEmpty())
-            throw UsageError(QStringLiteral("no command given (try --help)"));
-        const QString name = args.takeFirst();
-        const CliCommand* command = CliCommand::find(name);
-        if (!command)
-            throw UsageError(QStringLiteral("unknown command %1").arg(name));
-        // Global options may also follow the command name.
-        context.args = args;
-        if (auto v = context.takeOption(QStringLiteral("--settings")))
-            context.settingsFile = *v;
-        if (context.takeSwitch(QStringLiteral("--wrap")))
-            context.wrap = true;
-        if (auto v = context.takeOption(QStringLiteral("--case")))
-            context.htmlCase = CaseOption(*v);
-        if (auto v = context.takeOption(QStringLiteral("--crlf")))
-            context.crlf = OnOff(QStringLiteral("--crlf"), *v);
-        if (auto v = context.takeOption(QStringLiteral("--names")))
-            context.names = OnOff(QStringLiteral("--names"), *v);
-        const int status = command->run(context);
-        std::fflush(stdout);
-        return status;
+        status = Run(QCoreApplication::arguments().mid(1));
     } catch (const UsageError& e) {
         std::fflush(stdout);
         std::fprintf(stderr, "vellomar-cli: %s\n", e.what());
@@ -101,5 +116,19 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
         std::fprintf(stderr, "%s\n", e.what());
         return 1;
+    } catch (const std::bad_alloc&) {
+        std::fflush(stdout);
+        std::fprintf(stderr, "vellomar-cli: out of memory\n");
+        return 1;
+    } catch (const std::exception& e) {
+        std::fflush(stdout);
+        std::fprintf(stderr, "vellomar-cli: %s\n", e.what());
+        return 1;
     }
+    // Output that did not arrive (a full disk, a closed pipe) is a failure.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "vellomar-cli: cannot write to standard output\n");
+        return 1;
+    }
+    return status;
 }

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/Color.h"
+
+#include <QObject>
+
+// The main window's one current colour. Every way of choosing a colour ends
+// in SetCurrentColor; the displays follow `changed`, in the order they were
+// connected.
+class CurrentColorModel : public QObject {
+    Q_OBJECT
+public:
+    explicit CurrentColorModel(QObject* parent = nullptr);
+
+    // White until the first SetCurrentColor, as the unpainted swatch.
+    TColor CurrentColor() const { return m_color; }
+    // Emits `changed` even for the colour already current: the displays are
+    // refreshed in any case.
+    void SetCurrentColor(TColor color);
+
+signals:
+    void changed(TColor color);
+
+private:
+    TColor m_color = 0xFFFFFF;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QWidget>
+
+class GradientBar;
+struct GradientTable;
+class GradientTableList;
+class QComboBox;
+class QPushButton;
+
+// The gradient table box, its preview strip and the editor button.
+class GradientPicker : public QWidget {
+    Q_OBJECT
+public:
+    // `list` must outlive the picker.
+    explicit GradientPicker(GradientTableList& list, QWidget* parent = nullptr);
+
+    // Refills the box from the list and selects its first table.
+    void fill();
+    // Draws the selected table into the preview.
+    void redraw();
+    // The selected table; null when none.
+    const GradientTable* selectedTable() const;
+
+signals:
+    void editRequested();
+
+private:
+    GradientTableList& m_list;
+    QComboBox* m_cmbgra = nullptr;
+    GradientBar* m_imgtruecolor = nullptr;
+    QPushButton* m_btngraedit = nullptr;
+};

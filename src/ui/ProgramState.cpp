@@ -1,0 +1,28 @@
+#include "ui/ProgramState.h"
+
+#include "gradient/GradientStore.h"
+#include "settings/OptionsStore.h"
+#include "settings/SettingsStore.h"
+
+#include <QFile>
+
+ProgramState::ProgramState(SettingsStore& store) : m_store(store) {}
+
+void ProgramState::loadOptions() {
+    LoadOptions(m_store, m_options);
+}
+
+void ProgramState::loadGradientTables() {
+    LoadGradientTables(m_store, m_gradientTables);
+}
+
+bool ProgramState::save(const std::function<void(SettingsStore&)>& windows) {
+    SaveGradientTables(m_store, m_gradientTables);
+    if (windows)
+        windows(m_store);
+    SaveOptions(m_store, m_options);
+    // A preview file that cannot be deleted is left behind; nothing depends on it.
+    if (!m_previewFileName.isEmpty())
+        QFile::remove(m_previewFileName);
+    return m_store.sync();
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "gradient/GradientTableList.h"
+#include "settings/ProgramOptions.h"
+
+#include <QString>
+#include <functional>
+
+class SettingsStore;
+
+// Everything the program keeps between runs, loaded at start and saved once
+// at the orderly end, never from a destructor.
+class ProgramState {
+public:
+    // `store` must outlive the state.
+    explicit ProgramState(SettingsStore& store);
+
+    SettingsStore& store() { return m_store; }
+    ProgramOptions& options() { return m_options; }
+    const ProgramOptions& options() const { return m_options; }
+    GradientTableList& gradientTables() { return m_gradientTables; }
+
+    void loadOptions();
+    void loadGradientTables();
+
+    // The preview file of the run; made at start, deleted at the end.
+    QString previewFileName() const { return m_previewFileName; }
+    void setPreviewFileName(const QString& path) { m_previewFileName = path; }
+
+    // Saves in the fixed order: the gradient tables, then what the windows
+    // write (`windows`), then the options; deletes the preview file and
+    // writes the store. False when the store could not be written.
+    bool save(const std::function<void(SettingsStore&)>& windows);
+
+private:
+    SettingsStore& m_store;
+    ProgramOptions m_options;
+    GradientTableList m_gradientTables;
+    QString m_previewFileName;
+};
