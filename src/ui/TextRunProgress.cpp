@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -85,6 +86,8 @@ void TextRunProgress::beginLongRun(qint64 total) {
         // Nothing else in the program may start meanwhile.
         m_dialogModality = m_dialog->windowModality();
         m_dialog->setWindowModality(Qt::ApplicationModal);
+        // Escape on the dialog stops the run.
+        connect(m_dialog, &QDialog::rejected, this, [this] { m_cancelled = true; });
         m_dialog->begin(BarMaximum(m_total));
     } else {
         QCoreApplication::processEvents();
@@ -97,7 +100,7 @@ bool TextRunProgress::windowClosed() const {
 }
 
 bool TextRunProgress::goOn() const {
-    return !windowClosed();
+    return !m_cancelled && !windowClosed();
 }
 
 bool TextRunProgress::eventFilter(QObject* watched, QEvent* event) {

@@ -13,7 +13,8 @@ class Tfrmwaitdlg;
 // user-interface thread. A long run shows the progress dialog, disables the
 // page that could start it again, shows the busy cursor and lets pending
 // events through a few times a second. When the main window is closed
-// meanwhile, the run is told to stop so that the close goes ahead at once.
+// meanwhile, or the dialog dismissed, the run is told to stop, so that the
+// close goes ahead at once.
 class TextRunProgress : public QObject {
     Q_OBJECT
 public:
@@ -50,5 +51,6 @@ private:
     bool m_long = false;
     bool m_pageWasEnabled = true;
     bool m_closeRequested = false;
+    bool m_cancelled = false;
     Qt::WindowModality m_dialogModality = Qt::NonModal;
 };

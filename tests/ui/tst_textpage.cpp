@@ -305,9 +305,15 @@ private slots:
         QCOMPARE(Model(editor).chars.back().style.color,
                  w.selectedGradient()->stops().back().color);
 
-        // Closing the window meanwhile stops the run and still saves.
+        // Dismissing the dialog stops the run; nothing changes.
         editor->setPlainText(text);
         const QString before = editor->document()->toHtml();
+        QTimer::singleShot(0, &w, [&] { w.progressDialog()->reject(); });
+        exec->click();
+        QCOMPARE(editor->document()->toHtml(), before);
+        QVERIFY(exec->isEnabled());
+
+        // Closing the window meanwhile stops the run and still saves.
         w.options().viewback = RgbToColor(0x11, 0x22, 0x33);
         QTimer::singleShot(0, &w, [&] { w.close(); });
         exec->click();
