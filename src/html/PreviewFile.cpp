@@ -31,6 +31,10 @@ QString PreviewFile::create() {
     file->setAutoRemove(true);
     if (!file->open())
         return file->errorString();
+    // Qt may open an unnamed file; asking for its name links it into the
+    // folder, so the file exists under that name from the start.
+    if (file->fileName().isEmpty())
+        return file->errorString();
     m_file = std::move(file);
     return {};
 }
