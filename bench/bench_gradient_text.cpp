@@ -1,6 +1,7 @@
 // The gradient-text page on a long document: the gradient effect and the
 // writer, each beside QTextDocument::toHtml() of the same document.
 #include "gradient/GradientTableList.h"
+#include "html/GradientTextCss.h"
 #include "html/GradientTextFont.h"
 #include "html/GradientTextWriter.h"
 #include "richtext/GradientTextDocument.h"
@@ -99,6 +100,18 @@ void BM_WriteGradientText(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kCharacters);
 }
 BENCHMARK(BM_WriteGradientText)->Unit(benchmark::kMillisecond);
+
+// The same in CSS: spans per run of one colour instead of FONT per character.
+void BM_WriteGradientTextCss(benchmark::State& state) {
+    const QTextDocument& document = Document();
+    ProgramOptions options;
+    LoadDefaultFontTable(options.fonttable);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            WriteGradientTextCss(StyledTextFromDocument(document).text, options));
+    state.SetItemsProcessed(state.iterations() * kCharacters);
+}
+BENCHMARK(BM_WriteGradientTextCss)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

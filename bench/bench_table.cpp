@@ -2,6 +2,7 @@
 // one press of "gradient effect" followed by a copy does.
 #include "gradient/GradientTableList.h"
 #include "html/CellColors.h"
+#include "html/PageMarkup.h"
 #include "html/RuleMarkup.h"
 #include "html/TableGradient.h"
 #include "html/TableMarkup.h"
@@ -28,6 +29,25 @@ static void BM_TableGradientAndMarkup(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TableGradientAndMarkup)->Unit(benchmark::kMillisecond);
+
+// The markup of a full table whose cells all have both colours, in either
+// markup style (the argument is markupstyle).
+static void BM_TableMarkupOnly(benchmark::State& state) {
+    const GradientTable& table = DefaultGradientTables()[0];
+    ProgramOptions options;
+    options.markupstyle = std::uint8_t(state.range(0));
+    TablePageModel page;
+    page.rows = page.columns = 50;
+    page.background.on = page.border.on = true;
+    auto cells = std::make_unique<CellColors>();
+    ApplyTableGradient(*cells, table, {0, 0, 49, 49}, TableDirection::RowsLeftToRight,
+                       CellTarget::Background);
+    ApplyTableGradient(*cells, table, {0, 0, 49, 49}, TableDirection::ColumnsRightToLeft,
+                       CellTarget::Text);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(WriteTableMarkup(page, *cells, options));
+}
+BENCHMARK(BM_TableMarkupOnly)->Arg(kMarkupClassic)->Arg(kMarkupCss)->Unit(benchmark::kMicrosecond);
 
 static void BM_TableGradientOnly(benchmark::State& state) {
     const GradientTable& table = DefaultGradientTables()[0];

@@ -1,76 +1,16 @@
 #include "html/GradientTextWriter.h"
 
+#include "html/CssText.h"
 #include "html/GradientTextFont.h"
+#include "html/TextVariation.h"
 #include "settings/ProgramOptions.h"
-
-#include <QHash>
-
-#include <vector>
-
-namespace {
-
-constexpr qsizetype kProgressStride = 4096;
-
-// ColorToHtml without a string per character.
-void AppendColor(QString& out, TColor color) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    const int channels[3] = {ColorRed(color), ColorGreen(color), ColorBlue(color)};
-    out.append(QLatin1Char('#'));
-    for (const int c : channels) {
-        out.append(QLatin1Char(kHex[c >> 4]));
-        out.append(QLatin1Char(kHex[c & 15]));
-    }
-}
-
-// The face of every character as an index into a list of distinct faces,
-// so that the passes compare numbers.
-struct Faces {
-    QStringList texts;
-    std::vector<int> ofChar;
-};
-
-Faces ResolveFaces(const StyledText& text, const QStringList& fonttable) {
-    Faces faces;
-    faces.ofChar.reserve(text.chars.size());
-    QHash<QString, int> byName;
-    QHash<QString, int> byFace;
-    const QString* lastName = nullptr;
-    int lastId = 0;
-    for (const StyledChar& c : text.chars) {
-        if (!lastName || c.style.fontName != *lastName) {
-            auto known = byName.constFind(c.style.fontName);
-            if (known == byName.constEnd()) {
-                const QString face = fonttable.isEmpty()
-                                         ? c.style.fontName
-                                         : fonttable.at(FindFontEntry(fonttable, c.style.fontName));
-                auto id = byFace.constFind(face);
-                if (id == byFace.constEnd()) {
-                    id = byFace.insert(face, int(faces.texts.size()));
-                    faces.texts.append(face);
-                }
-                known = byName.insert(c.style.fontName, *id);
-            }
-            lastName = &c.style.fontName;
-            lastId = *known;
-        }
-        faces.ofChar.push_back(lastId);
-    }
-    return faces;
-}
-
-} // namespace
 
 QString WriteGradientTextHtml(const StyledText& text, const QStringList& fonttable, HtmlCase mode,
                               bool htmlcr, const TextProgress& progress) {
     const std::vector<StyledChar>& chars = text.chars;
     if (chars.empty())
         return {};
-    const qsizetype total = 2 * PositionLength(text);
-    qsizetype position = 0;
-    auto report = [&](size_t i, qsizetype done) {
-        return !progress || i % kProgressStride != 0 || progress(done, total);
-    };
-
+    const TextWriteProgress report(progress, 2 * PositionLength(text));
     const QString font = ApplyHtmlCase(QStringLiteral("FONT"), mode);
     const QString openFont = QLatin1Char('<') + font + HtmlLineBreak(htmlcr);
     const QString closeFont = QLatin1String("</") + font + QLatin1Char('>');
@@ -90,32 +30,18 @@ QString WriteGradientTextHtml(const StyledText& text, const QStringList& fonttab
     const QString closeI = QLatin1String("</") + i + QLatin1Char('>');
     const QString closeU = QLatin1String("</") + u + QLatin1Char('>');
 
-    const Faces faces = ResolveFaces(text, fonttable);
+    const TextFaces faces = ResolveTextFaces(text, fonttable);
     QStringList faceAttributes;
     for (const QString& face : faces.texts)
         faceAttributes.append(faceName + face + QLatin1Char('"'));
 
-    // Which properties differ from the first character's anywhere.
-    const CharStyle& first = chars.front().style;
-    const int firstFace = faces.ofChar.front();
-    bool faceVaries = false, sizeVaries = false, colorVaries = false;
-    bool boldVaries = false, italicVaries = false, underlineVaries = false;
-    for (size_t k = 0; k < chars.size(); ++k) {
-        if (!report(k, position))
-            return {};
-        position += CharPositions(chars[k].ch);
-        const CharStyle& s = chars[k].style;
-        faceVaries = faceVaries || faces.ofChar[k] != firstFace;
-        sizeVaries = sizeVaries || s.points != first.points;
-        colorVaries = colorVaries || s.color != first.color;
-        boldVaries = boldVaries || s.bold != first.bold;
-        italicVaries = italicVaries || s.italic != first.italic;
-        underlineVaries = underlineVaries || s.underline != first.underline;
-        if (faceVaries && sizeVaries && colorVaries && boldVaries && italicVaries &&
-            underlineVaries)
-            break;
-    }
-    const bool inner = faceVaries || sizeVaries || colorVaries;
+    const std::optional<TextVariation> varies = FindTextVariation(text, faces, report);
+    if (!varies)
+        return {};
+    const bool faceVaries = varies->face, sizeVaries = varies->size, colorVaries = varies->color;
+    const bool boldVaries = varies->bold, italicVaries = varies->italic,
+               underlineVaries = varies->underline;
+    const bool inner = varies->inner();
 
     QString out;
     out.reserve(qsizetype(chars.size()) * (inner ? 24 : 1) + 128);
@@ -126,22 +52,22 @@ QString WriteGradientTextHtml(const StyledText& text, const QStringList& fonttab
             out += sizeName + FontSizeToHtml(chars[k].style.points);
         if (colorVaries) {
             out += colorName;
-            AppendColor(out, chars[k].style.color);
+            AppendCssHexColor(out, chars[k].style.color);
         }
         out += QLatin1Char('>');
     };
 
-    const qsizetype half = total / 2;
+    const qsizetype half = report.total() / 2;
     qsizetype done = 0;
     for (size_t k = 0; k < chars.size(); ++k) {
-        if (!report(k, half + done))
+        if (!report.report(k, half + done))
             return {};
         done += CharPositions(chars[k].ch);
         const CharStyle& s = chars[k].style;
         if (k == 0) {
             out += openFont + faceAttributes.at(faces.ofChar[k]) + sizeName +
                    FontSizeToHtml(s.points) + colorName;
-            AppendColor(out, s.color);
+            AppendCssHexColor(out, s.color);
             out += QLatin1Char('>');
             if (inner) {
                 out += openFont;
@@ -184,8 +110,7 @@ QString WriteGradientTextHtml(const StyledText& text, const QStringList& fonttab
     out += closeFont;
     if (inner)
         out += closeFont;
-    if (progress)
-        progress(total, total);
+    report.finish();
     return out;
 }
 

@@ -1,6 +1,7 @@
 #include "html/OutputCommands.h"
 
 #include "html/HtmlFileSave.h"
+#include "html/PageMarkup.h"
 #include "html/PageWrapper.h"
 #include "html/PreviewFile.h"
 #include "settings/ProgramOptions.h"
@@ -32,7 +33,7 @@ OutputOutcome WritePreviewPage(PreviewFile& preview, const PageOutput& output,
     if (!PageHasOutputFile(output.page))
         return {OutputOutcome::Skipped, {}};
     return FromFileError(preview.write(
-        WrapPage(output.fragment, output.page, Background(output, options), options)));
+        WrapPageMarkup(output.fragment, output.page, Background(output, options), options)));
 }
 
 OutputOutcome PreviewInBrowser(PreviewFile& preview, const PageOutput& output,

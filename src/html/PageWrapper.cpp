@@ -1,6 +1,7 @@
 #include "html/PageWrapper.h"
 
 #include "html/ColorAttribute.h"
+#include "html/PageMarkup.h"
 #include "settings/ProgramOptions.h"
 
 bool PageHasOutputFile(int page) {
@@ -32,7 +33,7 @@ QString WrapPage(const QString& fragment, int page, TColor background,
 QString SavedFileText(const QString& fragment, int page, TColor background,
                       const ProgramOptions& options) {
     if (options.htmlsave)
-        return WrapPage(fragment, page, background, options);
+        return WrapPageMarkup(fragment, page, background, options);
     return fragment + QStringLiteral("\r\n");
 }
 

@@ -30,7 +30,8 @@ TColor PageBackground(int page, TColor editorBackground, const ProgramOptions& o
 QString WrapPage(const QString& fragment, int page, TColor background,
                  const ProgramOptions& options);
 
-// What Save As writes: the wrapped page while htmlsave is on, otherwise the
+// What Save As writes: the page wrapped in the markup style of the options
+// while htmlsave is on, otherwise the
 // fragment and one line break.
 QString SavedFileText(const QString& fragment, int page, TColor background,
                       const ProgramOptions& options);

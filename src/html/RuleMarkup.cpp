@@ -51,27 +51,33 @@ RulePageModel NormalizedRuleModel(const RulePageModel& page) {
     return result;
 }
 
+std::vector<std::optional<TColor>> RuleColors(const RulePageModel& page,
+                                              const GradientTable* gradient) {
+    std::vector<std::optional<TColor>> colors;
+    if (!page.gradient) {
+        colors.push_back(page.colorOn ? std::optional<TColor>(page.color) : std::nullopt);
+        return colors;
+    }
+    if (!gradient || !CanWalkGradient(*gradient) || page.repeat < 1)
+        return colors;
+    // The breakpoints are those of N items, the items counted from 1, and
+    // the closing rule takes the last stop: rule 1 has the first stop's
+    // colour, rule N the last stop's.
+    colors.reserve(size_t(page.repeat));
+    GradientWalk walk(*gradient, page.repeat, 1);
+    for (int i = 1; i < page.repeat; ++i)
+        colors.push_back(walk.next());
+    colors.push_back(GradientLastStopColor(*gradient));
+    return colors;
+}
+
 QString WriteRuleHtml(const RulePageModel& page, const GradientTable* gradient,
                       const ProgramOptions& options) {
     const RulePageModel rule = NormalizedRuleModel(page);
     const QString nl = HtmlLineBreak(options);
     const QString head = RuleHead(rule);
     QString out;
-    if (!rule.gradient) {
-        AppendRule(out, head, rule.colorOn ? &rule.color : nullptr, nl);
-        return out;
-    }
-    if (!gradient || !CanWalkGradient(*gradient))
-        return out;
-    // The breakpoints are those of N items, the items counted from 1, and
-    // the closing rule takes the last stop: rule 1 has the first stop's
-    // colour, rule N the last stop's.
-    GradientWalk walk(*gradient, rule.repeat, 1);
-    for (int i = 1; i < rule.repeat; ++i) {
-        const TColor color = walk.next();
-        AppendRule(out, head, &color, nl);
-    }
-    const TColor last = GradientLastStopColor(*gradient);
-    AppendRule(out, head, &last, nl);
+    for (const std::optional<TColor>& color : RuleColors(rule, gradient))
+        AppendRule(out, head, color ? &*color : nullptr, nl);
     return out;
 }

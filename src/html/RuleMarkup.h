@@ -3,6 +3,8 @@
 #include "core/Color.h"
 
 #include <QString>
+#include <optional>
+#include <vector>
 
 struct GradientTable;
 struct ProgramOptions;
@@ -39,6 +41,13 @@ struct RulePageModel {
 
 // The model with width, height and repeat brought into their ranges.
 RulePageModel NormalizedRuleModel(const RulePageModel& page);
+
+// The colour of each rule the page writes, in order: one rule, coloured
+// only while the colour toggle is down, or `repeat` rules along the
+// gradient, the last one in its last stop's colour. Empty in gradient mode
+// without a table of at least two stops. `page` is taken as it is.
+std::vector<std::optional<TColor>> RuleColors(const RulePageModel& page,
+                                              const GradientTable* gradient);
 
 // The hr markup of the page, in fixed lower case with bare values and
 // colours as "#RRGGBB" (never names), a line break after each rule when

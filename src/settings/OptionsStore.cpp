@@ -150,6 +150,8 @@ void LoadOptions(const SettingsStore& store, ProgramOptions& options) {
     options.wwwname = store.readString(section, QStringLiteral("wwwname"));
     options.wwwname2 = store.readString(section, QStringLiteral("wwwname2"));
     options.plugin = store.readString(section, QStringLiteral("plugin"));
+    const int markup = store.readInteger(section, QStringLiteral("markupstyle"), kMarkupClassic);
+    options.markupstyle = std::uint8_t(markup == kMarkupCss ? kMarkupCss : kMarkupClassic);
 }
 
 void SaveOptions(SettingsStore& store, const ProgramOptions& options) {
@@ -179,4 +181,5 @@ void SaveOptions(SettingsStore& store, const ProgramOptions& options) {
     store.writeString(section, QStringLiteral("wwwname"), options.wwwname);
     store.writeString(section, QStringLiteral("wwwname2"), options.wwwname2);
     store.writeString(section, QStringLiteral("plugin"), options.plugin);
+    store.writeInteger(section, QStringLiteral("markupstyle"), options.markupstyle);
 }

@@ -8,6 +8,9 @@
 #include <QStringList>
 #include <cstdint>
 
+inline constexpr int kMarkupClassic = 0;
+inline constexpr int kMarkupCss = 1;
+
 // The program-wide option record, its fields named after their stored
 // values. A fresh record has empty tables; LoadOptions fills them.
 struct ProgramOptions {
@@ -33,6 +36,10 @@ struct ProgramOptions {
     QString wwwname2;
     // Folder of the picture plug-ins.
     QString plugin;
+    // How the generators write their markup: kMarkupClassic (FONT, bgcolor
+    // and the other presentational attributes) or kMarkupCss (style
+    // attributes and a style block).
+    std::uint8_t markupstyle = 0;
 
     bool operator==(const ProgramOptions&) const = default;
 };

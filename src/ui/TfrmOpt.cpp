@@ -14,5 +14,6 @@ TfrmOpt::TfrmOpt(QWidget* parent) : QDialog(parent) {
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
-    resize(400, 300);
+    // A dialog border: its placement restores the position only.
+    setFixedSize(382, 270);
 }

@@ -1,5 +1,6 @@
 // --wrap: a generator's fragment inside the page the preview file holds, and
 // that page as a real browser draws it.
+#include "Chromium.h"
 #include "CliContext.h"
 #include "CliProcess.h"
 
@@ -11,12 +12,8 @@
 #include <QColor>
 #include <QDir>
 #include <QFile>
-#include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QUrl>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -62,48 +59,6 @@ TEST(CliWrap, WrapsTheFragmentInThePreviewPageOfItsPage) {
     EXPECT_THROW(Captured(context, options, QStringLiteral("#FF0000"), OutputPage::Color),
                  UsageError);
     testing::internal::GetCapturedStdout();
-}
-
-QString FindChromium() {
-    for (const char* name : {"chromium", "chromium-browser", "google-chrome"}) {
-        const QString path = QStandardPaths::findExecutable(QString::fromLatin1(name));
-        if (!path.isEmpty())
-            return path;
-    }
-    return {};
-}
-
-// Draws the page with headless Chromium; a null image when it could not.
-QImage Screenshot(const QString& chromium, const QString& page, const QTemporaryDir& dir) {
-    const QString shot = dir.filePath(QStringLiteral("shot.png"));
-    QProcess browser;
-    browser.setProcessChannelMode(QProcess::MergedChannels);
-    browser.start(chromium,
-                  QStringList{"--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
-                              "--no-first-run", "--disable-background-networking",
-                              "--disable-component-update", "--disable-sync", "--hide-scrollbars",
-                              "--force-color-profile=srgb", "--force-device-scale-factor=1",
-                              "--window-size=640,480",
-                              "--user-data-dir=" + dir.filePath(QStringLiteral("profile")),
-                              "--screenshot=" + shot, QUrl::fromLocalFile(page).toString()});
-    if (!browser.waitForFinished(180000)) {
-        browser.kill();
-        browser.waitForFinished();
-        ADD_FAILURE() << "chromium did not finish";
-        return {};
-    }
-    QImage image(shot);
-    if (image.isNull())
-        ADD_FAILURE() << "no screenshot; chromium said:\n" << browser.readAll().toStdString();
-    return image;
-}
-
-int CountPixels(const QImage& image, QRgb color) {
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += (image.pixel(x, y) & 0xFFFFFF) == (color & 0xFFFFFF);
-    return count;
 }
 
 TEST(CliWrap, ChromiumDrawsTheTablePageWithItsBackgroundAndCellColours) {

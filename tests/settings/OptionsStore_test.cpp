@@ -57,6 +57,7 @@ TEST_F(OptionsStoreTest, FirstStartGivesEveryDefault) {
     EXPECT_FALSE(options.wwwuse);
     EXPECT_TRUE(options.wwwname.isEmpty() && options.wwwname2.isEmpty());
     EXPECT_TRUE(options.plugin.isEmpty());
+    EXPECT_EQ(options.markupstyle, kMarkupClassic);
 
     const SettingsStore store(path());
     CustomColorSet black{};
@@ -84,6 +85,7 @@ TEST_F(OptionsStoreTest, SaveAndLoadGiveTheSameRecord) {
     options.wwwname = QStringLiteral("/usr/bin/fire fox");
     options.wwwname2 = QStringLiteral("C:\\Program Files\\x;y=z.exe");
     options.plugin = QStringLiteral("/opt/plug-ins/");
+    options.markupstyle = kMarkupCss;
     save(options);
     EXPECT_EQ(load(), options);
 
@@ -153,6 +155,13 @@ TEST_F(OptionsStoreTest, DamagedCountsAndIntegersStayWithinBounds) {
     EXPECT_EQ(load().htmlcase, 0);
     writeFile("[Option]\nhtmlcase=2\n");
     EXPECT_EQ(load().htmlcase, 2);
+    // A markup style this version does not know is the classic one.
+    for (const char* value : {"2", "-1", "css", "257"}) {
+        writeFile(QByteArray("[Option]\nmarkupstyle=") + value + "\n");
+        EXPECT_EQ(load().markupstyle, kMarkupClassic) << value;
+    }
+    writeFile("[Option]\nmarkupstyle=1\n");
+    EXPECT_EQ(load().markupstyle, kMarkupCss);
 }
 
 TEST_F(OptionsStoreTest, BadRecordsLeaveTheirSlotsAsTheyWere) {

@@ -2,6 +2,7 @@
 
 #include "NearestName.h"
 
+#include "html/PageMarkup.h"
 #include "html/PageWrapper.h"
 #include "settings/OptionsStore.h"
 #include "settings/ProgramOptions.h"
@@ -32,6 +33,8 @@ ProgramOptions CliContext::loadOptions() const {
         options.htmlcr = *crlf;
     if (names)
         options.colorconst = *names;
+    if (markup)
+        options.markupstyle = std::uint8_t(*markup);
     return options;
 }
 
@@ -93,7 +96,7 @@ void WriteFragment(const CliContext& context, const ProgramOptions& options,
     if (!PageHasOutputFile(page))
         throw UsageError(QStringLiteral("--wrap does not apply to this command"));
     // The gradient-text editor starts with viewback as its background.
-    WriteOut(WrapPage(fragment, page, options.viewback, options));
+    WriteOut(WrapPageMarkup(fragment, page, options.viewback, options));
 }
 
 int ParseNumber(const QString& text, const QString& what, int min, int max) {

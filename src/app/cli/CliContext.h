@@ -26,13 +26,14 @@ struct CliContext {
     std::optional<int> htmlCase; // --case lower|upper|capital
     std::optional<bool> crlf;    // --crlf on|off
     std::optional<bool> names;   // --names on|off
+    std::optional<int> markup;   // --markup classic|css
     bool wrap = false;           // --wrap
     QStringList args;            // the subcommand's own arguments
     QStringList knownOptions;    // what an unknown option is compared with
 
     // The settings store the command reads (never written unless it says so).
     SettingsStore openStore() const;
-    // The options of that store with --case, --crlf and --names applied.
+    // The options of that store with --case, --crlf, --names and --markup applied.
     ProgramOptions loadOptions() const;
 
     // Takes "--name VALUE" out of args; nullopt when absent.

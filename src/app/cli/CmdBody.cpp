@@ -2,8 +2,8 @@
 #include "CliCommand.h"
 #include "CliContext.h"
 #include "ColorArgument.h"
-#include "html/BodyHtml.h"
 #include "html/BodyModel.h"
+#include "html/PageMarkup.h"
 #include "settings/ProgramOptions.h"
 
 namespace {
@@ -34,7 +34,7 @@ int RunBody(CliContext& context) {
     page.preferNames = preferNames;
     if (background)
         page.backgroundPicturePath = *background;
-    WriteFragment(context, options, WriteBodyHtml(page, options), 2);
+    WriteFragment(context, options, WriteBodyMarkup(page, options), 2);
     return 0;
 }
 

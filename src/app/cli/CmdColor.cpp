@@ -4,6 +4,7 @@
 #include "CliContext.h"
 #include "ColorArgument.h"
 #include "html/ColorNotation.h"
+#include "html/PageMarkup.h"
 #include "settings/ProgramOptions.h"
 
 namespace {
@@ -17,7 +18,7 @@ int RunColor(CliContext& context) {
         const int index =
             ParseNumber(*notation, QStringLiteral("--notation"), 0, kColorNotationCount - 1);
         const ProgramOptions options = context.loadOptions();
-        WriteFragment(context, options, WriteColorNotation(color, index, options), 4);
+        WriteFragment(context, options, WriteColorMarkup(color, index, options), 4);
         return 0;
     }
     WriteLine(ColorToHtml(color));

@@ -7,6 +7,7 @@
 #include "GradientArgument.h"
 #include "gradient/GradientTableList.h"
 #include "html/GradientItems.h"
+#include "html/PageMarkup.h"
 #include "html/RuleMarkup.h"
 #include "settings/ProgramOptions.h"
 
@@ -59,7 +60,7 @@ int RunRule(CliContext& context) {
             throw OperationError(
                 QStringLiteral("gradient table '%1' has fewer than two stops").arg(*gradientName));
     }
-    WriteFragment(context, options, WriteRuleHtml(page, gradient, options), 3);
+    WriteFragment(context, options, WriteRuleMarkup(page, gradient, options), 3);
     return 0;
 }
 

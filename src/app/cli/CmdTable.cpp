@@ -8,6 +8,7 @@
 #include "gradient/GradientTableList.h"
 #include "html/CellColors.h"
 #include "html/GradientItems.h"
+#include "html/PageMarkup.h"
 #include "html/TableGradient.h"
 #include "html/TableMarkup.h"
 #include "settings/ProgramOptions.h"
@@ -118,7 +119,7 @@ int RunTable(CliContext& context) {
         }
     }
     context.args.clear();
-    WriteFragment(context, options, WriteGradientTableHtml(page, *cells, options), 1);
+    WriteFragment(context, options, WriteTableMarkup(page, *cells, options), 1);
     return 0;
 }
 

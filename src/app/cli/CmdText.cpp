@@ -6,7 +6,7 @@
 #include "GradientArgument.h"
 #include "gradient/GradientTableList.h"
 #include "html/GradientTextFont.h"
-#include "html/GradientTextWriter.h"
+#include "html/PageMarkup.h"
 #include "html/TextGradient.h"
 #include "settings/ProgramOptions.h"
 
@@ -79,7 +79,7 @@ int RunText(CliContext& context) {
             std::fprintf(stderr, "vellomar-cli: %s\n",
                          qPrintable(TextGradientStatusMessage(result.status)));
     }
-    const QString html = WriteGradientTextHtml(styled, options);
+    const QString html = WriteGradientTextMarkup(styled, options);
     if (!html.isEmpty())
         WriteFragment(context, options, html, 0);
     return 0;

@@ -4,6 +4,7 @@
 #include "CliHelp.h"
 #include "NearestName.h"
 #include "Version.h"
+#include "settings/ProgramOptions.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -27,6 +28,14 @@ int CaseOption(const QString& value) {
         throw UsageError(
             QStringLiteral("--case takes lower, upper or capital, not '%1'").arg(value));
     return int(cases.indexOf(value));
+}
+
+int MarkupOption(const QString& value) {
+    if (value == QLatin1String("classic"))
+        return kMarkupClassic;
+    if (value == QLatin1String("css"))
+        return kMarkupCss;
+    throw UsageError(QStringLiteral("--markup takes classic or css, not '%1'").arg(value));
 }
 
 const CliCommand& FindCommand(const QString& name) {
@@ -69,6 +78,8 @@ int Run(QStringList args) {
             context.crlf = OnOff(option, value());
         } else if (option == QLatin1String("--names")) {
             context.names = OnOff(option, value());
+        } else if (option == QLatin1String("--markup")) {
+            context.markup = MarkupOption(value());
         } else if (option == QLatin1String("--wrap")) {
             context.wrap = true;
         } else {
@@ -96,6 +107,8 @@ int Run(QStringList args) {
         context.crlf = OnOff(QStringLiteral("--crlf"), *v);
     if (auto v = context.takeOption(QStringLiteral("--names")))
         context.names = OnOff(QStringLiteral("--names"), *v);
+    if (auto v = context.takeOption(QStringLiteral("--markup")))
+        context.markup = MarkupOption(*v);
     return command.run(context);
 }
 

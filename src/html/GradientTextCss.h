@@ -1,0 +1,24 @@
+#pragma once
+
+#include "html/HtmlCase.h"
+#include "html/StyledText.h"
+#include "html/TextGradient.h"
+
+#include <QString>
+#include <QStringList>
+
+struct ProgramOptions;
+
+// The gradient-text page's markup in CSS: one outer SPAN whose style holds
+// font-family, font-size and color of the first character, together with
+// bold, italic and underline when they do not vary; then, when anything
+// varies, an inner SPAN per run of characters alike in what varies, with
+// only those properties. What varies is decided as the FONT writer decides
+// it. Tag and attribute names in the given case, the CSS itself in lower
+// case, a line break after each opening SPAN tag name when `htmlcr` is set,
+// colours always "#RRGGBB", the text copied unescaped.
+// Empty for an empty text, and when `progress` stops it.
+QString WriteGradientTextCss(const StyledText& text, const QStringList& fonttable, HtmlCase mode,
+                             bool htmlcr, const TextProgress& progress = {});
+QString WriteGradientTextCss(const StyledText& text, const ProgramOptions& options,
+                             const TextProgress& progress = {});

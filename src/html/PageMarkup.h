@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/Color.h"
+#include "html/TextGradient.h"
+
+#include <QString>
+
+class CellColors;
+struct BodyModel;
+struct GradientTable;
+struct ProgramOptions;
+struct RulePageModel;
+struct StyledText;
+struct TablePageModel;
+
+// The one place the window and vellomar-cli get a page's markup from: each
+// picks the classic writer or the CSS writer by the option markupstyle.
+
+bool UsesCssMarkup(const ProgramOptions& options);
+
+QString WriteGradientTextMarkup(const StyledText& text, const ProgramOptions& options,
+                                const TextProgress& progress = {});
+QString WriteTableMarkup(const TablePageModel& page, const CellColors& cells,
+                         const ProgramOptions& options);
+QString WriteBodyMarkup(const BodyModel& page, const ProgramOptions& options);
+QString WriteRuleMarkup(const RulePageModel& page, const GradientTable* gradient,
+                        const ProgramOptions& options);
+// The colour page's notations are what the user picks them to be, in
+// either style.
+QString WriteColorMarkup(TColor color, int notation, const ProgramOptions& options);
+
+// The preview and saved page around a fragment of page `page`.
+QString WrapPageMarkup(const QString& fragment, int page, TColor background,
+                       const ProgramOptions& options);
