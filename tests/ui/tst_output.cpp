@@ -1,13 +1,13 @@
 // The output commands as the user reaches them: Save As through the file
 // dialog, the previews through the file association or a configured
 // program, and what the user is shown when they fail.
+#include "FakePageHost.h"
 #include "html/PreviewFile.h"
 #include "settings/ProgramOptions.h"
 #include "settings/SettingsStore.h"
 #include "ui/HtmlPage.h"
 #include "ui/MainActions.h"
 #include "ui/OutputActions.h"
-#include "ui/PageHost.h"
 #include "ui/ProgramState.h"
 #include "ui/TfrmMain.h"
 
@@ -31,23 +31,6 @@
 #include <functional>
 
 namespace {
-
-class FakeHost : public PageHost {
-public:
-    TColor CurrentColor() const override { return 0; }
-    void SetCurrentColor(TColor) override {}
-    const GradientTable* selectedGradient() const override { return nullptr; }
-    ProgramOptions& options() override { return m_options; }
-    bool Updating() const override { return m_updating; }
-    void SetUpdating(bool updating) override { m_updating = updating; }
-    Tfrmwaitdlg* progressDialog() override { return nullptr; }
-    QStatusBar* statusLine() override { return nullptr; }
-    QColorDialog* colorDialog() override { return nullptr; }
-    QWidget* dialogParent() override { return nullptr; }
-
-    ProgramOptions m_options;
-    bool m_updating = false;
-};
 
 // A page whose fragment and background the test sets.
 class FixedPage : public HtmlPage {
@@ -216,7 +199,7 @@ private slots:
         QFETCH(int, page);
         QFETCH(bool, htmlsave);
         QFETCH(QString, expected);
-        FakeHost host;
+        FakePageHost host;
         host.m_options.htmlsave = htmlsave;
         host.m_options.viewback = RgbToColor(0, 0, 255);
         PreviewFile preview(m_dir.path());
@@ -240,7 +223,7 @@ private slots:
     }
 
     void saveDialogOffersItsFiltersAndAsksBeforeReplacing() {
-        FakeHost host;
+        FakePageHost host;
         host.m_options.htmlsave = false;
         PreviewFile preview(m_dir.path());
         OutputActions output(host, preview);
@@ -279,7 +262,7 @@ private slots:
     }
 
     void saveErrorIsShownAndTheClipboardKeepsTheText() {
-        FakeHost host;
+        FakePageHost host;
         PreviewFile preview(m_dir.path());
         OutputActions output(host, preview);
         FixedPage fixed(host);
@@ -306,7 +289,7 @@ private slots:
     }
 
     void emptyFragmentLeavesTheClipboardAndIsWrittenEmpty() {
-        FakeHost host;
+        FakePageHost host;
         host.m_options.htmlsave = true;
         host.m_options.wwwuse = false;
         PreviewFile preview(m_dir.path());
@@ -330,7 +313,7 @@ private slots:
     }
 
     void previewOpensThroughTheFileAssociation() {
-        FakeHost host;
+        FakePageHost host;
         host.m_options.wwwuse = false;
         host.m_options.htmlsave = false; // previews are whole pages regardless
         host.m_options.viewback = RgbToColor(255, 255, 255);
@@ -360,7 +343,7 @@ private slots:
     }
 
     void missingBrowserIsShown() {
-        FakeHost host;
+        FakePageHost host;
         host.m_options.wwwuse = true;
         host.m_options.wwwname = path(QStringLiteral("no-such-browser"));
         PreviewFile preview(m_dir.path());
