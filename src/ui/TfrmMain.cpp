@@ -14,6 +14,7 @@
 #include "ui/MainActions.h"
 #include "ui/MainBars.h"
 #include "ui/NamedColorList.h"
+#include "ui/OutputActions.h"
 #include "ui/PageBody.h"
 #include "ui/PageColor.h"
 #include "ui/PageRule.h"
@@ -61,6 +62,7 @@ TfrmMain::TfrmMain(ProgramState& state, QWidget* parent) : QMainWindow(parent), 
     setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
 
     m_color = new CurrentColorModel(this);
+    m_output = std::make_unique<OutputActions>(*this, m_preview);
     m_colorDialog = new QColorDialog(this);
     m_colorDialog->setObjectName(QStringLiteral("ColorDialog1"));
     m_colorDialog->setOption(QColorDialog::DontUseNativeDialog);
@@ -100,7 +102,9 @@ TfrmMain::TfrmMain(ProgramState& state, QWidget* parent) : QMainWindow(parent), 
     createSecondaryWindows();
 }
 
-TfrmMain::~TfrmMain() = default;
+TfrmMain::~TfrmMain() {
+    m_state.setPreviewFile(nullptr);
+}
 
 void TfrmMain::createColorStrip(QWidget* strip) {
     auto* eyedropper = new Eyedropper(*m_color, strip);
@@ -182,8 +186,8 @@ void TfrmMain::connectActions() {
     connect(a.ac_selectall, &QAction::triggered, this, &TfrmMain::ac_selectallExecute);
     connect(a.ac_saveas, &QAction::triggered, this, &TfrmMain::ac_saveasExecute);
     connect(a.ac_htmlcopy, &QAction::triggered, this, &TfrmMain::ac_htmlcopyExecute);
-    connect(a.ac_wwwview, &QAction::triggered, this, &TfrmMain::wwwviewsub);
-    connect(a.ac_wwwview2, &QAction::triggered, this, &TfrmMain::wwwviewsub);
+    connect(a.ac_wwwview, &QAction::triggered, this, &TfrmMain::ac_wwwviewExecute);
+    connect(a.ac_wwwview2, &QAction::triggered, this, &TfrmMain::ac_wwwview2Execute);
     connect(a.ac_option, &QAction::triggered, this, &TfrmMain::ac_optionExecute);
     connect(a.ac_contents, &QAction::triggered, this, [this] { helpWindow()->showContents(); });
     connect(a.ac_searchonhelp, &QAction::triggered, this,
@@ -211,6 +215,10 @@ void TfrmMain::FormCreate() {
     m_gradientPicker->fill();
     for (HtmlPage* page : m_pages)
         page->start();
+    // A file that cannot be made now is made, or its failure shown, by the
+    // first preview.
+    m_preview.create();
+    m_state.setPreviewFile(&m_preview);
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
@@ -241,7 +249,11 @@ void TfrmMain::saveWindows(SettingsStore& store) {
 }
 
 HtmlPage* TfrmMain::activePage() const {
-    return m_pages.at(size_t(std::clamp(m_PageControl1->currentIndex(), 0, 4)));
+    return m_pages.at(size_t(activePageIndex()));
+}
+
+int TfrmMain::activePageIndex() const {
+    return std::clamp(m_PageControl1->currentIndex(), 0, 4);
 }
 
 TColor TfrmMain::CurrentColor() const {
@@ -326,20 +338,23 @@ void TfrmMain::ac_selectallExecute() {
 }
 
 void TfrmMain::ac_htmlcopyExecute() {
-    if (!m_updating)
-        activePage()->copyHtml();
+    m_output->htmlCopy(*activePage());
 }
 
 void TfrmMain::ac_saveasExecute() {
-    if (m_updating || !activePage()->supports(PageAction::SaveAs))
-        return;
-    activePage()->copyHtml();
+    m_output->saveAs(*activePage(), activePageIndex());
 }
 
-void TfrmMain::wwwviewsub() {
-    if (m_updating || !activePage()->supports(PageAction::Preview))
-        return;
-    activePage()->copyHtml();
+void TfrmMain::wwwviewsub(int browser) {
+    m_output->preview(*activePage(), activePageIndex(), browser);
+}
+
+void TfrmMain::ac_wwwviewExecute() {
+    wwwviewsub(1);
+}
+
+void TfrmMain::ac_wwwview2Execute() {
+    wwwviewsub(2);
 }
 
 void TfrmMain::ac_optionExecute() {

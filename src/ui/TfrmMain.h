@@ -1,10 +1,12 @@
 #pragma once
 
 #include "core/Color.h"
+#include "html/PreviewFile.h"
 #include "ui/PageHost.h"
 
 #include <QMainWindow>
 #include <array>
+#include <memory>
 
 class ColorControls;
 class ColorSwatch;
@@ -15,6 +17,7 @@ class HtmlPage;
 class MainActions;
 class MainBars;
 class NamedColorList;
+class OutputActions;
 class PageRule;
 class ProgramState;
 class QColorDialog;
@@ -80,6 +83,7 @@ private:
     // and the options.
     void saveWindows(SettingsStore& store);
     HtmlPage* activePage() const;
+    int activePageIndex() const;
 
     void PageControl1Change();
     void lstcolortableClick(int row);
@@ -90,7 +94,9 @@ private:
     void ac_selectallExecute();
     void ac_saveasExecute();
     void ac_htmlcopyExecute();
-    void wwwviewsub();
+    void wwwviewsub(int browser);
+    void ac_wwwviewExecute();
+    void ac_wwwview2Execute();
     void ac_optionExecute();
     void ac_aboutExecute();
     void ac_chartExecute();
@@ -117,6 +123,10 @@ private:
     TfrmAboutBox* m_frmAboutBox = nullptr;
     Tfrmchart* m_frmchart = nullptr;
     TfrmHelp* m_frmHelp = nullptr;
+
+    // Rewritten by every preview, removed at the end of the run.
+    PreviewFile m_preview;
+    std::unique_ptr<OutputActions> m_output;
 
     QString m_helpFile;
     bool m_updating = false;
