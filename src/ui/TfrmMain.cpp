@@ -154,7 +154,9 @@ void TfrmMain::createPages(QWidget* panel) {
 void TfrmMain::createSecondaryWindows() {
     m_frmGradEdit = new TfrmGradEdit(m_state.gradientTables(), m_colorDialog, this);
     m_frmwaitdlg = new Tfrmwaitdlg(this);
-    m_frmOpt = new TfrmOpt(this);
+    m_frmOpt = new TfrmOpt(m_state.options(), m_colorDialog, this);
+    // A body list reset shows in the preset box at once, OK or not.
+    connect(m_frmOpt, &TfrmOpt::bodyPresetsReset, this, [this] { m_pages[2]->optionsApplied(); });
     m_frmAboutBox = new TfrmAboutBox(this);
     m_frmchart = new Tfrmchart(this);
     // Closed by its own close box, the chart leaves the button released.
@@ -329,7 +331,7 @@ void TfrmMain::wwwviewsub() {
 }
 
 void TfrmMain::ac_optionExecute() {
-    if (m_frmOpt->exec() != QDialog::Accepted)
+    if (!m_frmOpt->execute())
         return;
     for (HtmlPage* page : m_pages)
         page->optionsApplied();
