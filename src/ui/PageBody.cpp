@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QToolButton>
 
 namespace {
@@ -104,6 +105,17 @@ void PageBody::start() {
     for (int i = 0; i < presets.count(); ++i)
         m_cmbbodysel->addItem(presets.at(i).name);
     m_cmbbody->setCurrentIndex(0);
+}
+
+void PageBody::optionsApplied() {
+    // The options dialog can reset the presets; the box lists them again
+    // without applying one.
+    const BodyPresetList& presets = host().options().bodyPresets;
+    const QSignalBlocker blocker(m_cmbbodysel);
+    m_cmbbodysel->clear();
+    for (int i = 0; i < presets.count(); ++i)
+        m_cmbbodysel->addItem(presets.at(i).name);
+    m_cmbbodysel->setCurrentIndex(-1);
 }
 
 void PageBody::copy() {

@@ -19,6 +19,7 @@ public:
     bool supports(PageAction action) const override;
     std::optional<TColor> wrapperBackground() const override;
     void start() override;
+    void optionsApplied() override;
     void copy() override;
     void namedColorChosen() override;
 
