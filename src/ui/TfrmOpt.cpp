@@ -80,21 +80,19 @@ TfrmOpt::TfrmOpt(ProgramOptions& options, QColorDialog* colorDialog, QWidget* pa
         m_ColorDialog1->setOption(QColorDialog::DontUseNativeDialog);
     }
 
-    m_PageControl1 = new QTabWidget(this);
-    m_PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    m_PageControl1->setGeometry(6, 6, 370, 222);
+    m_pgcoption = new QTabWidget(this);
+    m_pgcoption->setObjectName(QStringLiteral("pgcoption"));
+    m_pgcoption->setGeometry(6, 6, 370, 222);
 
     // Font table.
     auto* fontTab = new QWidget;
-    fontTab->setObjectName(QStringLiteral("TabSheet1"));
-    m_PageControl1->addTab(fontTab, QStringLiteral("フォント"));
+    fontTab->setObjectName(QStringLiteral("tabfont"));
+    m_pgcoption->addTab(fontTab, QStringLiteral("フォント"));
     auto* fontGroup = new QGroupBox(QStringLiteral("フォントテーブル"), fontTab);
-    fontGroup->setObjectName(QStringLiteral("GroupBox1"));
     fontGroup->setGeometry(6, 6, 352, 180);
     auto* note = new QLabel(QStringLiteral("フォント名を \",\"で区切ることによって、"
                                            "代替フォントを指定する事が出来ます。"),
                             fontGroup);
-    note->setObjectName(QStringLiteral("Label1"));
     note->setWordWrap(true);
     note->setGeometry(10, 18, 332, 32);
     m_cmbfontname = new QComboBox(fontGroup);
@@ -111,15 +109,15 @@ TfrmOpt::TfrmOpt(ProgramOptions& options, QColorDialog* colorDialog, QWidget* pa
 
     // Table.
     auto* tableTab = new QWidget;
-    tableTab->setObjectName(QStringLiteral("TabSheet2"));
-    m_PageControl1->addTab(tableTab, QStringLiteral("テーブル"));
+    tableTab->setObjectName(QStringLiteral("tabtable"));
+    m_pgcoption->addTab(tableTab, QStringLiteral("テーブル"));
     m_txttblchar = Edit(tableTab, "txttblchar", QRect(12, 36, 120, 22));
     Caption(tableTab, "テーブル初期値 : (デフォルトは★）", QRect(12, 14, 330, 18), m_txttblchar);
 
     // HTML.
     auto* htmlTab = new QWidget;
-    htmlTab->setObjectName(QStringLiteral("TabSheet3"));
-    m_PageControl1->addTab(htmlTab, QStringLiteral("HTML"));
+    htmlTab->setObjectName(QStringLiteral("tabhtml"));
+    m_pgcoption->addTab(htmlTab, QStringLiteral("HTML"));
     m_cmbhtmlcase = new QComboBox(htmlTab);
     m_cmbhtmlcase->setObjectName(QStringLiteral("cmbhtmlcase"));
     m_cmbhtmlcase->addItems(
@@ -140,8 +138,8 @@ TfrmOpt::TfrmOpt(ProgramOptions& options, QColorDialog* colorDialog, QWidget* pa
 
     // Other: the body list and the browsers.
     auto* otherTab = new QWidget;
-    otherTab->setObjectName(QStringLiteral("TabSheet4"));
-    m_PageControl1->addTab(otherTab, QStringLiteral("その他"));
+    otherTab->setObjectName(QStringLiteral("tabother"));
+    m_pgcoption->addTab(otherTab, QStringLiteral("その他"));
     m_btnbodyinit = Button(otherTab, "btnbodyinit", "body リストの初期化", QRect(6, 6, 150, 25));
     auto* grpwww = new QGroupBox(QStringLiteral("ブラウザの設定"), otherTab);
     grpwww->setObjectName(QStringLiteral("grpwww"));
@@ -161,8 +159,8 @@ TfrmOpt::TfrmOpt(ProgramOptions& options, QColorDialog* colorDialog, QWidget* pa
 
     // Plug-ins.
     auto* pluginTab = new QWidget;
-    pluginTab->setObjectName(QStringLiteral("TabSheet5"));
-    m_PageControl1->addTab(pluginTab, QStringLiteral("Plugin"));
+    pluginTab->setObjectName(QStringLiteral("tabplugin"));
+    m_pgcoption->addTab(pluginTab, QStringLiteral("Plugin"));
     m_edtplugin = Edit(pluginTab, "edtplugin", QRect(12, 34, 300, 22));
     Caption(pluginTab, "Plugin Folder", QRect(12, 14, 300, 18), m_edtplugin);
     m_sbplugin = new QToolButton(pluginTab);
@@ -173,7 +171,6 @@ TfrmOpt::TfrmOpt(ProgramOptions& options, QColorDialog* colorDialog, QWidget* pa
     m_sbplugin->setAccessibleName(QStringLiteral("Plugin Folder の参照"));
     m_sbplugin->setGeometry(316, 33, 24, 24);
     auto* restart = new QLabel(QStringLiteral("変更は再起動後に有効になります。"), pluginTab);
-    restart->setObjectName(QStringLiteral("Label5"));
     restart->setGeometry(12, 66, 330, 18);
 
     m_Button1 = Button(this, "Button1", "&OK", QRect(214, 238, 75, 25));

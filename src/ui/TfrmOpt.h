@@ -60,7 +60,7 @@ private:
     QFontDialog* m_FontDialog1 = nullptr;
     bool m_placed = false;
 
-    QTabWidget* m_PageControl1 = nullptr;
+    QTabWidget* m_pgcoption = nullptr;
     QComboBox* m_cmbfontname = nullptr;
     QLineEdit* m_edtfontname = nullptr;
     QPushButton* m_btnfontadd = nullptr;
