@@ -8,7 +8,7 @@
 class SettingsStore;
 
 // Where a window was: its section is the form name + "Rect" (frmMainRect),
-// with the values left, top, width and height in pixels.
+// with the values left, top, width and height of its frame in pixels.
 QString PlacementSection(const QString& formName);
 
 // The stored placement of a form, with its defaults filled in: a sizeable

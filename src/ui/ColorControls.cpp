@@ -131,7 +131,8 @@ bool ColorControls::Edit1KeyPress(int tag, QChar key) {
         const InvalidNumberError error(
             QStringLiteral("'%1' は有効な整数値ではありません。").arg(edit->text()));
         QMessageBox::critical(this, QStringLiteral("Vellomar"), error.message());
-        return !passes;
+        // The failed key is dropped: a digit must not join the bad text.
+        return true;
     }
     if (number >= 256)
         edit->setText(QStringLiteral("255"));

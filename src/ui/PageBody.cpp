@@ -1,11 +1,20 @@
 #include "ui/PageBody.h"
 
+#include "html/BodyContrast.h"
+#include "html/BodyHtml.h"
+#include "html/BodyPresetEdit.h"
+#include "html/PageMarkup.h"
 #include "settings/ProgramOptions.h"
+#include "ui/ConfirmBox.h"
 #include "ui/PageHost.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFrame>
+#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QToolButton>
@@ -33,6 +42,24 @@ QLabel* PreviewLabel(QWidget* parent, const char* name, int tag, bool underlined
     return label;
 }
 
+QColor ToQColor(TColor color) {
+    return QColor(ColorRed(color), ColorGreen(color), ColorBlue(color));
+}
+
+TColor FromQColor(const QColor& color) {
+    return RgbToColor(color.red(), color.green(), color.blue());
+}
+
+TColor PaletteColor(const QWidget* widget, QPalette::ColorRole role) {
+    return FromQColor(widget->palette().color(role));
+}
+
+void SetPaletteColor(QWidget* widget, QPalette::ColorRole role, TColor color) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, ToQColor(color));
+    widget->setPalette(palette);
+}
+
 } // namespace
 
 PageBody::PageBody(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
@@ -51,11 +78,7 @@ PageBody::PageBody(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     m_cmbbody = new QComboBox(this);
     m_cmbbody->setObjectName(QStringLiteral("cmbbody"));
     m_cmbbody->setAccessibleName(QStringLiteral("設定色"));
-    m_cmbbody->addItems({QStringLiteral("BACKCOLOR - 背景色"),
-                         QStringLiteral("TEXT           - 通常文字色"),
-                         QStringLiteral("LINK            - リンクテキスト色"),
-                         QStringLiteral("VLINK          - キャッシュ済みリンクテキスト色"),
-                         QStringLiteral("ALINK          - 読み込み中リンクテキスト色")});
+    m_cmbbody->addItems(BodyRoleItems());
     m_cmbbody->setGeometry(56, 34, 256, 22);
     roleLabel->setBuddy(m_cmbbody);
 
@@ -76,6 +99,11 @@ PageBody::PageBody(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     m_lbllink = PreviewLabel(m_pnlbody, "lbllink", 2, true);
     m_lblvlink = PreviewLabel(m_pnlbody, "lblvlink", 3, true);
     m_lblalink = PreviewLabel(m_pnlbody, "lblalink", 4, true);
+    m_roleLabels = {m_lblbackcolor, m_lbltext, m_lbllink, m_lblvlink, m_lblalink};
+    // The background's label names the panel colour; it stays black.
+    SetPaletteColor(m_lblbackcolor, QPalette::WindowText, 0);
+    for (QLabel* label : m_roleLabels)
+        label->installEventFilter(this);
 
     m_cmbbodysel = new QComboBox(this);
     m_cmbbodysel->setObjectName(QStringLiteral("cmbbodysel"));
@@ -84,10 +112,26 @@ PageBody::PageBody(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     m_btnbodyadd = Button(this, "btnbodyadd", "登録", QRect(192, 231, 58, 24));
     m_btnbodyedt = Button(this, "btnbodyedt", "更新", QRect(252, 231, 58, 24));
     m_btnbodydel = Button(this, "btnbodydel", "削除", QRect(312, 231, 58, 24));
+
+    // How readable the text colours are on the background, below the presets.
+    m_lblbodycontrast = new QLabel(this);
+    m_lblbodycontrast->setObjectName(QStringLiteral("lblbodycontrast"));
+    m_lblbodycontrast->setAccessibleName(QStringLiteral("背景色とのコントラスト比"));
+    m_lblbodycontrast->setToolTip(
+        QStringLiteral("背景色とのコントラスト比（WCAG 2）: 本文は AA で 4.5:1、AAA で 7:1 以上"));
+    m_lblbodycontrast->setGeometry(4, 258, 366, 34);
+
+    connect(m_btnbodyget, &QPushButton::clicked, this, &PageBody::btnbodygetClick);
+    connect(m_sbbodyconst, &QToolButton::clicked, this, &PageBody::RefreshBodyLabels);
+    // A choice from the list, even of the item already shown, applies it.
+    connect(m_cmbbodysel, &QComboBox::activated, this, &PageBody::cmbbodyselChange);
+    connect(m_btnbodyadd, &QPushButton::clicked, this, &PageBody::btnbodyaddClick);
+    connect(m_btnbodyedt, &QPushButton::clicked, this, &PageBody::btnbodyedtClick);
+    connect(m_btnbodydel, &QPushButton::clicked, this, &PageBody::btnbodydelClick);
 }
 
 QString PageBody::html() {
-    return {};
+    return WriteBodyMarkup(model(), host().options());
 }
 
 bool PageBody::supports(PageAction action) const {
@@ -100,22 +144,20 @@ std::optional<TColor> PageBody::wrapperBackground() const {
 }
 
 void PageBody::start() {
-    // Every preset up to the stored count, whether or not its record loaded.
-    const BodyPresetList& presets = host().options().bodyPresets;
-    for (int i = 0; i < presets.count(); ++i)
-        m_cmbbodysel->addItem(presets.at(i).name);
+    syncPresetBox();
     m_cmbbody->setCurrentIndex(0);
+    RefreshBodyLabels();
+    {
+        const QSignalBlocker blocker(m_cmbbodysel);
+        m_cmbbodysel->setCurrentIndex(m_cmbbodysel->count() > 0 ? 0 : -1);
+    }
+    cmbbodyselChange();
 }
 
 void PageBody::optionsApplied() {
-    // The options dialog can reset the presets; the box lists them again
-    // without applying one.
-    const BodyPresetList& presets = host().options().bodyPresets;
-    const QSignalBlocker blocker(m_cmbbodysel);
-    m_cmbbodysel->clear();
-    for (int i = 0; i < presets.count(); ++i)
-        m_cmbbodysel->addItem(presets.at(i).name);
-    m_cmbbodysel->setCurrentIndex(-1);
+    // The letter case may have changed, and the dialog can reset the presets.
+    syncPresetBox();
+    RefreshBodyLabels();
 }
 
 void PageBody::copy() {
@@ -124,4 +166,156 @@ void PageBody::copy() {
 
 void PageBody::namedColorChosen() {
     m_btnbodyget->click();
+}
+
+bool PageBody::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        for (QLabel* label : m_roleLabels) {
+            if (watched == label) {
+                lblbackcolorClick(label->property("tag").toInt());
+                return true;
+            }
+        }
+    }
+    return HtmlPage::eventFilter(watched, event);
+}
+
+BodyModel PageBody::model() const {
+    BodyModel page;
+    page.setColor(BodyRole::BgColor, PaletteColor(m_pnlbody, QPalette::Window));
+    for (int i = 1; i < kBodyRoleCount; ++i)
+        page.setColor(BodyRole(i), PaletteColor(m_roleLabels[i], QPalette::WindowText));
+    page.preferNames = m_sbbodyconst->isChecked();
+    page.backgroundPicturePath = m_backgroundPicturePath;
+    return page;
+}
+
+void PageBody::setWorkingColor(BodyRole role, TColor color) {
+    if (role == BodyRole::BgColor)
+        SetPaletteColor(m_pnlbody, QPalette::Window, color);
+    else
+        SetPaletteColor(m_roleLabels[std::size_t(role)], QPalette::WindowText, color);
+}
+
+void PageBody::setWorkingColors(const BodyModel& page) {
+    for (int i = 0; i < kBodyRoleCount; ++i)
+        setWorkingColor(BodyRole(i), page.color(BodyRole(i)));
+}
+
+void PageBody::RefreshBodyLabels() {
+    const BodyModel page = model();
+    const auto texts = BodyLabelTexts(page, host().options());
+    for (int i = 0; i < kBodyRoleCount; ++i) {
+        m_roleLabels[i]->setText(texts[i]);
+        const QString contrast = BodyContrastText(page, BodyRole(i));
+        m_roleLabels[i]->setToolTip(contrast.isEmpty()
+                                        ? QString()
+                                        : QStringLiteral("背景色とのコントラスト比 ") + contrast);
+    }
+    // Two roles a line: the four do not fit the page's width on one.
+    QString summary;
+    for (int i = 1; i < kBodyRoleCount; ++i) {
+        if (i > 1)
+            summary += i == 3 ? QStringLiteral("\n") : QStringLiteral("    ");
+        summary +=
+            BodyRoleAttribute(BodyRole(i)) + QLatin1Char(' ') + BodyContrastText(page, BodyRole(i));
+    }
+    m_lblbodycontrast->setText(summary);
+}
+
+void PageBody::btnbodygetClick() {
+    if (const std::optional<BodyRole> role = BodyRoleFromIndex(m_cmbbody->currentIndex()))
+        setWorkingColor(*role, host().CurrentColor());
+    RefreshBodyLabels();
+}
+
+void PageBody::lblbackcolorClick(int tag) {
+    if (BodyRoleFromIndex(tag))
+        m_cmbbody->setCurrentIndex(tag);
+}
+
+void PageBody::cmbbodyselChange() {
+    const BodyPresetList& presets = host().options().bodyPresets;
+    const int selected = m_cmbbodysel->currentIndex();
+    if (selected < 0 || selected >= presets.count())
+        return;
+    BodyModel page = model();
+    ApplyBodyPreset(page, presets.at(selected));
+    setWorkingColors(page);
+    RefreshBodyLabels();
+}
+
+void PageBody::btnbodyaddClick() {
+    BodyPresetList& presets = host().options().bodyPresets;
+    // A full list is refused before the user types a name for nothing.
+    if (const QString problem = BodyPresetAddProblem(presets); !problem.isEmpty()) {
+        refuse(problem);
+        return;
+    }
+    const std::optional<QString> name = askPresetName();
+    if (!name)
+        return;
+    if (const QString problem = AddBodyPreset(presets, *name, model()); !problem.isEmpty()) {
+        refuse(problem);
+        return;
+    }
+    // Adding to an empty box would select the new item; the selection stays.
+    const QSignalBlocker blocker(m_cmbbodysel);
+    const int selected = m_cmbbodysel->currentIndex();
+    m_cmbbodysel->addItem(*name);
+    m_cmbbodysel->setCurrentIndex(selected);
+}
+
+void PageBody::btnbodyedtClick() {
+    const QString problem =
+        UpdateBodyPreset(host().options().bodyPresets, m_cmbbodysel->currentIndex(), model());
+    if (!problem.isEmpty())
+        refuse(problem);
+}
+
+void PageBody::btnbodydelClick() {
+    const int selected = m_cmbbodysel->currentIndex();
+    if (const QString problem = DeleteBodyPreset(host().options().bodyPresets, selected);
+        !problem.isEmpty()) {
+        refuse(problem);
+        return;
+    }
+    const QSignalBlocker blocker(m_cmbbodysel);
+    m_cmbbodysel->removeItem(selected);
+    m_cmbbodysel->setCurrentIndex(-1);
+}
+
+std::optional<QString> PageBody::askPresetName() {
+    QInputDialog box(host().dialogParent());
+    box.setObjectName(QStringLiteral("InputBox"));
+    box.setWindowTitle(QStringLiteral("Vellomar"));
+    box.setInputMode(QInputDialog::TextInput);
+    box.setLabelText(QStringLiteral("登録名を入れてください"));
+    box.setTextValue(QString());
+    if (auto* edit = box.findChild<QLineEdit*>())
+        edit->setMaxLength(kBodyPresetNameMaxLength);
+    if (box.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return box.textValue();
+}
+
+void PageBody::refuse(const QString& message) {
+    ConfirmRefusal(host().dialogParent(), message);
+}
+
+void PageBody::syncPresetBox() {
+    const BodyPresetList& presets = host().options().bodyPresets;
+    QStringList names;
+    for (int i = 0; i < presets.count(); ++i)
+        names.append(presets.at(i).name);
+    QStringList shown;
+    for (int i = 0; i < m_cmbbodysel->count(); ++i)
+        shown.append(m_cmbbodysel->itemText(i));
+    if (names == shown)
+        return;
+    const QSignalBlocker blocker(m_cmbbodysel);
+    m_cmbbodysel->clear();
+    m_cmbbodysel->addItems(names);
+    m_cmbbodysel->setCurrentIndex(-1);
 }

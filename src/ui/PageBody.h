@@ -1,6 +1,10 @@
 #pragma once
 
+#include "html/BodyModel.h"
 #include "ui/HtmlPage.h"
+
+#include <array>
+#include <optional>
 
 class QComboBox;
 class QFrame;
@@ -9,7 +13,9 @@ class QPushButton;
 class QToolButton;
 
 // Page 2, body: the five colours of a BODY tag previewed on a panel, the
-// role box, the presets and the background picture button.
+// role box, the presets and the background picture button. The preview
+// controls hold the working colours; the page reads them back into a
+// BodyModel whenever it writes.
 class PageBody : public HtmlPage {
     Q_OBJECT
 public:
@@ -23,7 +29,30 @@ public:
     void copy() override;
     void namedColorChosen() override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // The page as the writer reads it: the preview's colours, the toggle and
+    // the picture path.
+    BodyModel model() const;
+    void setWorkingColor(BodyRole role, TColor color);
+    void setWorkingColors(const BodyModel& page);
+
+    void RefreshBodyLabels();
+    void btnbodygetClick();
+    void lblbackcolorClick(int tag);
+    void cmbbodyselChange();
+    void btnbodyaddClick();
+    void btnbodyedtClick();
+    void btnbodydelClick();
+
+    // The name box; nothing when it was cancelled.
+    std::optional<QString> askPresetName();
+    void refuse(const QString& message);
+    // Rebuilds the preset box when it no longer lists the presets' names.
+    void syncPresetBox();
+
     QPushButton* m_btnbodyget = nullptr;
     QToolButton* m_sbbodyconst = nullptr;
     QPushButton* m_btnbodybg = nullptr;
@@ -35,8 +64,12 @@ private:
     QLabel* m_lbllink = nullptr;
     QLabel* m_lblvlink = nullptr;
     QLabel* m_lblalink = nullptr;
+    std::array<QLabel*, kBodyRoleCount> m_roleLabels{}; // by role
+    QLabel* m_lblbodycontrast = nullptr;
     QComboBox* m_cmbbodysel = nullptr;
     QPushButton* m_btnbodyadd = nullptr;
     QPushButton* m_btnbodyedt = nullptr;
     QPushButton* m_btnbodydel = nullptr;
+    // Set by the background picture button; empty for none, never stored.
+    QString m_backgroundPicturePath;
 };

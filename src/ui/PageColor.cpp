@@ -1,5 +1,9 @@
 #include "ui/PageColor.h"
 
+#include "html/ColorNotation.h"
+#include "html/PageMarkup.h"
+#include "ui/PageHost.h"
+
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -22,24 +26,29 @@ PageColor::PageColor(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     grid->setContentsMargins(4, 4, 2, 4);
     grid->setHorizontalSpacing(2);
     m_rdocolorItems = new QButtonGroup(m_rdocolor);
-    static const char* const captions[10] = {"#RRGGBB",
-                                             "COLOR=#RRGGBB",
-                                             "COLOR:#RRGGBB",
-                                             "<FONT COLOR=#RRGGBB>",
-                                             "<STYLE COLOR:#RRGGBB>",
-                                             "カラー定数",
-                                             "COLOR=カラー定数",
-                                             "COLOR:カラー定数",
-                                             "<FONT COLOR=カラー定数>",
-                                             "<STYLE COLOR:カラー定数>"};
+    const QStringList captions = ColorNotationStartCaptions();
     // Two columns, filled top to bottom: items 0..4 left, 5..9 right.
-    for (int i = 0; i < 10; ++i) {
-        auto* radio = new QRadioButton(QString::fromUtf8(captions[i]), m_rdocolor);
+    for (int i = 0; i < kColorNotationCount; ++i) {
+        auto* radio = new QRadioButton(captions.value(i), m_rdocolor);
         m_rdocolorItems->addButton(radio, i);
         grid->addWidget(radio, i % 5, i / 5);
         m_rdocolorButtons[i] = radio;
     }
     m_rdocolorButtons[0]->setChecked(true);
+
+    connect(m_btncolorset, &QPushButton::clicked, this, &PageColor::btncolorsetClick);
+}
+
+void PageColor::btncolorsetClick() {
+    // The buttons stay, so the checked one stays checked.
+    const QStringList texts = ColorNotationTexts(host().CurrentColor(), host().options());
+    for (int i = 0; i < kColorNotationCount; ++i) {
+        // A name from the colour table could hold an ampersand; show it, do not
+        // make it a mnemonic.
+        QString caption = texts.value(i);
+        caption.replace(QLatin1Char('&'), QLatin1String("&&"));
+        m_rdocolorButtons[i]->setText(caption);
+    }
 }
 
 int PageColor::itemIndex() const {
@@ -47,7 +56,7 @@ int PageColor::itemIndex() const {
 }
 
 QString PageColor::html() {
-    return {};
+    return WriteColorMarkup(host().CurrentColor(), itemIndex(), host().options());
 }
 
 bool PageColor::supports(PageAction action) const {

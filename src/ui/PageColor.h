@@ -2,6 +2,8 @@
 
 #include "ui/HtmlPage.h"
 
+#include "html/ColorNotation.h"
+
 #include <array>
 
 class QButtonGroup;
@@ -22,11 +24,13 @@ public:
     void namedColorChosen() override;
 
 private:
+    // Shows each notation's text for the current colour as its caption.
+    void btncolorsetClick();
     // The selected notation, 0..9.
     int itemIndex() const;
 
     QPushButton* m_btncolorset = nullptr;
     QGroupBox* m_rdocolor = nullptr;
     QButtonGroup* m_rdocolorItems = nullptr; // ids 0..9
-    std::array<QRadioButton*, 10> m_rdocolorButtons{};
+    std::array<QRadioButton*, kColorNotationCount> m_rdocolorButtons{};
 };

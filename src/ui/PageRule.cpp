@@ -1,24 +1,29 @@
 #include "ui/PageRule.h"
 
+#include "html/GradientItems.h"
 #include "settings/ProgramOptions.h"
 #include "ui/ColorShape.h"
 #include "ui/PageHost.h"
+#include "ui/PageProgress.h"
+#include "ui/WindowColor.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QToolButton>
 
 namespace {
 
-QSpinBox* Spin(QWidget* parent, const char* name, const char* accessible, int value,
+QSpinBox* Spin(QWidget* parent, const char* name, const char* accessible, int maximum, int value,
                const QRect& r) {
     auto* box = new QSpinBox(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setAccessibleName(QString::fromUtf8(accessible));
-    box->setRange(1, 100);
+    box->setRange(RulePageModel::kMinValue, maximum);
     box->setValue(value);
     box->setGeometry(r);
     return box;
@@ -31,7 +36,8 @@ PageRule::PageRule(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
 
     auto* width = new QGroupBox(QStringLiteral("幅"), this);
     width->setGeometry(4, 4, 180, 96);
-    m_sewidth = Spin(width, "sewidth", "幅", 100, QRect(10, 20, 60, 22));
+    m_sewidth =
+        Spin(width, "sewidth", "幅", RulePageModel::kMaxPercent, 100, QRect(10, 20, 60, 22));
     m_rdowindow = new QRadioButton(QStringLiteral("ウィンドウの割合"), width);
     m_rdowindow->setObjectName(QStringLiteral("rdowindow"));
     m_rdowindow->setGeometry(10, 46, 160, 20);
@@ -39,10 +45,20 @@ PageRule::PageRule(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     m_rdopixel = new QRadioButton(QStringLiteral("ピクセル"), width);
     m_rdopixel->setObjectName(QStringLiteral("rdopixel"));
     m_rdopixel->setGeometry(10, 68, 160, 20);
+    // Any way of choosing the unit changes the range, the keyboard as well.
+    connect(m_rdopixel, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            rdopixelSelected();
+    });
+    connect(m_rdowindow, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            rdowindowClick();
+    });
 
     auto* height = new QGroupBox(QStringLiteral("高さ"), this);
     height->setGeometry(190, 4, 180, 52);
-    m_seheight = Spin(height, "seheight", "高さ", 2, QRect(10, 20, 60, 22));
+    m_seheight =
+        Spin(height, "seheight", "高さ", RulePageModel::kMaxHeight, 2, QRect(10, 20, 60, 22));
 
     m_rdoalign = new QGroupBox(QStringLiteral("配置"), this);
     m_rdoalign->setObjectName(QStringLiteral("rdoalign"));
@@ -61,7 +77,8 @@ PageRule::PageRule(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     m_chkgrad = new QCheckBox(QStringLiteral("グラデーション適用"), repeat);
     m_chkgrad->setObjectName(QStringLiteral("chkgrad"));
     m_chkgrad->setGeometry(10, 22, 160, 20);
-    m_serepeat = Spin(repeat, "serepeat", "繰り返し", 10, QRect(186, 20, 60, 22));
+    m_serepeat =
+        Spin(repeat, "serepeat", "繰り返し", RulePageModel::kMaxRepeat, 10, QRect(186, 20, 60, 22));
 
     // One half-width and one full-width parenthesis: the caption as it must read.
     m_chkfull = new QCheckBox(QStringLiteral("塗りつぶし(影なし）"), this);
@@ -77,10 +94,39 @@ PageRule::PageRule(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     m_shphrcolor->setObjectName(QStringLiteral("shphrcolor"));
     m_shphrcolor->setAccessibleName(QStringLiteral("色"));
     m_shphrcolor->setGeometry(72, 194, 120, 22);
+    m_shphrcolor->setCursor(Qt::PointingHandCursor);
+    m_shphrcolor->installEventFilter(this);
+}
+
+RulePageModel PageRule::model() const {
+    RulePageModel page;
+    page.pixels = m_rdopixel->isChecked();
+    page.width = m_sewidth->value();
+    page.height = m_seheight->value();
+    page.align = RuleAlign(m_rdoalignItems->checkedId());
+    page.noshade = m_chkfull->isChecked();
+    page.gradient = m_chkgrad->isChecked();
+    page.repeat = m_serepeat->value();
+    page.colorOn = m_sbhrcolor->isChecked();
+    page.color = m_shphrcolor->color();
+    return page;
 }
 
 QString PageRule::html() {
-    return {};
+    const RulePageModel page = model();
+    if (!page.gradient)
+        return WriteRuleHtml(page, nullptr, host().options());
+    const GradientTable* gradient = host().selectedGradient();
+    if (!gradient || !CanWalkGradient(*gradient)) {
+        // Nothing is written, and the clipboard keeps what it had.
+        if (QStatusBar* status = host().statusLine())
+            status->showMessage(QStringLiteral("グラデーションには2色以上が必要です"), 5000);
+        return {};
+    }
+    PageProgress progress(host(), page.repeat);
+    const QString text = WriteRuleHtml(page, gradient, host().options());
+    progress.advance(page.repeat);
+    return text;
 }
 
 bool PageRule::supports(PageAction action) const {
@@ -94,5 +140,28 @@ std::optional<TColor> PageRule::wrapperBackground() const {
 
 void PageRule::capWidthToWindowShare() {
     if (m_rdowindow->isChecked())
-        m_sewidth->setMaximum(100);
+        m_sewidth->setMaximum(RulePageModel::kMaxPercent);
+}
+
+bool PageRule::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_shphrcolor && event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        shphrcolorMouseDown();
+    return HtmlPage::eventFilter(watched, event);
+}
+
+void PageRule::rdopixelSelected() {
+    m_sewidth->setMaximum(RulePageModel::kMaxPixels);
+}
+
+void PageRule::rdowindowClick() {
+    // The box cuts a larger width to the new maximum.
+    m_sewidth->setMaximum(RulePageModel::kMaxPercent);
+}
+
+void PageRule::shphrcolorMouseDown() {
+    if (host().Updating())
+        return;
+    // Held as plain RGB, so the markup can write the window colour as well.
+    m_shphrcolor->setColor(m_sbhrcolor->isChecked() ? host().CurrentColor() : WindowColorRgb());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "html/RuleMarkup.h"
 #include "ui/HtmlPage.h"
 
 class ColorShape;
@@ -11,7 +12,8 @@ class QSpinBox;
 class QToolButton;
 
 // Page 3, horizontal rule: width, height, alignment, repetition and colour
-// of the rules.
+// of the rules. The number boxes hold only values of their ranges, so the
+// markup never sees what was typed until it is a valid number.
 class PageRule : public HtmlPage {
     Q_OBJECT
 public:
@@ -24,7 +26,15 @@ public:
     // While the width is a share of the window, it is at most 100.
     void capWidthToWindowShare();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void rdopixelSelected();
+    void rdowindowClick();
+    void shphrcolorMouseDown();
+    RulePageModel model() const;
+
     QSpinBox* m_sewidth = nullptr;
     QRadioButton* m_rdowindow = nullptr;
     QRadioButton* m_rdopixel = nullptr;

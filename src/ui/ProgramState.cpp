@@ -10,6 +10,8 @@ ProgramState::ProgramState(SettingsStore& store) : m_store(store) {}
 
 void ProgramState::loadOptions() {
     LoadOptions(m_store, m_options);
+    // A folder that is gone is forgotten, and saved empty at the end.
+    m_options.plugin = CheckedPluginFolder(m_options.plugin);
 }
 
 void ProgramState::loadGradientTables() {

@@ -20,6 +20,7 @@ public:
     const ProgramOptions& options() const { return m_options; }
     GradientTableList& gradientTables() { return m_gradientTables; }
 
+    // Loads the options; the plug-in folder is checked against the disk.
     void loadOptions();
     void loadGradientTables();
 

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 TfrmAboutBox::TfrmAboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("バージョン情報"));
@@ -24,6 +26,16 @@ TfrmAboutBox::TfrmAboutBox(QWidget* parent) : QDialog(parent) {
     ProductName->setTextFormat(Qt::PlainText);
     row->addWidget(ProductName, 1);
     layout->addLayout(row);
+    // The maker's support page and mail box have no addresses yet, so the
+    // two labels name them and open nothing.
+    const std::pair<const char*, const char*> contacts[] = {{"lblsupport", "サポートページ"},
+                                                            {"lblmail", "作者へのメール"}};
+    for (auto [name, text] : contacts) {
+        auto* label = new QLabel(QString::fromUtf8(text), this);
+        label->setObjectName(QLatin1String(name));
+        label->setTextFormat(Qt::PlainText);
+        layout->addWidget(label, 0, Qt::AlignHCenter);
+    }
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setDefault(true);

@@ -5,7 +5,8 @@
 class QLabel;
 class QPushButton;
 
-// The about box: the program icon, the product label and OK.
+// The about box: the program icon, the product label, the maker's support
+// page and mail labels, and OK.
 class TfrmAboutBox : public QDialog {
     Q_OBJECT
 public:

@@ -159,6 +159,9 @@ void TfrmMain::createSecondaryWindows() {
     connect(m_frmOpt, &TfrmOpt::bodyPresetsReset, this, [this] { m_pages[2]->optionsApplied(); });
     m_frmAboutBox = new TfrmAboutBox(this);
     m_frmchart = new Tfrmchart(this);
+    // Both are created hidden at start and come back where they were left.
+    LoadWindowPlacement(m_state.store(), m_frmOpt);
+    LoadWindowPlacement(m_state.store(), m_frmchart);
     // Closed by its own close box, the chart leaves the button released.
     connect(m_frmchart, &Tfrmchart::visibilityChanged, this,
             [this](bool visible) { m_actions->ac_chart->setChecked(visible); });
@@ -223,6 +226,9 @@ void TfrmMain::saveState() {
 }
 
 void TfrmMain::saveWindows(SettingsStore& store) {
+    // The secondary windows before the main window, in reverse order of creation.
+    SaveWindowPlacement(store, m_frmchart);
+    SaveWindowPlacement(store, m_frmOpt);
     ToolbarPositions::Save(*this, {m_bars->Toolbar971, m_bars->Toolbar972}, store);
     SaveWindowPlacement(store, this);
     SaveCustomColors(store, m_colorDialog);

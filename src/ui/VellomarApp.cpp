@@ -2,6 +2,7 @@
 
 #include "shell/TSingleInstance.h"
 #include "shell/TerminationSignals.h"
+#include "ui/InterfaceLanguage.h"
 #include "ui/ProgramState.h"
 #include "ui/TfrmMain.h"
 
@@ -24,6 +25,8 @@ VellomarApp::VellomarApp(SettingsStore& store, QObject* parent) : QObject(parent
     connect(m_singleInstance.get(), &TSingleInstance::activationRequested, this,
             &VellomarApp::bringForward);
 
+    // The interface is Japanese; without Qt's catalogue its own texts stay English.
+    InstallQtTranslations(InterfaceLanguage::Japanese);
     m_state = std::make_unique<ProgramState>(store);
     m_main = std::make_unique<TfrmMain>(*m_state);
     m_main->installEventFilter(this);

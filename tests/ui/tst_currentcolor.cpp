@@ -2,10 +2,12 @@
 #include "ui/ProgramState.h"
 #include "ui/TfrmMain.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -92,6 +94,28 @@ private slots:
         QCOMPARE(child<QSlider>("TrackBar2")->value(), 7);
         QCOMPARE(green->text(), QStringLiteral("7"));
         QCOMPARE(m_window->CurrentColor(), RgbToColor(0, 7, 0));
+    }
+
+    void pastedNonNumberIsReportedAndTheKeyDropped() {
+        m_window->SetCurrentColor(RgbToColor(9, 0, 0));
+        auto* red = child<QLineEdit>("Edit1");
+        red->setFocus();
+        red->setText(QStringLiteral("1x")); // as a paste from the context menu leaves it
+        red->end(false);
+        for (char key : {'5', 'q'}) {
+            QString shown;
+            QTimer::singleShot(0, this, [&] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    shown = box->text();
+                    box->accept();
+                }
+            });
+            QTest::keyClick(red, key);
+            QCOMPARE(shown, QStringLiteral("'1x' は有効な整数値ではありません。"));
+            QCOMPARE(red->text(), QStringLiteral("1x"));
+            QCOMPARE(child<QSlider>("TrackBar1")->value(), 9);
+            QCOMPARE(m_window->CurrentColor(), RgbToColor(9, 0, 0));
+        }
     }
 
     void tabAndDeleteKeepTheirUsualMeaning() {

@@ -163,8 +163,16 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         MainBars& bars = w.bars();
+        // Each title as shown (its "&" hidden) followed by one space.
+        const auto captionsWidth = [](const QFontMetrics& metrics) {
+            int sum = 0;
+            for (const char* shown :
+                 {"ファイル(F) ", "編集(E) ", "表示(V) ", "オプション(O) ", "ヘルプ(H) "})
+                sum += metrics.horizontalAdvance(QString::fromUtf8(shown));
+            return sum;
+        };
         const QFontMetrics metrics(w.font());
-        const int width = MainBars::MenuBarWidth(metrics, bars.menuCaptions());
+        const int width = captionsWidth(metrics);
         QCOMPARE(bars.MenuBar1->width(), width);
         QCOMPARE(bars.MenuBar1->height(), metrics.height() + 10);
         QCOMPARE(bars.Toolbar972->width(), width + 10);
@@ -175,7 +183,7 @@ private slots:
         QFont wide = w.font();
         wide.setPixelSize(20);
         bars.sizeMenuBar(wide);
-        const int wider = MainBars::MenuBarWidth(QFontMetrics(wide), bars.menuCaptions());
+        const int wider = captionsWidth(QFontMetrics(wide));
         QVERIFY(wider > width);
         QCOMPARE(bars.Toolbar972->width(), wider + 10);
     }
@@ -302,8 +310,7 @@ private slots:
             w.insertToolBar(w.bars().Toolbar972, w.bars().Toolbar971);
             w.insertToolBarBreak(w.bars().Toolbar972);
             w.bars().Toolbar971->show();
-            QTest::qWait(50);
-            QVERIFY(w.bars().Toolbar971->y() < w.bars().Toolbar972->y());
+            QTRY_VERIFY(w.bars().Toolbar971->y() < w.bars().Toolbar972->y());
             w.close();
         }
         SettingsStore store(iniPath());
@@ -311,8 +318,7 @@ private slots:
         TfrmMain w(state);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QTest::qWait(50);
-        QVERIFY(w.bars().Toolbar971->y() < w.bars().Toolbar972->y());
+        QTRY_VERIFY(w.bars().Toolbar971->y() < w.bars().Toolbar972->y());
     }
 
     void restartRestoresPlacementAndShowsBarsWhenAllWereHidden() {

@@ -6,10 +6,13 @@
 #include "ui/MainActions.h"
 #include "ui/ProgramState.h"
 #include "ui/TfrmMain.h"
+#include "ui/TfrmOpt.h"
+#include "ui/Tfrmchart.h"
 #include "ui/VellomarApp.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLocalServer>
 #include <QMessageBox>
 #include <QTabBar>
@@ -95,11 +98,68 @@ private slots:
         QVERIFY(QFile::exists(iniPath()));
         QSettings ini(iniPath(), QSettings::IniFormat);
         QCOMPARE(ini.value(QStringLiteral("colortable/count")).toString(), QStringLiteral("13"));
-        QVERIFY(ini.contains(QStringLiteral("frmMainRect/left")));
+        // Every placement section, the chart's and the options dialog's too,
+        // though neither was shown.
+        for (const char* section : {"frmMainRect", "frmOptRect", "frmchartRect"})
+            for (const char* value : {"left", "top", "width", "height"})
+                QVERIFY2(
+                    ini.contains(QLatin1String(section) + QLatin1Char('/') + QLatin1String(value)),
+                    section);
         // Destroying the window afterwards writes nothing more.
         QFile::remove(iniPath());
         w.reset();
         QVERIFY(!QFile::exists(iniPath()));
+    }
+
+    void secondaryWindowsComeBackWhereTheyWereLeft() {
+        {
+            QSettings ini(iniPath(), QSettings::IniFormat);
+            for (const auto& [key, value] : {std::pair{"frmchartRect/left", 33},
+                                             {"frmchartRect/top", 44},
+                                             {"frmchartRect/width", 250},
+                                             {"frmchartRect/height", 260},
+                                             {"frmOptRect/left", 55},
+                                             {"frmOptRect/top", 66},
+                                             {"frmOptRect/width", 900}})
+                ini.setValue(QLatin1String(key), QString::number(value));
+        }
+        {
+            SettingsStore store(iniPath());
+            ProgramState state(store);
+            TfrmMain w(state);
+            auto* chart = w.findChild<Tfrmchart*>();
+            auto* options = w.findChild<TfrmOpt*>();
+            QCOMPARE(chart->frameGeometry(), QRect(33, 44, 250, 260));
+            QCOMPARE(options->pos(), QPoint(55, 66));
+            QCOMPARE(options->size(), QSize(382, 270)); // a dialog keeps its size
+            chart->move(70, 80);
+            w.close();
+        }
+        QSettings ini(iniPath(), QSettings::IniFormat);
+        QCOMPARE(ini.value(QStringLiteral("frmchartRect/left")).toString(), QStringLiteral("70"));
+        QCOMPARE(ini.value(QStringLiteral("frmchartRect/width")).toString(), QStringLiteral("250"));
+        QCOMPARE(ini.value(QStringLiteral("frmOptRect/top")).toString(), QStringLiteral("66"));
+    }
+
+    void pluginFolderIsCheckedAtStart() {
+        QTemporaryDir plugins;
+        const QString folder = QDir::cleanPath(plugins.path());
+        for (const QString& stored : {folder, m_dir.filePath(QStringLiteral("gone"))}) {
+            {
+                QSettings ini(iniPath(), QSettings::IniFormat);
+                ini.setValue(QStringLiteral("Option/plugin"), stored);
+            }
+            const QString expected = stored == folder ? folder + QLatin1Char('/') : QString();
+            {
+                SettingsStore store(iniPath());
+                ProgramState state(store);
+                TfrmMain w(state);
+                QCOMPARE(w.options().plugin, expected);
+                w.close();
+            }
+            QSettings ini(iniPath(), QSettings::IniFormat);
+            QCOMPARE(ini.value(QStringLiteral("Option/plugin")).toString(), expected);
+        }
     }
 
     void failedSaveIsShown() {

@@ -52,19 +52,16 @@ struct Sandbox {
     }
     // True once a copy answers from its event loop, so its window is shown.
     bool waitUntilServing(int timeoutMs = 15000) const {
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() < timeoutMs) {
-            QLocalSocket socket;
-            socket.connectToServer(QDir(runtime()).filePath(QStringLiteral("Ident6532")));
-            if (socket.waitForConnected(200)) {
+        return QTest::qWaitFor(
+            [this] {
+                QLocalSocket socket;
+                socket.connectToServer(QDir(runtime()).filePath(QStringLiteral("Ident6532")));
+                if (!socket.waitForConnected(200))
+                    return false;
                 socket.write("activate\n");
-                if (socket.waitForReadyRead(1000) && socket.readLine() == "ok\n")
-                    return true;
-            }
-            QTest::qWait(50);
-        }
-        return false;
+                return socket.waitForReadyRead(1000) && socket.readLine() == "ok\n";
+            },
+            timeoutMs);
     }
 };
 
@@ -74,13 +71,14 @@ void Terminate(QProcess& process, int signalNumber) {
 }
 
 // Everything shut-down writes: options, gradient tables, custom colours,
-// placement and both tool bars.
+// the placements of the main window, the options dialog and the chart, and
+// both tool bars.
 void VerifySaved(const QString& file) {
     QVERIFY2(QFile::exists(file), qPrintable(file));
     QSettings ini(file, QSettings::IniFormat);
     const QStringList groups = ini.childGroups();
-    for (const char* section :
-         {"Option", "colortable", "CustomColors", "frmMainRect", "Toolbar971", "Toolbar972"})
+    for (const char* section : {"Option", "colortable", "CustomColors", "frmMainRect", "frmOptRect",
+                                "frmchartRect", "Toolbar971", "Toolbar972"})
         QVERIFY2(groups.contains(QLatin1String(section)), section);
     QCOMPARE(ini.value(QStringLiteral("Option/colorcnt")).toString(), QStringLiteral("141"));
     QCOMPARE(ini.value(QStringLiteral("colortable/count")).toString(), QStringLiteral("13"));
@@ -142,8 +140,8 @@ private slots:
         QVERIFY(QFile::exists(QDir(box.runtime()).filePath(QStringLiteral("Ident6532"))));
 
         auto next = box.start();
+        // The killed copy is gone, so the one answering is the new copy.
         QVERIFY(box.waitUntilServing());
-        QTest::qWait(300);
         QCOMPARE(next->state(), QProcess::Running);
         Terminate(*next, SIGTERM);
         QCOMPARE(next->exitCode(), 0);

@@ -1,0 +1,20 @@
+#pragma once
+
+class PageHost;
+
+// A page's long operation: the window's progress dialog and the busy
+// cursor for as long as the object lives. Works without a dialog too.
+class PageProgress {
+public:
+    // Shows the dialog with its bar at 0 of `maximum`.
+    PageProgress(PageHost& host, int maximum);
+    ~PageProgress();
+    PageProgress(const PageProgress&) = delete;
+    PageProgress& operator=(const PageProgress&) = delete;
+
+    // Moves the bar and lets pending events through.
+    void advance(int position);
+
+private:
+    PageHost& m_host;
+};

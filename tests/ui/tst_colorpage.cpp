@@ -1,0 +1,161 @@
+// The colour page's notations and set button, and a named-colour click
+// reaching the set buttons of the body and colour pages in the window.
+#include "FakePageHost.h"
+#include "core/NamedColorTable.h"
+#include "html/ColorNotation.h"
+#include "settings/ProgramOptions.h"
+#include "settings/SettingsStore.h"
+#include "ui/MainActions.h"
+#include "ui/NamedColorList.h"
+#include "ui/PageColor.h"
+#include "ui/ProgramState.h"
+#include "ui/TfrmMain.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// The tables as a first start loads them.
+class FakeHost : public FakePageHost {
+public:
+    FakeHost() { LoadDefaultNamedColors(m_options.colors); }
+};
+
+// The notation group's radio buttons in item order (two columns, 0..4 left).
+QList<QRadioButton*> Items(QWidget& page) {
+    QList<QRadioButton*> items =
+        page.findChild<QGroupBox*>(QStringLiteral("rdocolor"))->findChildren<QRadioButton*>();
+    std::sort(items.begin(), items.end(), [](QRadioButton* a, QRadioButton* b) {
+        return std::pair(a->x(), a->y()) < std::pair(b->x(), b->y());
+    });
+    return items;
+}
+
+QStringList Captions(QWidget& page) {
+    QStringList captions;
+    for (QRadioButton* item : Items(page))
+        captions << item->text();
+    return captions;
+}
+
+// A click on the item's circle.
+void Choose(QWidget& page, int item) {
+    QRadioButton* radio = Items(page).at(item);
+    QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
+    QVERIFY(radio->isChecked());
+}
+
+void ClickRow(TfrmMain& w, const QString& name) {
+    const std::optional<int> row = w.options().colors.indexOfName(name);
+    QVERIFY(row);
+    NamedColorList* list = w.colorList();
+    list->scrollToItem(list->item(*row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(*row)).center());
+}
+
+} // namespace
+
+class TestColorPage : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+private slots:
+    void setButtonShowsTheTextsAndKeepsTheSelection() {
+        FakeHost host;
+        host.m_options.colorconst = true;
+        host.m_options.htmlcase = 2;
+        PageColor page(host);
+        page.resize(390, 260);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QCOMPARE(Captions(page), ColorNotationStartCaptions());
+        QCOMPARE(Captions(page).at(8), QStringLiteral("<FONT COLOR=カラー定数>"));
+        QVERIFY(Items(page).at(0)->isChecked());
+
+        Choose(page, 7);
+        host.m_color = RgbToColor(255, 165, 0);
+        QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("btncolorset")),
+                          Qt::LeftButton);
+        const QStringList expected = {QStringLiteral("#FFA500"),
+                                      QStringLiteral("Color=\"#FFA500\""),
+                                      QStringLiteral("Color:\"#FFA500\""),
+                                      QStringLiteral("<Font Color=\"#FFA500\">"),
+                                      QStringLiteral("<Style Color:\"#FFA500\">"),
+                                      QStringLiteral("Orange"),
+                                      QStringLiteral("Color=\"Orange\""),
+                                      QStringLiteral("Color:\"Orange\""),
+                                      QStringLiteral("<Font Color=\"Orange\">"),
+                                      QStringLiteral("<Style Color:\"Orange\">")};
+        QCOMPARE(Captions(page), expected);
+        QVERIFY(Items(page).at(7)->isChecked());
+        QCOMPARE(page.html(), QStringLiteral("Color:\"Orange\""));
+
+        // The writer reads the colour when it runs, the captions only on the button.
+        host.m_color = RgbToColor(0x12, 0x34, 0x56);
+        QCOMPARE(page.html(), QStringLiteral("Color:\"#123456\""));
+        QCOMPARE(Captions(page).at(7), QStringLiteral("Color:\"Orange\""));
+    }
+
+    void captionsShowAnAmpersandInAName() {
+        FakeHost host;
+        host.m_options.colorconst = true;
+        NamedColor& entry = host.m_options.colors.at(0); // black
+        entry.name = QStringLiteral("R&D");
+        PageColor page(host);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        host.m_color = entry.value;
+        page.namedColorChosen();
+        // Shown as written, not as a mnemonic.
+        QCOMPARE(Captions(page).at(5), QStringLiteral("r&&d"));
+        Choose(page, 5);
+        QCOMPARE(page.html(), QStringLiteral("r&d"));
+    }
+
+    // In the window the list's click reaches the page shown, and only that one.
+    void namedColourReachesTheBodyAndColourPages() {
+        const QString ini = m_dir.filePath(QStringLiteral("named.ini"));
+        QFile::remove(ini);
+        SettingsStore store(ini);
+        ProgramState state(store);
+        TfrmMain w(state);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QWidget* body = w.findChild<QWidget*>(QStringLiteral("TabSheet3"));
+        QWidget* color = w.findChild<QWidget*>(QStringLiteral("TabSheet5"));
+        QClipboard* clipboard = QGuiApplication::clipboard();
+
+        QCOMPARE(w.PageControl1()->currentWidget(), body);
+        body->findChild<QComboBox*>(QStringLiteral("cmbbody"))->setCurrentIndex(1);
+        ClickRow(w, QStringLiteral("red"));
+        QCOMPARE(w.CurrentColor(), RgbToColor(255, 0, 0));
+        QCOMPARE(body->findChild<QLabel*>(QStringLiteral("lbltext"))->text(),
+                 QStringLiteral("text=#ff0000 テキスト色"));
+        w.actions().ac_htmlcopy->trigger();
+        QVERIFY(clipboard->text().contains(QStringLiteral(" text=\"#ff0000\" ")));
+
+        w.PageControl1()->setCurrentWidget(color);
+        ClickRow(w, QStringLiteral("navy"));
+        QCOMPARE(Captions(*color).at(3), QStringLiteral("<font color=\"#000080\">"));
+        w.actions().ac_htmlcopy->trigger();
+        QCOMPARE(clipboard->text(), QStringLiteral("#000080"));
+        // The body page kept its text colour while another page was shown.
+        QCOMPARE(body->findChild<QLabel*>(QStringLiteral("lbltext"))->text(),
+                 QStringLiteral("text=#ff0000 テキスト色"));
+    }
+};
+
+QTEST_MAIN(TestColorPage)
+#include "tst_colorpage.moc"
