@@ -2,7 +2,6 @@
 // OK and Cancel, the body list reset, the browser, folder, font and colour
 // dialogs, and every option through the main window, a shut-down and a
 // restart.
-#include "html/BodyHtml.h"
 #include "settings/FontTableEntry.h"
 #include "settings/ProgramOptions.h"
 #include "settings/SettingsStore.h"
@@ -14,6 +13,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QFileDialog>
@@ -430,7 +430,10 @@ private slots:
         auto* editor = w.findChild<QTextEdit*>(QStringLiteral("RichEdit1"));
         QTRY_COMPARE(editor->viewport()->grab().toImage().pixelColor(20, 20), QColor(Qt::black));
         QCOMPARE(state.options().htmlcase, std::uint8_t(2));
-        QVERIFY(WriteBodyHtml(BodyModel{}, state.options()).startsWith(QStringLiteral("<Body ")));
+        // The body page's next tag.
+        w.PageControl1()->setCurrentIndex(2);
+        w.actions().ac_htmlcopy->trigger();
+        QVERIFY(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("<Body ")));
     }
 
     void everyOptionSurvivesARestart() {
