@@ -166,7 +166,9 @@ void TfrmMain::createPages(QWidget* panel) {
 void TfrmMain::createSecondaryWindows() {
     m_frmGradEdit = new TfrmGradEdit(m_state.gradientTables(), m_colorDialog, this);
     m_frmwaitdlg = new Tfrmwaitdlg(this);
-    m_frmOpt = new TfrmOpt(this);
+    m_frmOpt = new TfrmOpt(m_state.options(), m_colorDialog, this);
+    // A body list reset shows in the preset box at once, OK or not.
+    connect(m_frmOpt, &TfrmOpt::bodyPresetsReset, this, [this] { m_pages[2]->optionsApplied(); });
     m_frmAboutBox = new TfrmAboutBox(this);
     m_frmchart = new Tfrmchart(*m_color, this);
     // Both are created hidden at start and come back where they were left.
@@ -358,7 +360,7 @@ void TfrmMain::ac_wwwview2Execute() {
 }
 
 void TfrmMain::ac_optionExecute() {
-    if (m_frmOpt->exec() != QDialog::Accepted)
+    if (!m_frmOpt->execute())
         return;
     for (HtmlPage* page : m_pages)
         page->optionsApplied();
