@@ -40,6 +40,9 @@ PortalScreenshotFile ReadPortalScreenshot(const QString& uri, const QDateTime& r
     const QSize size = reader.size();
     if (isPicture && size.isValid() && qint64(size.width()) * size.height() <= kMaxScreenshotPixels)
         result.image = reader.read();
+    // Qt reads a ratio from names like "shot@2x.png"; the caller lays the
+    // shot over the screens itself.
+    result.image.setDevicePixelRatio(1.0);
     // Close the file before removing it.
     reader.setDevice(nullptr);
 

@@ -7,7 +7,7 @@
 // Reading the picture file a screenshot portal wrote, and removing it: the
 // screenshot shows the whole desktop and must not stay behind on disk.
 struct PortalScreenshotFile {
-    QImage image;         // null when the file could not be read as a picture
+    QImage image;         // device pixels at ratio 1; null when no picture could be read
     bool removed = false; // the file was deleted
 };
 
