@@ -25,8 +25,9 @@ FrozenScreenWindow::FrozenScreenWindow(const FrozenDesktop& desktop, QScreen* sc
 
 QPointF FrozenScreenWindow::globalOf(const QMouseEvent* event) const {
     // The local position keeps the fraction of a logical pixel that tells
-    // device pixels apart; the global one is rounded.
-    return QPointF(geometry().topLeft()) + event->position();
+    // device pixels apart; the global one is rounded. The screen's place is
+    // known where the window's own is not (Wayland).
+    return QPointF(m_screen->geometry().topLeft()) + event->position();
 }
 
 void FrozenScreenWindow::paintEvent(QPaintEvent*) {

@@ -177,6 +177,17 @@ private slots:
         QCOMPARE(m_window->CurrentColor(), TColor(0x123456));
         QVERIFY(m_bus.shotsLeft().isEmpty());
     }
+
+    void closingTheWindowWhileWaitingDropsTheRequest() {
+        startMock("silent");
+        QTest::mousePress(imgspoit(), Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(QApplication::overrideCursor());
+        m_window.reset();
+        QVERIFY(!QApplication::overrideCursor());
+        QString line;
+        QVERIFY(MockPortalBus::ReadLine(m_bus.mock(), line));
+        QVERIFY2(line.startsWith(QStringLiteral("closed ")), qPrintable(line));
+    }
 };
 
 QTEST_MAIN(TestPortalEyedropper)
