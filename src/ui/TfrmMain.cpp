@@ -113,6 +113,8 @@ void TfrmMain::createColorStrip(QWidget* strip) {
     connect(eyedropper, &Eyedropper::screenUnreadable, this, [this] {
         statusBar()->showMessage(QStringLiteral("画面の色を読み取れませんでした。"), 5000);
     });
+    connect(eyedropper, &Eyedropper::screenshotFailed, this,
+            [this](const QString& message) { statusBar()->showMessage(message, 5000); });
 
     m_imgcolor = new ColorSwatch(strip);
     m_imgcolor->setObjectName(QStringLiteral("imgcolor"));
