@@ -19,6 +19,7 @@
 #include "ui/PageTable.h"
 #include "ui/PageText.h"
 #include "ui/ProgramState.h"
+#include "ui/SharedColorDialog.h"
 #include "ui/TfrmAboutBox.h"
 #include "ui/TfrmGradEdit.h"
 #include "ui/TfrmHelp.h"
@@ -60,9 +61,7 @@ TfrmMain::TfrmMain(ProgramState& state, QWidget* parent) : QMainWindow(parent), 
     setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
 
     m_color = new CurrentColorModel(this);
-    m_colorDialog = new QColorDialog(this);
-    m_colorDialog->setObjectName(QStringLiteral("ColorDialog1"));
-    m_colorDialog->setOption(QColorDialog::DontUseNativeDialog);
+    m_colorDialog = std::make_unique<SharedColorDialog>(this, QStringLiteral("ColorDialog1"));
 
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
@@ -118,7 +117,7 @@ void TfrmMain::createColorStrip(QWidget* strip) {
 }
 
 void TfrmMain::createLeftPanel(QWidget* panel) {
-    m_colorControls = new ColorControls(*m_color, m_colorDialog, panel);
+    m_colorControls = new ColorControls(*m_color, m_colorDialog.get(), panel);
     m_colorControls->move(0, 0);
     connect(m_color, &CurrentColorModel::changed, m_colorControls, &ColorControls::showColor);
 
@@ -152,7 +151,7 @@ void TfrmMain::createPages(QWidget* panel) {
 }
 
 void TfrmMain::createSecondaryWindows() {
-    m_frmGradEdit = new TfrmGradEdit(m_state.gradientTables(), m_colorDialog, this);
+    m_frmGradEdit = new TfrmGradEdit(m_state.gradientTables(), m_colorDialog.get(), this);
     m_frmwaitdlg = new Tfrmwaitdlg(this);
     m_frmOpt = new TfrmOpt(this);
     m_frmAboutBox = new TfrmAboutBox(this);
@@ -195,7 +194,7 @@ void TfrmMain::FormCreate() {
     setWindowTitle(kCaption);
     LoadWindowPlacement(m_state.store(), this);
     m_state.loadOptions();
-    LoadCustomColors(m_state.store(), m_colorDialog);
+    LoadDialogCustomColors(m_state.store());
     ToolbarPositions::Restore(*this, {m_bars->Toolbar971, m_bars->Toolbar972}, m_state.store());
     m_bars->sizeMenuBar(font());
     m_lstcolortable->setTable(&m_state.options().colors);
@@ -229,11 +228,15 @@ void TfrmMain::saveWindows(SettingsStore& store) {
     SaveWindowPlacement(store, m_frmOpt);
     ToolbarPositions::Save(*this, {m_bars->Toolbar971, m_bars->Toolbar972}, store);
     SaveWindowPlacement(store, this);
-    SaveCustomColors(store, m_colorDialog);
+    SaveDialogCustomColors(store);
 }
 
 HtmlPage* TfrmMain::activePage() const {
     return m_pages.at(size_t(std::clamp(m_PageControl1->currentIndex(), 0, 4)));
+}
+
+QColorDialog* TfrmMain::colorDialog() {
+    return m_colorDialog->dialog();
 }
 
 TColor TfrmMain::CurrentColor() const {

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <memory>
 
 class ColorControls;
 class ColorSwatch;
@@ -18,6 +19,7 @@ class NamedColorList;
 class PageRule;
 class ProgramState;
 class QColorDialog;
+class SharedColorDialog;
 class QTabWidget;
 class SettingsStore;
 class TfrmAboutBox;
@@ -50,7 +52,7 @@ public:
     void SetUpdating(bool updating) override { m_updating = updating; }
     Tfrmwaitdlg* progressDialog() override { return m_frmwaitdlg; }
     QStatusBar* statusLine() override;
-    QColorDialog* colorDialog() override { return m_colorDialog; }
+    QColorDialog* colorDialog() override;
     QWidget* dialogParent() override { return this; }
 
     MainActions& actions() const { return *m_actions; }
@@ -102,7 +104,7 @@ private:
     GradientPicker* m_gradientPicker = nullptr;
     NamedColorList* m_lstcolortable = nullptr;
     QWidget* m_leftPanel = nullptr;
-    QColorDialog* m_colorDialog = nullptr;
+    std::unique_ptr<SharedColorDialog> m_colorDialog;
     MainActions* m_actions = nullptr;
     MainBars* m_bars = nullptr;
     QTabWidget* m_PageControl1 = nullptr;
