@@ -12,7 +12,13 @@ void ApplyDesktopIdentity() {
     QIcon icon;
     QDirIterator sizes(QStringLiteral(":/icons"), {QStringLiteral("*.png")}, QDir::Files,
                        QDirIterator::Subdirectories);
-    while (sizes.hasNext())
-        icon.addFile(sizes.next());
+    // Named with their size ("48x48/apps/…"), so that none is decoded before
+    // a window asks for that size.
+    while (sizes.hasNext()) {
+        const QString file = sizes.next();
+        const QString folder = file.section(QLatin1Char('/'), -3, -3);
+        const int side = folder.section(QLatin1Char('x'), 0, 0).toInt();
+        icon.addFile(file, side > 0 ? QSize(side, side) : QSize());
+    }
     QApplication::setWindowIcon(icon);
 }
