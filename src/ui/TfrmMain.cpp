@@ -21,6 +21,7 @@
 #include "ui/PageTable.h"
 #include "ui/PageText.h"
 #include "ui/ProgramState.h"
+#include "ui/SharedColorDialog.h"
 #include "ui/TfrmAboutBox.h"
 #include "ui/TfrmGradEdit.h"
 #include "ui/TfrmHelp.h"
@@ -63,9 +64,7 @@ TfrmMain::TfrmMain(ProgramState& state, QWidget* parent) : QMainWindow(parent), 
 
     m_color = new CurrentColorModel(this);
     m_output = std::make_unique<OutputActions>(*this, m_preview);
-    m_colorDialog = new QColorDialog(this);
-    m_colorDialog->setObjectName(QStringLiteral("ColorDialog1"));
-    m_colorDialog->setOption(QColorDialog::DontUseNativeDialog);
+    m_colorDialog = std::make_unique<SharedColorDialog>(this, QStringLiteral("ColorDialog1"));
 
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
@@ -132,7 +131,7 @@ void TfrmMain::createColorStrip(QWidget* strip) {
 }
 
 void TfrmMain::createLeftPanel(QWidget* panel) {
-    m_colorControls = new ColorControls(*m_color, m_colorDialog, panel);
+    m_colorControls = new ColorControls(*m_color, m_colorDialog.get(), panel);
     m_colorControls->move(0, 0);
     connect(m_color, &CurrentColorModel::changed, m_colorControls, &ColorControls::showColor);
 
@@ -166,9 +165,9 @@ void TfrmMain::createPages(QWidget* panel) {
 }
 
 void TfrmMain::createSecondaryWindows() {
-    m_frmGradEdit = new TfrmGradEdit(m_state.gradientTables(), m_colorDialog, this);
+    m_frmGradEdit = new TfrmGradEdit(m_state.gradientTables(), m_colorDialog.get(), this);
     m_frmwaitdlg = new Tfrmwaitdlg(this);
-    m_frmOpt = new TfrmOpt(m_state.options(), m_colorDialog, this);
+    m_frmOpt = new TfrmOpt(m_state.options(), m_colorDialog.get(), this);
     // A body list reset shows in the preset box at once, OK or not.
     connect(m_frmOpt, &TfrmOpt::bodyPresetsReset, this, [this] { m_pages[2]->optionsApplied(); });
     m_frmAboutBox = new TfrmAboutBox(this);
@@ -211,7 +210,7 @@ void TfrmMain::FormCreate() {
     setWindowTitle(kCaption);
     LoadWindowPlacement(m_state.store(), this);
     m_state.loadOptions();
-    LoadCustomColors(m_state.store(), m_colorDialog);
+    LoadDialogCustomColors(m_state.store());
     ToolbarPositions::Restore(*this, {m_bars->Toolbar971, m_bars->Toolbar972}, m_state.store());
     m_bars->sizeMenuBar(font());
     m_lstcolortable->setTable(&m_state.options().colors);
@@ -249,7 +248,7 @@ void TfrmMain::saveWindows(SettingsStore& store) {
     SaveWindowPlacement(store, m_frmOpt);
     ToolbarPositions::Save(*this, {m_bars->Toolbar971, m_bars->Toolbar972}, store);
     SaveWindowPlacement(store, this);
-    SaveCustomColors(store, m_colorDialog);
+    SaveDialogCustomColors(store);
 }
 
 HtmlPage* TfrmMain::activePage() const {
@@ -258,6 +257,10 @@ HtmlPage* TfrmMain::activePage() const {
 
 int TfrmMain::activePageIndex() const {
     return std::clamp(m_PageControl1->currentIndex(), 0, 4);
+}
+
+QColorDialog* TfrmMain::colorDialog() {
+    return m_colorDialog->dialog();
 }
 
 TColor TfrmMain::CurrentColor() const {

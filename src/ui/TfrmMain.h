@@ -21,6 +21,7 @@ class OutputActions;
 class PageRule;
 class ProgramState;
 class QColorDialog;
+class SharedColorDialog;
 class QTabWidget;
 class SettingsStore;
 class TfrmAboutBox;
@@ -53,7 +54,7 @@ public:
     void SetUpdating(bool updating) override { m_updating = updating; }
     Tfrmwaitdlg* progressDialog() override { return m_frmwaitdlg; }
     QStatusBar* statusLine() override;
-    QColorDialog* colorDialog() override { return m_colorDialog; }
+    QColorDialog* colorDialog() override;
     QWidget* dialogParent() override { return this; }
 
     MainActions& actions() const { return *m_actions; }
@@ -108,7 +109,7 @@ private:
     GradientPicker* m_gradientPicker = nullptr;
     NamedColorList* m_lstcolortable = nullptr;
     QWidget* m_leftPanel = nullptr;
-    QColorDialog* m_colorDialog = nullptr;
+    std::unique_ptr<SharedColorDialog> m_colorDialog;
     MainActions* m_actions = nullptr;
     MainBars* m_bars = nullptr;
     QTabWidget* m_PageControl1 = nullptr;
