@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <optional>
 
 class ColorControls;
 class ColorSwatch;
@@ -12,6 +13,7 @@ class CurrentColorModel;
 class GradientPicker;
 class GradientTableList;
 class HtmlPage;
+class LivePreview;
 class MainActions;
 class MainBars;
 class NamedColorList;
@@ -48,7 +50,8 @@ public:
     ProgramOptions& options() override;
     bool Updating() const override { return m_updating; }
     void SetUpdating(bool updating) override { m_updating = updating; }
-    Tfrmwaitdlg* progressDialog() override { return m_frmwaitdlg; }
+    // None while the live preview writes: it runs unseen.
+    Tfrmwaitdlg* progressDialog() override { return m_quietOutput ? nullptr : m_frmwaitdlg; }
     QStatusBar* statusLine() override;
     QColorDialog* colorDialog() override { return m_colorDialog; }
     QWidget* dialogParent() override { return this; }
@@ -59,6 +62,7 @@ public:
     NamedColorList* colorList() const { return m_lstcolortable; }
     GradientTableList& gradientTables();
     TfrmGradEdit* gradientEditor() const { return m_frmGradEdit; }
+    LivePreview* livePreview() const { return m_preview; }
     TfrmHelp* helpWindow();
     // The program file's own path with the extension ".hlp"; names the help.
     QString HelpFile() const { return m_helpFile; }
@@ -80,6 +84,12 @@ private:
     // and the options.
     void saveWindows(SettingsStore& store);
     HtmlPage* activePage() const;
+    void createLivePreview();
+    // The active page's output as the preview shows it; nullopt while the
+    // window is busy with the page.
+    std::optional<QString> previewDocument();
+    // The window grows by the docked preview, so the pages keep their size.
+    void fitToPreview();
 
     void PageControl1Change();
     void lstcolortableClick(int row);
@@ -94,6 +104,7 @@ private:
     void ac_optionExecute();
     void ac_aboutExecute();
     void ac_chartExecute();
+    void ac_livepreviewExecute(bool checked);
 
     ProgramState& m_state;
     CurrentColorModel* m_color = nullptr;
@@ -117,8 +128,10 @@ private:
     TfrmAboutBox* m_frmAboutBox = nullptr;
     Tfrmchart* m_frmchart = nullptr;
     TfrmHelp* m_frmHelp = nullptr;
+    LivePreview* m_preview = nullptr;
 
     QString m_helpFile;
     bool m_updating = false;
+    bool m_quietOutput = false;
     bool m_saved = false;
 };
