@@ -1,14 +1,22 @@
 // One eyedropper move: the arithmetic on the 9 x 9 square (loupe, five
-// levels, strip), the whole move with its screen read, and a bare 9 x 9
-// grab for comparison. The screen benchmarks need an X server:
+// levels, strip), the whole move with its screen read, the move as the main
+// window's eyedropper runs it (through SetCurrentColor and every colour
+// display), and a bare 9 x 9 grab for comparison. The screen benchmarks need an X server:
 //   xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/bench_eyedropper
 #include "sampling/Loupe.h"
 #include "sampling/ScreenSampler.h"
+#include "settings/SettingsStore.h"
+#include "ui/ProgramState.h"
+#include "ui/TfrmMain.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <memory>
 
 namespace {
 
@@ -67,11 +75,58 @@ static void BM_EyedropperMoveWithGrab(benchmark::State& state) {
 }
 BENCHMARK(BM_EyedropperMoveWithGrab);
 
+namespace {
+
+// Something to read that changes from pixel to pixel.
+class Stripes : public QWidget {
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        for (int x = 0; x < width(); ++x)
+            painter.fillRect(x, 0, 1, height(),
+                             QColor(x * 4 % 256, 255 - x * 3 % 256, x * 7 % 256));
+    }
+};
+
+} // namespace
+
+static void BM_MainWindowEyedropperMove(benchmark::State& state) {
+    if (!HaveScreen(state))
+        return;
+    QTemporaryDir dir;
+    SettingsStore store(dir.filePath(QStringLiteral("bench.ini")));
+    ProgramState programState(store);
+    TfrmMain window(programState);
+    window.move(300, 300);
+    window.show();
+    Stripes stripes;
+    stripes.setGeometry(80, 80, 60, 60);
+    stripes.show();
+    for (int i = 0; i < 20; ++i)
+        QCoreApplication::processEvents();
+    QWidget* spoit = window.findChild<QWidget*>(QStringLiteral("imgspoit"));
+    const auto send = [spoit](QEvent::Type type, QPointF global) {
+        QMouseEvent event(type, spoit->mapFromGlobal(global), global, Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(spoit, &event);
+    };
+    send(QEvent::MouseButtonPress, spoit->mapToGlobal(QPointF(4, 4)));
+    double x = 104;
+    for (auto _ : state) {
+        send(QEvent::MouseMove, QPointF(x, 104));
+        x = x == 104 ? 105 : 104;
+    }
+    send(QEvent::MouseButtonRelease, QPointF(x, 104));
+    benchmark::DoNotOptimize(window.CurrentColor());
+}
+BENCHMARK(BM_MainWindowEyedropperMove);
+
 int main(int argc, char** argv) {
     // Without a display the arithmetic still runs; the screen ones skip.
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -10,20 +10,30 @@
 
 PreviewFile::PreviewFile(const QString& folder) : m_folder(folder) {}
 
-PreviewFile::~PreviewFile() = default;
+PreviewFile::~PreviewFile() {
+    remove();
+}
+
+void PreviewFile::remove() {
+    if (!m_file)
+        return;
+    // Never remove what the name leads to now: it may not be ours.
+    if (!stillOurs())
+        m_file->setAutoRemove(false);
+    m_file.reset();
+}
 
 QString PreviewFile::create() {
-    if (m_file) {
-        // Never remove what the name leads to now: it may not be ours.
-        if (!stillOurs())
-            m_file->setAutoRemove(false);
-        m_file.reset();
-    }
+    remove();
     const QString folder = m_folder.isEmpty() ? QDir::tempPath() : m_folder;
     auto file =
         std::make_unique<QTemporaryFile>(QDir(folder).filePath(QStringLiteral("TMPXXXXXX.htm")));
     file->setAutoRemove(true);
     if (!file->open())
+        return file->errorString();
+    // Qt may open an unnamed file; asking for its name links it into the
+    // folder, so the file exists under that name from the start.
+    if (file->fileName().isEmpty())
         return file->errorString();
     m_file = std::move(file);
     return {};

@@ -27,6 +27,9 @@ public:
     // none was made or the name no longer leads to ours. Returns an empty
     // text, or the system's message.
     QString write(const QString& text);
+    // Removes the file now; a name that no longer leads to ours is left
+    // alone. A later write makes a new file.
+    void remove();
 
 private:
     bool stillOurs() const;

@@ -51,6 +51,7 @@ public:
     bool PaletteModified = false;
 
 protected:
-    void Changed();
+    // The change notification; classes that react to new content override it.
+    virtual void Changed();
     void Progress(TProgressStage stage, int percent, const QString& message);
 };

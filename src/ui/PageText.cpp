@@ -1,14 +1,60 @@
 #include "ui/PageText.h"
 
+#include "html/GradientTextFont.h"
+#include "html/GradientTextWriter.h"
+#include "richtext/GradientTextDocument.h"
 #include "settings/ProgramOptions.h"
+#include "ui/JapaneseFontFallback.h"
 #include "ui/PageHost.h"
+#include "ui/TextRunProgress.h"
 
 #include <QComboBox>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
+
+// Holds the host's Updating flag for one refresh, also when it fails.
+class UpdatingScope {
+public:
+    explicit UpdatingScope(PageHost& host) : m_host(host) { m_host.SetUpdating(true); }
+    ~UpdatingScope() { m_host.SetUpdating(false); }
+    UpdatingScope(const UpdatingScope&) = delete;
+    UpdatingScope& operator=(const UpdatingScope&) = delete;
+
+private:
+    PageHost& m_host;
+};
+
+// Marks a run of the effect or the writer for its duration.
+class RunningScope {
+public:
+    explicit RunningScope(bool& running) : m_running(running) { m_running = true; }
+    ~RunningScope() { m_running = false; }
+    RunningScope(const RunningScope&) = delete;
+    RunningScope& operator=(const RunningScope&) = delete;
+
+private:
+    bool& m_running;
+};
+
+QColor ToQColor(TColor color) {
+    return QColor(ColorRed(color), ColorGreen(color), ColorBlue(color));
+}
+
+// The first names of the entries, which the characters are set in.
+QStringList FirstFontNames(const QStringList& fonttable) {
+    QStringList names{kDefaultTextFont};
+    for (const QString& entry : fonttable)
+        names << FontNameOfEntry(entry);
+    return names;
+}
 
 QToolButton* StyleToggle(QWidget* parent, const char* name, const char* letter, const char* hint,
                          int x) {
@@ -51,18 +97,19 @@ PageText::PageText(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     m_cmbfontsize->setObjectName(QStringLiteral("cmbfontsize"));
     m_cmbfontsize->setToolTip(QStringLiteral("フォントサイズ"));
     m_cmbfontsize->setAccessibleName(QStringLiteral("フォントサイズ"));
-    m_cmbfontsize->addItems({QStringLiteral("Normal"), QStringLiteral("1 ( 8pt)"),
-                             QStringLiteral("2 (10pt)"), QStringLiteral("3 (12pt)"),
-                             QStringLiteral("4 (14pt)"), QStringLiteral("5 (18pt)"),
-                             QStringLiteral("6 (24pt)"), QStringLiteral("7 (36pt)")});
+    m_cmbfontsize->addItems(FontSizeItems());
     m_cmbfontsize->setGeometry(274, 4, 104, 22);
 
     m_RichEdit1 = new QTextEdit(this);
     m_RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
     m_RichEdit1->setAccessibleName(QStringLiteral("グラデーションテキスト"));
-    QFont editorFont = font();
-    editorFont.setPixelSize(15);
+    // The documents and the markup name this font; the screen draws it with
+    // what the machine has (see SubstituteMissingJapaneseFonts).
+    SubstituteMissingJapaneseFonts({kDefaultTextFont});
+    QFont editorFont(kDefaultTextFont);
+    editorFont.setPointSizeF(kDefaultTextPoints);
     m_RichEdit1->setFont(editorFont);
+    m_RichEdit1->document()->setDefaultFont(editorFont);
     QPalette white = m_RichEdit1->palette();
     white.setColor(QPalette::Base, Qt::white);
     m_RichEdit1->setPalette(white);
@@ -77,10 +124,32 @@ PageText::PageText(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     m_btngratxtback = new QPushButton(QStringLiteral("背景色"), this);
     m_btngratxtback->setObjectName(QStringLiteral("btngratxtback"));
     m_btngratxtback->setGeometry(258, 256, 120, 25);
+
+    connect(m_BoldButton, &QToolButton::clicked, this, &PageText::BoldButtonClick);
+    connect(m_ItalicButton, &QToolButton::clicked, this, &PageText::ItalicButtonClick);
+    connect(m_UnderlineButton, &QToolButton::clicked, this, &PageText::UnderlineButtonClick);
+    // Programmatic changes reach the handlers too; Updating keeps the
+    // refresh from the selection out of them.
+    connect(m_cmbfontname, &QComboBox::currentIndexChanged, this, &PageText::cmbfontnameChange);
+    connect(m_cmbfontsize, &QComboBox::currentIndexChanged, this, &PageText::cmbfontsizeChange);
+    connect(m_btngratxt, &QPushButton::clicked, this, &PageText::btngratxtClick);
+    connect(m_btngratxtback, &QPushButton::clicked, this, &PageText::btngratxtbackClick);
+    connect(m_btngratxtexec, &QPushButton::clicked, this, &PageText::btngratxtexecClick);
+    connect(m_RichEdit1, &QTextEdit::cursorPositionChanged, this,
+            &PageText::RichEdit1SelectionChange);
+    connect(m_RichEdit1, &QTextEdit::selectionChanged, this, &PageText::RichEdit1SelectionChange);
 }
 
 QString PageText::html() {
-    return {};
+    if (host().Updating() || m_running)
+        return {};
+    const DocumentText text = StyledTextFromDocument(*m_RichEdit1->document());
+    if (text.text.chars.empty())
+        return {};
+    const RunningScope running(m_running);
+    TextRunProgress progress(host().progressDialog(), this);
+    // Stopped (the window closed meanwhile) it is empty: the clipboard stays.
+    return WriteGradientTextHtml(text.text, host().options(), progress.callback());
 }
 
 bool PageText::supports(PageAction) const {
@@ -94,6 +163,7 @@ std::optional<TColor> PageText::wrapperBackground() const {
 void PageText::start() {
     setEditorBackground(host().options().viewback);
     fillFontNames();
+    const QSignalBlocker blocker(m_cmbfontsize);
     m_cmbfontsize->setCurrentIndex(0);
 }
 
@@ -109,14 +179,22 @@ void PageText::setEditorBackground(TColor color) {
 }
 
 void PageText::fillFontNames() {
+    SubstituteMissingJapaneseFonts(FirstFontNames(host().options().fonttable));
+    // Filling the list sets no font on the text.
+    const QSignalBlocker blocker(m_cmbfontname);
     m_cmbfontname->clear();
     m_cmbfontname->addItems(host().options().fonttable);
     if (m_cmbfontname->count() > 0)
         m_cmbfontname->setCurrentIndex(0);
 }
 
+bool PageText::idle() const {
+    return !host().Updating() && !m_running;
+}
+
 void PageText::cut() {
-    m_RichEdit1->cut();
+    if (idle())
+        m_RichEdit1->cut();
 }
 
 void PageText::copy() {
@@ -124,9 +202,119 @@ void PageText::copy() {
 }
 
 void PageText::paste() {
-    m_RichEdit1->paste();
+    if (idle())
+        m_RichEdit1->paste();
 }
 
 void PageText::selectAll() {
-    m_RichEdit1->selectAll();
+    if (idle())
+        m_RichEdit1->selectAll();
+}
+
+void PageText::mergeIntoTarget(const QTextCharFormat& format) {
+    // With a selection the editor merges into it, otherwise into the format
+    // of what is typed next: the target of TextTargetFor.
+    m_RichEdit1->mergeCurrentCharFormat(format);
+}
+
+void PageText::showStatus(const QString& text) {
+    if (QStatusBar* status = host().statusLine()) {
+        if (text.isEmpty())
+            status->clearMessage();
+        else
+            status->showMessage(text);
+    }
+}
+
+void PageText::BoldButtonClick() {
+    if (!idle())
+        return;
+    QTextCharFormat format;
+    format.setFontWeight(m_BoldButton->isChecked() ? QFont::Bold : QFont::Normal);
+    mergeIntoTarget(format);
+}
+
+void PageText::ItalicButtonClick() {
+    if (!idle())
+        return;
+    QTextCharFormat format;
+    format.setFontItalic(m_ItalicButton->isChecked());
+    mergeIntoTarget(format);
+}
+
+void PageText::UnderlineButtonClick() {
+    if (!idle())
+        return;
+    QTextCharFormat format;
+    format.setFontUnderline(m_UnderlineButton->isChecked());
+    mergeIntoTarget(format);
+}
+
+void PageText::cmbfontnameChange() {
+    if (!idle() || m_cmbfontname->currentIndex() < 0)
+        return;
+    const QString name = FontNameOfEntry(m_cmbfontname->currentText());
+    if (name.isEmpty())
+        return;
+    QTextCharFormat format;
+    format.setFontFamilies(QStringList{name});
+    format.setProperty(kCharSetProperty, FontCharSet(name));
+    mergeIntoTarget(format);
+}
+
+void PageText::cmbfontsizeChange() {
+    if (!idle())
+        return;
+    QTextCharFormat format;
+    format.setFontPointSize(PointsOfFontSizeItem(m_cmbfontsize->currentIndex()));
+    mergeIntoTarget(format);
+}
+
+void PageText::btngratxtClick() {
+    if (!idle())
+        return;
+    QTextCharFormat format;
+    format.setForeground(ToQColor(host().CurrentColor()));
+    mergeIntoTarget(format);
+}
+
+void PageText::btngratxtbackClick() {
+    if (idle())
+        setEditorBackground(host().CurrentColor());
+}
+
+void PageText::RichEdit1SelectionChange() {
+    if (!idle())
+        return;
+    const UpdatingScope updating(host());
+    QTextCursor cursor = m_RichEdit1->textCursor();
+    // A selection shows its first character; a caret what is typed next.
+    if (cursor.hasSelection()) {
+        cursor.setPosition(cursor.selectionStart());
+        cursor.movePosition(QTextCursor::NextCharacter);
+    }
+    const CharStyle style =
+        CharStyleOfFormat(cursor.charFormat(), m_RichEdit1->document()->defaultFont());
+    m_BoldButton->setChecked(style.bold);
+    m_ItalicButton->setChecked(style.italic);
+    m_UnderlineButton->setChecked(style.underline);
+    m_cmbfontsize->setCurrentIndex(FontSizeItemOfPoints(style.points));
+    if (m_cmbfontname->count() > 0)
+        m_cmbfontname->setCurrentIndex(std::min(
+            FindFontEntry(host().options().fonttable, style.fontName), m_cmbfontname->count() - 1));
+}
+
+void PageText::btngratxtexecClick() {
+    if (!idle())
+        return;
+    const QTextCursor cursor = m_RichEdit1->textCursor();
+    TextGradientResult result;
+    {
+        const RunningScope running(m_running);
+        TextRunProgress progress(host().progressDialog(), this);
+        result =
+            ApplyTextGradient(*m_RichEdit1->document(), host().selectedGradient(),
+                              cursor.selectionStart(), cursor.selectionEnd(), progress.callback());
+    }
+    showStatus(TextGradientStatusMessage(result.status));
 }

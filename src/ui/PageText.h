@@ -2,6 +2,8 @@
 
 #include "ui/HtmlPage.h"
 
+#include <QTextFormat>
+
 class QComboBox;
 class QPushButton;
 class QTextEdit;
@@ -25,9 +27,29 @@ public:
     void paste() override;
     void selectAll() override;
 
+    // The character-set property a font choice puts on the characters: 1
+    // (default) or 128 (Shift-JIS).
+    static constexpr int kCharSetProperty = QTextFormat::UserProperty + 1;
+
 private:
     void setEditorBackground(TColor color);
     void fillFontNames();
+    // Whether a handler must not act: the style controls are being
+    // refreshed, or a long run is under way.
+    bool idle() const;
+    // A style change goes to the selection, or with none to what is typed next.
+    void mergeIntoTarget(const QTextCharFormat& format);
+    void showStatus(const QString& text);
+
+    void BoldButtonClick();
+    void ItalicButtonClick();
+    void UnderlineButtonClick();
+    void cmbfontnameChange();
+    void cmbfontsizeChange();
+    void btngratxtClick();
+    void btngratxtbackClick();
+    void RichEdit1SelectionChange();
+    void btngratxtexecClick();
 
     QToolButton* m_BoldButton = nullptr;
     QToolButton* m_ItalicButton = nullptr;
@@ -39,4 +61,5 @@ private:
     QPushButton* m_btngratxtexec = nullptr;
     QPushButton* m_btngratxtback = nullptr;
     TColor m_editorBackground = 0xFFFFFF;
+    bool m_running = false;
 };

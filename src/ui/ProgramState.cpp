@@ -1,10 +1,9 @@
 #include "ui/ProgramState.h"
 
 #include "gradient/GradientStore.h"
+#include "html/PreviewFile.h"
 #include "settings/OptionsStore.h"
 #include "settings/SettingsStore.h"
-
-#include <QFile>
 
 ProgramState::ProgramState(SettingsStore& store) : m_store(store) {}
 
@@ -24,7 +23,7 @@ bool ProgramState::save(const std::function<void(SettingsStore&)>& windows) {
         windows(m_store);
     SaveOptions(m_store, m_options);
     // A preview file that cannot be deleted is left behind; nothing depends on it.
-    if (!m_previewFileName.isEmpty())
-        QFile::remove(m_previewFileName);
+    if (m_preview)
+        m_preview->remove();
     return m_store.sync();
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 
+class PreviewFile;
 class SettingsStore;
 
 // Everything the program keeps between runs, loaded at start and saved once
@@ -24,9 +25,9 @@ public:
     void loadOptions();
     void loadGradientTables();
 
-    // The preview file of the run; made at start, deleted at the end.
-    QString previewFileName() const { return m_previewFileName; }
-    void setPreviewFileName(const QString& path) { m_previewFileName = path; }
+    // The preview file of the run, made by the main window at start and
+    // deleted by save(); null when there is none.
+    void setPreviewFile(PreviewFile* preview) { m_preview = preview; }
 
     // Saves in the fixed order: the gradient tables, then what the windows
     // write (`windows`), then the options; deletes the preview file and
@@ -37,5 +38,5 @@ private:
     SettingsStore& m_store;
     ProgramOptions m_options;
     GradientTableList m_gradientTables;
-    QString m_previewFileName;
+    PreviewFile* m_preview = nullptr;
 };

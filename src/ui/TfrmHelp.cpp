@@ -28,6 +28,7 @@ const QList<TfrmHelp::Topic>& TfrmHelp::Topics() {
         {QStringLiteral("index.html"), QStringLiteral("目次")},
         {QStringLiteral("overview.html"), QStringLiteral("Vellomar について")},
         {QStringLiteral("color.html"), QStringLiteral("色を選ぶ")},
+        {QStringLiteral("chart.html"), QStringLiteral("カラーチャート")},
         {QStringLiteral("gradient.html"), QStringLiteral("グラデーションテーブル")},
         {QStringLiteral("pagetext.html"), QStringLiteral("グラデーションテキスト")},
         {QStringLiteral("pagetable.html"), QStringLiteral("テーブル")},

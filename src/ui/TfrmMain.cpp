@@ -8,6 +8,7 @@
 #include "ui/ColorSwatch.h"
 #include "ui/CurrentColorModel.h"
 #include "ui/DialogCustomColors.h"
+#include "ui/Eyedropper.h"
 #include "ui/FormPlacement.h"
 #include "ui/GlyphIcons.h"
 #include "ui/GradientPicker.h"
@@ -15,6 +16,7 @@
 #include "ui/MainActions.h"
 #include "ui/MainBars.h"
 #include "ui/NamedColorList.h"
+#include "ui/OutputActions.h"
 #include "ui/PageBody.h"
 #include "ui/PageColor.h"
 #include "ui/PageRule.h"
@@ -69,6 +71,7 @@ TfrmMain::TfrmMain(ProgramState& state, QWidget* parent) : QMainWindow(parent), 
     setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
 
     m_color = new CurrentColorModel(this);
+    m_output = std::make_unique<OutputActions>(*this, m_preview);
     m_colorDialog = new QColorDialog(this);
     m_colorDialog->setObjectName(QStringLiteral("ColorDialog1"));
     m_colorDialog->setOption(QColorDialog::DontUseNativeDialog);
@@ -109,9 +112,18 @@ TfrmMain::TfrmMain(ProgramState& state, QWidget* parent) : QMainWindow(parent), 
     createSecondaryWindows();
 }
 
-TfrmMain::~TfrmMain() = default;
+TfrmMain::~TfrmMain() {
+    m_state.setPreviewFile(nullptr);
+}
 
 void TfrmMain::createColorStrip(QWidget* strip) {
+    auto* eyedropper = new Eyedropper(*m_color, strip);
+    eyedropper->move(0, 0);
+    // Some desktops (Wayland) do not let a program read the screen.
+    connect(eyedropper, &Eyedropper::screenUnreadable, this, [this] {
+        statusBar()->showMessage(QStringLiteral("画面の色を読み取れませんでした。"), 5000);
+    });
+
     m_imgcolor = new ColorSwatch(strip);
     m_imgcolor->setObjectName(QStringLiteral("imgcolor"));
     m_imgcolor->setGeometry(152, 7, 79, 63);
@@ -164,9 +176,11 @@ void TfrmMain::createPages(QWidget* panel) {
 void TfrmMain::createSecondaryWindows() {
     m_frmGradEdit = new TfrmGradEdit(m_state.gradientTables(), m_colorDialog, this);
     m_frmwaitdlg = new Tfrmwaitdlg(this);
-    m_frmOpt = new TfrmOpt(this);
+    m_frmOpt = new TfrmOpt(m_state.options(), m_colorDialog, this);
+    // A body list reset shows in the preset box at once, OK or not.
+    connect(m_frmOpt, &TfrmOpt::bodyPresetsReset, this, [this] { m_pages[2]->optionsApplied(); });
     m_frmAboutBox = new TfrmAboutBox(this);
-    m_frmchart = new Tfrmchart(this);
+    m_frmchart = new Tfrmchart(*m_color, this);
     // Both are created hidden at start and come back where they were left.
     LoadWindowPlacement(m_state.store(), m_frmOpt);
     LoadWindowPlacement(m_state.store(), m_frmchart);
@@ -184,8 +198,8 @@ void TfrmMain::connectActions() {
     connect(a.ac_selectall, &QAction::triggered, this, &TfrmMain::ac_selectallExecute);
     connect(a.ac_saveas, &QAction::triggered, this, &TfrmMain::ac_saveasExecute);
     connect(a.ac_htmlcopy, &QAction::triggered, this, &TfrmMain::ac_htmlcopyExecute);
-    connect(a.ac_wwwview, &QAction::triggered, this, &TfrmMain::wwwviewsub);
-    connect(a.ac_wwwview2, &QAction::triggered, this, &TfrmMain::wwwviewsub);
+    connect(a.ac_wwwview, &QAction::triggered, this, &TfrmMain::ac_wwwviewExecute);
+    connect(a.ac_wwwview2, &QAction::triggered, this, &TfrmMain::ac_wwwview2Execute);
     connect(a.ac_option, &QAction::triggered, this, &TfrmMain::ac_optionExecute);
     connect(a.ac_contents, &QAction::triggered, this, [this] { helpWindow()->showContents(); });
     connect(a.ac_searchonhelp, &QAction::triggered, this,
@@ -208,8 +222,8 @@ void TfrmMain::FormCreate() {
     m_state.loadOptions();
     LoadCustomColors(m_state.store(), m_colorDialog);
     ToolbarPositions::Restore(*this, {m_bars->Toolbar971, m_bars->Toolbar972}, m_state.store());
-    ToolbarPositions::RestoreDock(*this, *m_preview, m_state.store());
-    m_actions->ac_livepreview->setChecked(!m_preview->isHidden());
+    ToolbarPositions::RestoreDock(*this, *m_livePreview, m_state.store());
+    m_actions->ac_livepreview->setChecked(!m_livePreview->isHidden());
     fitToPreview();
     m_bars->sizeMenuBar(font());
     m_lstcolortable->setTable(&m_state.options().colors);
@@ -217,6 +231,10 @@ void TfrmMain::FormCreate() {
     m_gradientPicker->fill();
     for (HtmlPage* page : m_pages)
         page->start();
+    // A file that cannot be made now is made, or its failure shown, by the
+    // first preview.
+    m_preview.create();
+    m_state.setPreviewFile(&m_preview);
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
@@ -242,13 +260,17 @@ void TfrmMain::saveWindows(SettingsStore& store) {
     SaveWindowPlacement(store, m_frmchart);
     SaveWindowPlacement(store, m_frmOpt);
     ToolbarPositions::Save(*this, {m_bars->Toolbar971, m_bars->Toolbar972}, store);
-    ToolbarPositions::SaveDock(*this, *m_preview, store);
+    ToolbarPositions::SaveDock(*this, *m_livePreview, store);
     SaveWindowPlacement(store, this);
     SaveCustomColors(store, m_colorDialog);
 }
 
 HtmlPage* TfrmMain::activePage() const {
-    return m_pages.at(size_t(std::clamp(m_PageControl1->currentIndex(), 0, 4)));
+    return m_pages.at(size_t(activePageIndex()));
+}
+
+int TfrmMain::activePageIndex() const {
+    return std::clamp(m_PageControl1->currentIndex(), 0, 4);
 }
 
 TColor TfrmMain::CurrentColor() const {
@@ -310,7 +332,7 @@ void TfrmMain::mouseReleaseEvent(QMouseEvent* event) {
 
 void TfrmMain::PageControl1Change() {
     m_actions->applyPage(*activePage());
-    m_preview->schedule();
+    m_livePreview->schedule();
 }
 
 void TfrmMain::ac_cutExecute() {
@@ -334,28 +356,31 @@ void TfrmMain::ac_selectallExecute() {
 }
 
 void TfrmMain::ac_htmlcopyExecute() {
-    if (!m_updating)
-        activePage()->copyHtml();
+    m_output->htmlCopy(*activePage());
 }
 
 void TfrmMain::ac_saveasExecute() {
-    if (m_updating || !activePage()->supports(PageAction::SaveAs))
-        return;
-    activePage()->copyHtml();
+    m_output->saveAs(*activePage(), activePageIndex());
 }
 
-void TfrmMain::wwwviewsub() {
-    if (m_updating || !activePage()->supports(PageAction::Preview))
-        return;
-    activePage()->copyHtml();
+void TfrmMain::wwwviewsub(int browser) {
+    m_output->preview(*activePage(), activePageIndex(), browser);
+}
+
+void TfrmMain::ac_wwwviewExecute() {
+    wwwviewsub(1);
+}
+
+void TfrmMain::ac_wwwview2Execute() {
+    wwwviewsub(2);
 }
 
 void TfrmMain::ac_optionExecute() {
-    if (m_frmOpt->exec() != QDialog::Accepted)
+    if (!m_frmOpt->execute())
         return;
     for (HtmlPage* page : m_pages)
         page->optionsApplied();
-    m_preview->schedule();
+    m_livePreview->schedule();
 }
 
 TfrmHelp* TfrmMain::helpWindow() {
@@ -380,21 +405,22 @@ void TfrmMain::ac_chartExecute() {
 }
 
 void TfrmMain::createLivePreview() {
-    m_preview = new LivePreview(this);
-    m_preview->setSource([this] { return previewDocument(); });
-    addDockWidget(Qt::RightDockWidgetArea, m_preview);
-    m_preview->hide();
+    m_livePreview = new LivePreview(this);
+    m_livePreview->setSource([this] { return previewDocument(); });
+    addDockWidget(Qt::RightDockWidgetArea, m_livePreview);
+    m_livePreview->hide();
     for (HtmlPage* page : m_pages)
-        connect(page, &HtmlPage::changed, m_preview, &LivePreview::schedule);
-    connect(m_color, &CurrentColorModel::changed, m_preview, &LivePreview::schedule);
-    connect(m_gradientPicker, &GradientPicker::selectionChanged, m_preview, &LivePreview::schedule);
+        connect(page, &HtmlPage::changed, m_livePreview, &LivePreview::schedule);
+    connect(m_color, &CurrentColorModel::changed, m_livePreview, &LivePreview::schedule);
+    connect(m_gradientPicker, &GradientPicker::selectionChanged, m_livePreview,
+            &LivePreview::schedule);
     // Closed by its own close box, the dock clears the menu's check mark.
-    connect(m_preview, &QDockWidget::visibilityChanged, this, [this] {
-        m_actions->ac_livepreview->setChecked(!m_preview->isHidden());
+    connect(m_livePreview, &QDockWidget::visibilityChanged, this, [this] {
+        m_actions->ac_livepreview->setChecked(!m_livePreview->isHidden());
         fitToPreview();
     });
-    connect(m_preview, &QDockWidget::dockLocationChanged, this, &TfrmMain::fitToPreview);
-    connect(m_preview, &QDockWidget::topLevelChanged, this, &TfrmMain::fitToPreview);
+    connect(m_livePreview, &QDockWidget::dockLocationChanged, this, &TfrmMain::fitToPreview);
+    connect(m_livePreview, &QDockWidget::topLevelChanged, this, &TfrmMain::fitToPreview);
 }
 
 std::optional<QString> TfrmMain::previewDocument() {
@@ -413,27 +439,27 @@ std::optional<QString> TfrmMain::previewDocument() {
 
 void TfrmMain::fitToPreview() {
     QSize size = kWindowSize;
-    if (!m_preview->isHidden() && !m_preview->isFloating()) {
+    if (!m_livePreview->isHidden() && !m_livePreview->isFloating()) {
         const int gap = style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
-        const Qt::DockWidgetArea area = dockWidgetArea(m_preview);
+        const Qt::DockWidgetArea area = dockWidgetArea(m_livePreview);
         if (area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea) {
-            m_preview->setMinimumSize(kPreviewWidth, 0);
-            m_preview->setMaximumSize(kPreviewWidth, QWIDGETSIZE_MAX);
+            m_livePreview->setMinimumSize(kPreviewWidth, 0);
+            m_livePreview->setMaximumSize(kPreviewWidth, QWIDGETSIZE_MAX);
             size.rwidth() += kPreviewWidth + gap;
         } else {
-            m_preview->setMinimumSize(0, kPreviewHeight);
-            m_preview->setMaximumSize(QWIDGETSIZE_MAX, kPreviewHeight);
+            m_livePreview->setMinimumSize(0, kPreviewHeight);
+            m_livePreview->setMaximumSize(QWIDGETSIZE_MAX, kPreviewHeight);
             size.rheight() += kPreviewHeight + gap;
         }
     } else {
         // Floating, it is a window of its own the user sizes.
-        m_preview->setMinimumSize(120, 80);
-        m_preview->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        m_livePreview->setMinimumSize(120, 80);
+        m_livePreview->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     }
     setFixedSize(size);
 }
 
 void TfrmMain::ac_livepreviewExecute(bool checked) {
-    m_preview->setVisible(checked);
+    m_livePreview->setVisible(checked);
     fitToPreview();
 }

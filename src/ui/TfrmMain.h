@@ -1,10 +1,12 @@
 #pragma once
 
 #include "core/Color.h"
+#include "html/PreviewFile.h"
 #include "ui/PageHost.h"
 
 #include <QMainWindow>
 #include <array>
+#include <memory>
 #include <optional>
 
 class ColorControls;
@@ -17,6 +19,7 @@ class LivePreview;
 class MainActions;
 class MainBars;
 class NamedColorList;
+class OutputActions;
 class PageRule;
 class ProgramState;
 class QColorDialog;
@@ -62,7 +65,7 @@ public:
     NamedColorList* colorList() const { return m_lstcolortable; }
     GradientTableList& gradientTables();
     TfrmGradEdit* gradientEditor() const { return m_frmGradEdit; }
-    LivePreview* livePreview() const { return m_preview; }
+    LivePreview* livePreview() const { return m_livePreview; }
     TfrmHelp* helpWindow();
     // The program file's own path with the extension ".hlp"; names the help.
     QString HelpFile() const { return m_helpFile; }
@@ -84,6 +87,7 @@ private:
     // and the options.
     void saveWindows(SettingsStore& store);
     HtmlPage* activePage() const;
+    int activePageIndex() const;
     void createLivePreview();
     // The active page's output as the preview shows it; nullopt while the
     // window is busy with the page.
@@ -100,7 +104,9 @@ private:
     void ac_selectallExecute();
     void ac_saveasExecute();
     void ac_htmlcopyExecute();
-    void wwwviewsub();
+    void wwwviewsub(int browser);
+    void ac_wwwviewExecute();
+    void ac_wwwview2Execute();
     void ac_optionExecute();
     void ac_aboutExecute();
     void ac_chartExecute();
@@ -128,7 +134,11 @@ private:
     TfrmAboutBox* m_frmAboutBox = nullptr;
     Tfrmchart* m_frmchart = nullptr;
     TfrmHelp* m_frmHelp = nullptr;
-    LivePreview* m_preview = nullptr;
+    LivePreview* m_livePreview = nullptr;
+
+    // Rewritten by every preview, removed at the end of the run.
+    PreviewFile m_preview;
+    std::unique_ptr<OutputActions> m_output;
 
     QString m_helpFile;
     bool m_updating = false;

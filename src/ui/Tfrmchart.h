@@ -1,18 +1,43 @@
 #pragma once
 
+#include "sampling/ChartGrid.h"
+
+#include <QFont>
 #include <QWidget>
+#include <optional>
+
+class CurrentColorModel;
+class PictureBox;
 
 // The colour chart window, a sizeable tool window shown and hidden by the
-// main window's chart action.
+// main window's chart action. The chart is drawn once; pointing at a cell
+// highlights its label and a press with any button makes its colour current.
 class Tfrmchart : public QWidget {
     Q_OBJECT
 public:
-    explicit Tfrmchart(QWidget* parent = nullptr);
+    explicit Tfrmchart(CurrentColorModel& model, QWidget* parent = nullptr);
+
+    bool ChartVisible() const { return isVisible(); }
+    const ChartGeometry& chartGeometry() const { return m_geometry; }
 
 signals:
     void visibilityChanged(bool visible);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+
+private:
+    void DrawChart();
+    void Image1MouseMove(QPoint position);
+    void Image1MouseDown(QPoint position);
+    void drawLabel(const ChartCell& cell, bool highlighted);
+
+    CurrentColorModel& m_model;
+    PictureBox* m_Image1 = nullptr;
+    QFont m_chartFont;
+    ChartGeometry m_geometry;
+    bool m_ready = false;
+    std::optional<ChartCell> m_highlighted;
 };

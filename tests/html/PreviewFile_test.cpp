@@ -24,6 +24,8 @@ TEST(PreviewFile, IsMadeOncePrivateInTheTemporaryFolderAndRemovedAtTheEnd) {
     {
         PreviewFile preview;
         ASSERT_EQ(preview.create(), QString());
+        // On the disk under its name from the start, before anyone asks for it.
+        EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files).size(), 1);
         path = preview.path();
         const QFileInfo info(path);
         EXPECT_EQ(info.absolutePath(), QFileInfo(temp.path()).absoluteFilePath());

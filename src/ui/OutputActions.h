@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+
+class HtmlPage;
+class PageHost;
+class PreviewFile;
+class QFileDialog;
+struct OutputOutcome;
+struct PageOutput;
+
+// The output commands of the main window on the page shown: HTML copy,
+// Save As and the two browser previews. They do nothing while the host is
+// updating or where the page offers no such command; failures are shown to
+// the user here.
+class OutputActions {
+public:
+    // `host` and `preview` must outlive this object.
+    OutputActions(PageHost& host, PreviewFile& preview);
+    ~OutputActions();
+    OutputActions(const OutputActions&) = delete;
+    OutputActions& operator=(const OutputActions&) = delete;
+
+    // Puts the page's HTML on the clipboard and returns it; an empty fragment
+    // leaves the clipboard as it was.
+    QString htmlCopy(HtmlPage& page);
+    // Asks for a file, then writes the page into it.
+    void saveAs(HtmlPage& page, int pageIndex);
+    // Writes the preview file and shows it in browser 1 or 2.
+    void preview(HtmlPage& page, int pageIndex, int browser);
+
+    // The Save As dialog, made on first use and kept for the run so that it
+    // remembers its folder.
+    QFileDialog* saveDialog();
+
+private:
+    PageOutput pageOutput(HtmlPage& page, int pageIndex);
+    void report(const OutputOutcome& outcome);
+
+    PageHost& m_host;
+    PreviewFile& m_preview;
+    QPointer<QFileDialog> m_saveDialog;
+};

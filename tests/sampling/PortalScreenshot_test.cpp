@@ -1,0 +1,199 @@
+#include "core/Color.h"
+#include "sampling/FrozenDesktop.h"
+#include "sampling/PortalScreenshot.h"
+#include "sampling/ScreenSampler.h"
+
+#include <gtest/gtest.h>
+
+#include <QDBusConnection>
+#include <QDBusError>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <memory>
+
+using namespace std::chrono_literals;
+using Failure = PortalScreenshot::Failure;
+
+namespace {
+
+void NeedApp() {
+    static std::unique_ptr<QGuiApplication> app;
+    if (!QCoreApplication::instance()) {
+        static int argc = 1;
+        static char name[] = "test";
+        static char* argv[] = {name, nullptr};
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    }
+}
+
+// A bus of the test's own with nothing to start on demand, so a portal
+// installed on the machine can never answer in place of the mock.
+constexpr char kBusConfig[] = R"(<!DOCTYPE busconfig PUBLIC
+ "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <listen>unix:dir=%1</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+)";
+
+class MockPortal : public ::testing::Test {
+protected:
+    void SetUp() override {
+        NeedApp();
+        ASSERT_TRUE(m_dir.isValid());
+        ASSERT_TRUE(QDir(m_dir.path()).mkdir("shots"));
+        QFile config(m_dir.filePath("bus.conf"));
+        ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+        config.write(QString::fromLatin1(kBusConfig).arg(m_dir.path()).toUtf8());
+        config.close();
+        m_daemon.start(VELLOMAR_DBUS_DAEMON,
+                       {"--config-file=" + config.fileName(), "--nofork", "--print-address=1"});
+        ASSERT_TRUE(m_daemon.waitForStarted(5000)) << "dbus-daemon (package dbus-daemon)";
+        ASSERT_TRUE(ReadLine(m_daemon, m_address)) << "dbus-daemon printed no address";
+        m_bus = std::make_unique<QDBusConnection>(
+            QDBusConnection::connectToBus(m_address, "portal-test"));
+        ASSERT_TRUE(m_bus->isConnected()) << m_bus->lastError().message().toStdString();
+    }
+
+    void TearDown() override {
+        m_bus.reset();
+        QDBusConnection::disconnectFromBus("portal-test");
+        for (QProcess* process : {&m_mock, &m_daemon}) {
+            process->kill();
+            process->waitForFinished(5000);
+        }
+    }
+
+    static bool ReadLine(QProcess& process, QString& line) {
+        QDeadlineTimer deadline(10000);
+        while (!process.canReadLine() && !deadline.hasExpired())
+            process.waitForReadyRead(100);
+        line = QString::fromUtf8(process.readLine()).trimmed();
+        return !line.isEmpty();
+    }
+
+    // The mock answers every Screenshot request as `mode` says.
+    void StartMock(const QString& mode) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DBUS_SESSION_BUS_ADDRESS", m_address);
+        m_mock.setProcessEnvironment(environment);
+        m_mock.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_mock.start(VELLOMAR_PORTAL_PYTHON, {VELLOMAR_SOURCE_DIR "/tests/sampling/mock_portal.py",
+                                              mode, ShotFolder(), "200", "120"});
+        QString line;
+        ASSERT_TRUE(ReadLine(m_mock, line) && line == "ready")
+            << "mock portal did not start (needs python3-dbus and python3-gi)";
+    }
+
+    QString ShotFolder() const { return m_dir.filePath("shots"); }
+    QStringList ShotsLeft() const { return QDir(ShotFolder()).entryList(QDir::Files); }
+
+    // Takes one screenshot and waits for its one outcome.
+    struct Outcome {
+        QImage image;
+        std::optional<Failure> failure;
+    };
+    Outcome Take(PortalScreenshot& shot) {
+        QSignalSpy finished(&shot, &PortalScreenshot::finished);
+        QSignalSpy failed(&shot, &PortalScreenshot::failed);
+        shot.take();
+        EXPECT_TRUE(shot.isBusy());
+        EXPECT_TRUE(finished.isEmpty() && failed.isEmpty()); // never from within take()
+        QDeadlineTimer deadline(10000);
+        while (finished.isEmpty() && failed.isEmpty() && !deadline.hasExpired())
+            finished.wait(50);
+        EXPECT_EQ(finished.size() + failed.size(), 1);
+        EXPECT_FALSE(shot.isBusy());
+        Outcome outcome;
+        if (!finished.isEmpty())
+            outcome.image = finished.first().first().value<QImage>();
+        if (!failed.isEmpty())
+            outcome.failure = failed.first().first().value<Failure>();
+        return outcome;
+    }
+
+    QTemporaryDir m_dir;
+    QProcess m_daemon;
+    QProcess m_mock;
+    QString m_address;
+    std::unique_ptr<QDBusConnection> m_bus;
+};
+
+} // namespace
+
+TEST_F(MockPortal, ScreenshotFeedsTheFrozenSamplerAndIsDeleted) {
+    // "early" answers before the call returns: only a listener set up
+    // beforehand on the request's predicted path hears it.
+    for (const QString mode : {"answer", "early"}) {
+        SCOPED_TRACE(mode.toStdString());
+        StartMock(mode);
+        PortalScreenshot shot(*m_bus, 5s);
+        const Outcome outcome = Take(shot);
+        ASSERT_FALSE(outcome.failure) << int(*outcome.failure);
+        EXPECT_EQ(outcome.image.size(), QSize(200, 120));
+        EXPECT_TRUE(ShotsLeft().isEmpty()) << ShotsLeft().join(' ').toStdString();
+
+        // A desktop of 100 x 60 logical units at ratio 2.
+        const FrozenDesktop desktop = FrozenDesktopFor(outcome.image, {QRect(0, 0, 100, 60)});
+        FrozenImageSampler sampler(desktop.picture, desktop.origin);
+        auto grid = sampler.sample(QPointF(20.25, 10.75));
+        ASSERT_TRUE(grid);
+        for (TColor level : ComputeLevelColors(*grid))
+            EXPECT_EQ(ColorToHtml(level), "#FFA510");
+        // Device pixel 97 of the row: the two widest squares reach the black block.
+        grid = sampler.sample(QPointF(48.5, 10));
+        ASSERT_TRUE(grid);
+        const LevelColors levels = ComputeLevelColors(*grid);
+        QStringList texts;
+        for (TColor level : levels)
+            texts << ColorToHtml(level);
+        EXPECT_EQ(texts, QStringList({"#FFA510", "#FFA510", "#FFA510", "#DA8D0D", "#C6800C"}));
+        m_mock.kill();
+        m_mock.waitForFinished(5000);
+    }
+}
+
+TEST_F(MockPortal, RefusalAndOtherEndsAreReported) {
+    StartMock("refuse");
+    PortalScreenshot shot(*m_bus, 5s);
+    Outcome outcome = Take(shot);
+    EXPECT_EQ(outcome.failure, Failure::Refused);
+    EXPECT_TRUE(outcome.image.isNull());
+    EXPECT_EQ(PortalFailureText(Failure::Refused), "スクリーンショットが拒否されました");
+    m_mock.kill();
+    m_mock.waitForFinished(5000);
+
+    StartMock("end");
+    outcome = Take(shot);
+    EXPECT_EQ(outcome.failure, Failure::Failed);
+}
+
+TEST_F(MockPortal, SilentPortalTimesOutAndTheRequestIsClosed) {
+    StartMock("silent");
+    PortalScreenshot shot(*m_bus, 300ms);
+    EXPECT_EQ(Take(shot).failure, Failure::TimedOut);
+    QString line;
+    ASSERT_TRUE(ReadLine(m_mock, line));
+    EXPECT_TRUE(line.startsWith("closed /org/freedesktop/portal/desktop/request/"))
+        << line.toStdString();
+}
+
+TEST_F(MockPortal, NoPortalServiceOrNoBus) {
+    PortalScreenshot shot(*m_bus, 5s);
+    EXPECT_EQ(Take(shot).failure, Failure::NoPortal);
+    PortalScreenshot nowhere(QDBusConnection("not connected"), 5s);
+    EXPECT_EQ(Take(nowhere).failure, Failure::NoPortal);
+    EXPECT_FALSE(PortalFailureText(Failure::NoPortal).isEmpty());
+}
