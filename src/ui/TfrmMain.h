@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <array>
 #include <memory>
+#include <optional>
 
 class ColorControls;
 class ColorSwatch;
@@ -14,6 +15,7 @@ class CurrentColorModel;
 class GradientPicker;
 class GradientTableList;
 class HtmlPage;
+class LivePreview;
 class MainActions;
 class MainBars;
 class NamedColorList;
@@ -52,7 +54,8 @@ public:
     ProgramOptions& options() override;
     bool Updating() const override { return m_updating; }
     void SetUpdating(bool updating) override { m_updating = updating; }
-    Tfrmwaitdlg* progressDialog() override { return m_frmwaitdlg; }
+    // None while the live preview writes: it runs unseen.
+    Tfrmwaitdlg* progressDialog() override { return m_quietOutput ? nullptr : m_frmwaitdlg; }
     QStatusBar* statusLine() override;
     QColorDialog* colorDialog() override;
     QWidget* dialogParent() override { return this; }
@@ -63,6 +66,7 @@ public:
     NamedColorList* colorList() const { return m_lstcolortable; }
     GradientTableList& gradientTables();
     TfrmGradEdit* gradientEditor() const { return m_frmGradEdit; }
+    LivePreview* livePreview() const { return m_livePreview; }
     TfrmHelp* helpWindow();
     // The program file's own path with the extension ".hlp"; names the help.
     QString HelpFile() const { return m_helpFile; }
@@ -85,6 +89,12 @@ private:
     void saveWindows(SettingsStore& store);
     HtmlPage* activePage() const;
     int activePageIndex() const;
+    void createLivePreview();
+    // The active page's output as the preview shows it; nullopt while the
+    // window is busy with the page.
+    std::optional<QString> previewDocument();
+    // The window grows by the docked preview, so the pages keep their size.
+    void fitToPreview();
 
     void PageControl1Change();
     void lstcolortableClick(int row);
@@ -101,6 +111,7 @@ private:
     void ac_optionExecute();
     void ac_aboutExecute();
     void ac_chartExecute();
+    void ac_livepreviewExecute(bool checked);
 
     ProgramState& m_state;
     CurrentColorModel* m_color = nullptr;
@@ -124,6 +135,7 @@ private:
     TfrmAboutBox* m_frmAboutBox = nullptr;
     Tfrmchart* m_frmchart = nullptr;
     TfrmHelp* m_frmHelp = nullptr;
+    LivePreview* m_livePreview = nullptr;
 
     // Rewritten by every preview, removed at the end of the run.
     PreviewFile m_preview;
@@ -131,5 +143,6 @@ private:
 
     QString m_helpFile;
     bool m_updating = false;
+    bool m_quietOutput = false;
     bool m_saved = false;
 };

@@ -150,7 +150,8 @@ private slots:
         QCOMPARE(
             MenuTexts(bars.mnuView),
             QStringList({QStringLiteral("ブラウザ1で確認(&B)"), QStringLiteral("ブラウザ2で確認"),
-                         QStringLiteral("-"), QStringLiteral("カラーチャート(&T)")}));
+                         QStringLiteral("-"), QStringLiteral("カラーチャート(&T)"),
+                         QStringLiteral("プレビュー(&P)")}));
         QCOMPARE(MenuTexts(bars.mnuHelp),
                  QStringList({QStringLiteral("目次(&C)"), QStringLiteral("トピックの検索(&S)..."),
                               QStringLiteral("ヘルプの使い方(&H)"),
