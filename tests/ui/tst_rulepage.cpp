@@ -39,6 +39,13 @@ struct Page {
     void clickAlign(int id) {
         click(get<QGroupBox>("rdoalign")->findChildren<QRadioButton*>().at(id));
     }
+    // A red current colour and a rule 50 pixels wide, 5 high.
+    void redPixelRule() {
+        host.m_color = RgbToColor(255, 0, 0);
+        click("rdopixel");
+        type("sewidth", QStringLiteral("50"));
+        type("seheight", QStringLiteral("5"));
+    }
     // Replaces the box's text by typing, as a user does.
     void type(const char* name, const QString& text) {
         auto* box = get<QSpinBox>(name);
@@ -110,10 +117,7 @@ private slots:
 
     void alignmentSolidAndColour() {
         Page p;
-        p.host.m_color = RgbToColor(255, 0, 0);
-        p.click("rdopixel");
-        p.type("sewidth", QStringLiteral("50"));
-        p.type("seheight", QStringLiteral("5"));
+        p.redPixelRule();
         p.clickAlign(0);
         p.click("chkfull");
         p.click("sbhrcolor");
@@ -141,10 +145,7 @@ private slots:
     void cssMarkupStyle() {
         Page p;
         p.host.m_options.markupstyle = kMarkupCss;
-        p.host.m_color = RgbToColor(255, 0, 0);
-        p.click("rdopixel");
-        p.type("sewidth", QStringLiteral("50"));
-        p.type("seheight", QStringLiteral("5"));
+        p.redPixelRule();
         p.clickAlign(2);
         p.click("sbhrcolor");
         QTest::mouseClick(p.get<ColorShape>("shphrcolor"), Qt::LeftButton);
