@@ -105,6 +105,17 @@ class TestOptions : public QObject {
         return options;
     }
 
+    // The defaults with the table character and the switches changed.
+    static ProgramOptions Changed() {
+        ProgramOptions options = Defaults();
+        options.tblchar = QStringLiteral("◆");
+        options.colorconst = true;
+        options.htmlsave = false;
+        options.htmlcr = false;
+        options.markupstyle = kMarkupCss;
+        return options;
+    }
+
     // Opens the dialog; `steps` acts on it and closes it. True on OK.
     static bool Run(TfrmOpt& dialog, std::function<void(TfrmOpt&)> steps) {
         OnNextModal(nullptr, [&dialog, steps](QWidget* modal) {
@@ -126,16 +137,11 @@ private slots:
     void init() { QFile::remove(iniPath()); }
 
     void openingFillsEveryControlAndCancelKeepsTheOptions() {
-        ProgramOptions options = Defaults();
-        options.tblchar = QStringLiteral("◆");
+        ProgramOptions options = Changed();
         options.htmlcase = 2;
         options.viewback = RgbToColor(1, 2, 3);
-        options.colorconst = true;
-        options.htmlsave = false;
-        options.htmlcr = false;
         options.wwwname = QStringLiteral("/usr/bin/a");
         options.plugin = QStringLiteral("/p/");
-        options.markupstyle = kMarkupCss;
         const ProgramOptions before = options;
         TfrmOpt dialog(options, nullptr);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("ｵﾌﾟｼｮﾝ"));
@@ -481,14 +487,9 @@ private slots:
         SettingsStore store(iniPath());
         ProgramState state(store);
         TfrmMain w(state);
-        ProgramOptions expected = Defaults();
+        ProgramOptions expected = Changed();
         expected.fonttable << kVerdana;
-        expected.tblchar = QStringLiteral("◆");
         expected.htmlcase = 1;
-        expected.htmlcr = false;
-        expected.htmlsave = false;
-        expected.colorconst = true;
-        expected.markupstyle = kMarkupCss;
         expected.wwwuse = true;
         expected.wwwname = QStringLiteral("/usr/bin/one");
         expected.wwwname2 = QStringLiteral("/usr/bin/two");
