@@ -43,6 +43,15 @@ public:
     std::optional<TColor> wrapperBackground() const override { return background; }
 };
 
+// One page's output actions over a fake host, previewing into `dir`.
+struct Rig {
+    explicit Rig(const QString& dir) : preview(dir) {}
+    FakePageHost host;
+    PreviewFile preview;
+    OutputActions output{host, preview};
+    FixedPage fixed{host};
+};
+
 // Answers the modal dialogs the code under test opens, one step per dialog
 // in order. A dialog nobody expected, or a step still waiting after ten
 // seconds, is rejected so that the test fails instead of hanging.
@@ -199,12 +208,10 @@ private slots:
         QFETCH(int, page);
         QFETCH(bool, htmlsave);
         QFETCH(QString, expected);
-        FakePageHost host;
+        Rig rig(m_dir.path());
+        auto& [host, preview, output, fixed] = rig;
         host.m_options.htmlsave = htmlsave;
         host.m_options.viewback = RgbToColor(0, 0, 255);
-        PreviewFile preview(m_dir.path());
-        OutputActions output(host, preview);
-        FixedPage fixed(host);
         fixed.fragment = QStringLiteral("<table>\r\n</table>");
         fixed.background = page == 0 ? std::optional<TColor>(RgbToColor(255, 0, 0))
                                      : std::optional<TColor>(host.m_options.viewback);
@@ -223,11 +230,9 @@ private slots:
     }
 
     void saveDialogOffersItsFiltersAndAsksBeforeReplacing() {
-        FakePageHost host;
+        Rig rig(m_dir.path());
+        auto& [host, preview, output, fixed] = rig;
         host.m_options.htmlsave = false;
-        PreviewFile preview(m_dir.path());
-        OutputActions output(host, preview);
-        FixedPage fixed(host);
         fixed.fragment = QStringLiteral("new");
         const QString target = path(QStringLiteral("old.htm"));
         WriteFile(target, "old");
@@ -262,10 +267,8 @@ private slots:
     }
 
     void saveErrorIsShownAndTheClipboardKeepsTheText() {
-        FakePageHost host;
-        PreviewFile preview(m_dir.path());
-        OutputActions output(host, preview);
-        FixedPage fixed(host);
+        Rig rig(m_dir.path());
+        auto& [host, preview, output, fixed] = rig;
         fixed.fragment = QStringLiteral("<hr>");
         // A folder that is a file: refused even for root.
         const QString blocker = path(QStringLiteral("blocker"));
@@ -289,12 +292,10 @@ private slots:
     }
 
     void emptyFragmentLeavesTheClipboardAndIsWrittenEmpty() {
-        FakePageHost host;
+        Rig rig(m_dir.path());
+        auto& [host, preview, output, fixed] = rig;
         host.m_options.htmlsave = true;
         host.m_options.wwwuse = false;
-        PreviewFile preview(m_dir.path());
-        OutputActions output(host, preview);
-        FixedPage fixed(host);
         fixed.background = RgbToColor(255, 255, 255);
 
         QVERIFY(output.htmlCopy(fixed).isEmpty());
@@ -313,14 +314,12 @@ private slots:
     }
 
     void previewOpensThroughTheFileAssociation() {
-        FakePageHost host;
+        Rig rig(m_dir.path());
+        auto& [host, preview, output, fixed] = rig;
         host.m_options.wwwuse = false;
         host.m_options.htmlsave = false; // previews are whole pages regardless
         host.m_options.viewback = RgbToColor(255, 255, 255);
-        PreviewFile preview(m_dir.path());
         QVERIFY(preview.create().isEmpty());
-        OutputActions output(host, preview);
-        FixedPage fixed(host);
         fixed.fragment = QStringLiteral("<hr>");
         fixed.background = host.m_options.viewback;
 
@@ -343,12 +342,10 @@ private slots:
     }
 
     void missingBrowserIsShown() {
-        FakePageHost host;
+        Rig rig(m_dir.path());
+        auto& [host, preview, output, fixed] = rig;
         host.m_options.wwwuse = true;
         host.m_options.wwwname = path(QStringLiteral("no-such-browser"));
-        PreviewFile preview(m_dir.path());
-        OutputActions output(host, preview);
-        FixedPage fixed(host);
         fixed.fragment = QStringLiteral("<hr>");
 
         QString message;
