@@ -1,6 +1,7 @@
 // The body page: roles from the current colour, presets through their
 // buttons and boxes, the contrast display, and presets kept across a restart.
 #include "FakePageHost.h"
+#include "MainWindowRig.h"
 #include "core/NamedColorTable.h"
 #include "html/BodyPresetEdit.h"
 #include "settings/ProgramOptions.h"
@@ -401,9 +402,8 @@ private slots:
         const QString ini = m_dir.filePath(QStringLiteral("presets.ini"));
         QFile::remove(ini);
         {
-            SettingsStore store(ini);
-            ProgramState state(store);
-            TfrmMain w(state);
+            MainWindowRig rig(ini);
+            TfrmMain& w = rig.w;
             QWidget& page = *Child<QWidget>(w, "TabSheet3");
             Boxes boxes;
             w.SetCurrentColor(RgbToColor(0x33, 0x66, 0x99));
@@ -416,9 +416,8 @@ private slots:
             QVERIFY(boxes.seen.size() == 1);
             w.close();
         }
-        SettingsStore store(ini);
-        ProgramState state(store);
-        TfrmMain w(state);
+        MainWindowRig rig(ini);
+        TfrmMain& w = rig.w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QWidget& page = *Child<QWidget>(w, "TabSheet3");
