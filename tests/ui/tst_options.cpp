@@ -144,8 +144,6 @@ private slots:
         options.plugin = QStringLiteral("/p/");
         const ProgramOptions before = options;
         TfrmOpt dialog(options, nullptr);
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("ｵﾌﾟｼｮﾝ"));
-        QCOMPARE(dialog.size(), QSize(382, 270));
         const bool ok = Run(dialog, [&](TfrmOpt& d) {
             QCOMPARE(Items(Fonts(&d)), DefaultFontTable());
             QCOMPARE(Fonts(&d)->currentIndex(), -1);
