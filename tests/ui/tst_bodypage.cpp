@@ -101,13 +101,6 @@ private:
     std::deque<Answer> m_answers;
 };
 
-template <class T> T* Child(QWidget& page, const char* name) {
-    T* child = page.findChild<T*>(QString::fromLatin1(name));
-    if (!child)
-        qFatal("no control %s", name);
-    return child;
-}
-
 QString Label(QWidget& page, const char* name) {
     return Child<QLabel>(page, name)->text();
 }

@@ -41,18 +41,9 @@ struct TextHost : FakePageHost {
 // Starts the page and puts plain text into its editor.
 QTextEdit* StartWith(PageText& page, const QString& text) {
     page.start();
-    auto* editor = page.findChild<QTextEdit*>(QStringLiteral("RichEdit1"));
-    if (!editor)
-        qFatal("no control RichEdit1");
+    auto* editor = Child<QTextEdit>(page, "RichEdit1");
     editor->setPlainText(text);
     return editor;
-}
-
-template <typename T> T* Child(QWidget& parent, const char* name) {
-    T* child = parent.findChild<T*>(QString::fromLatin1(name));
-    if (!child)
-        qFatal("no control %s", name);
-    return child;
 }
 
 void Select(QTextEdit* editor, int from, int to) {
