@@ -24,12 +24,7 @@ struct Page {
         page.start();
         page.show();
     }
-    template <class T> T* get(const char* name) {
-        T* control = page.findChild<T*>(QString::fromLatin1(name));
-        if (!control)
-            qFatal("no control %s", name);
-        return control;
-    }
+    template <class T> T* get(const char* name) { return Child<T>(page, name); }
     // Near the left edge: check and radio buttons take clicks on their
     // indicator and caption only.
     static void click(QAbstractButton* button) {
