@@ -3,6 +3,7 @@
 // and the markup match the pure model, and a long run survives the window
 // being closed under it.
 #include "FakePageHost.h"
+#include "MainWindowRig.h"
 #include "gradient/GradientTableList.h"
 #include "html/GradientTextWriter.h"
 #include "richtext/GradientTextDocument.h"
@@ -259,9 +260,8 @@ private slots:
 
     void longRunShowsProgressAndClosingStopsIt() {
         const QString ini = m_dir.filePath(QStringLiteral("close.ini"));
-        SettingsStore store(ini);
-        ProgramState state(store);
-        TfrmMain w(state);
+        MainWindowRig rig(ini);
+        TfrmMain& w = rig.w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.PageControl1()->setCurrentIndex(0);
