@@ -2,6 +2,7 @@
 // dialog, the previews through the file association or a configured
 // program, and what the user is shown when they fail.
 #include "FakePageHost.h"
+#include "MainWindowRig.h"
 #include "html/PreviewFile.h"
 #include "settings/ProgramOptions.h"
 #include "settings/SettingsStore.h"
@@ -409,21 +410,14 @@ private slots:
     }
 
     // Through the window's action: whatever the page wrote went to the
-    // clipboard and into the file, wrapped or not by htmlsave.
-    void windowSavesThroughTheAction_data() {
-        QTest::addColumn<bool>("htmlsave");
-        QTest::newRow("whole page") << true;
-        QTest::newRow("fragment") << false;
-    }
+    // clipboard and, wrapped, into the file.
     void windowSavesThroughTheAction() {
-        QFETCH(bool, htmlsave);
         const QString ini = path(QStringLiteral("settings.ini"));
         QFile::remove(ini);
-        SettingsStore store(ini);
-        ProgramState state(store);
-        TfrmMain window(state);
+        MainWindowRig rig(ini);
+        TfrmMain& window = rig.w;
         window.PageControl1()->setCurrentIndex(1);
-        window.options().htmlsave = htmlsave;
+        window.options().htmlsave = true;
         window.options().viewback = RgbToColor(0x12, 0x34, 0x56);
         window.options().colorconst = false;
         const QString target = path(QStringLiteral("window.htm"));
@@ -437,9 +431,7 @@ private slots:
         QString fragment = QGuiApplication::clipboard()->text();
         if (fragment == QStringLiteral("before"))
             fragment.clear();
-        const QString expected = htmlsave ? Wrapped(fragment, QStringLiteral("#123456"))
-                                          : fragment + QStringLiteral("\r\n");
-        QCOMPARE(ReadAll(target), expected.toUtf8());
+        QCOMPARE(ReadAll(target), Wrapped(fragment, QStringLiteral("#123456")).toUtf8());
     }
 };
 
