@@ -2,6 +2,7 @@
 // OK and Cancel, the body list reset, the browser, folder, font and colour
 // dialogs, and every option through the main window, a shut-down and a
 // restart.
+#include "MainWindowRig.h"
 #include "settings/FontTableEntry.h"
 #include "settings/ProgramOptions.h"
 #include "settings/SettingsStore.h"
@@ -383,15 +384,14 @@ private slots:
             ini.setValue(QStringLiteral("Option/bodycode0"),
                          QStringLiteral("\"Mine\",\"0\",\"1\",\"2\",\"3\",\"4\""));
         }
-        SettingsStore store(iniPath());
-        ProgramState state(store);
-        TfrmMain w(state);
+        MainWindowRig rig(iniPath());
+        TfrmMain& w = rig.w;
         auto* presets = w.findChild<QComboBox*>(QStringLiteral("cmbbodysel"));
         QCOMPARE(Items(presets), QStringList({QStringLiteral("Mine")}));
         OnNextModal(nullptr, [&](QWidget* d) {
             Answer(d, QStringLiteral("いいえ(&N)"));
             Press(d, "btnbodyinit");
-            QCOMPARE(state.options().bodyPresets.count(), 1);
+            QCOMPARE(rig.state.options().bodyPresets.count(), 1);
             Answer(d, QStringLiteral("OK"));
             Press(d, "btnbodyinit");
             // At once, while the dialog is still open.
@@ -401,7 +401,7 @@ private slots:
         w.actions().ac_option->trigger();
         BodyPresetList builtIn;
         LoadDefaultBodyPresets(builtIn);
-        QVERIFY(state.options().bodyPresets == builtIn);
+        QVERIFY(rig.state.options().bodyPresets == builtIn);
         QStringList names;
         for (int i = 0; i < builtIn.count(); ++i)
             names << builtIn.at(i).name;
@@ -409,9 +409,8 @@ private slots:
     }
 
     void backgroundReachesTheEditorAndCaseTheBodyTag() {
-        SettingsStore store(iniPath());
-        ProgramState state(store);
-        TfrmMain w(state);
+        MainWindowRig rig(iniPath());
+        TfrmMain& w = rig.w;
         w.PageControl1()->setCurrentIndex(0);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -430,10 +429,10 @@ private slots:
             ClickOk(d);
         });
         w.actions().ac_option->trigger();
-        QCOMPARE(state.options().viewback, TColor(0));
+        QCOMPARE(rig.state.options().viewback, TColor(0));
         auto* editor = w.findChild<QTextEdit*>(QStringLiteral("RichEdit1"));
         QTRY_COMPARE(editor->viewport()->grab().toImage().pixelColor(20, 20), QColor(Qt::black));
-        QCOMPARE(state.options().htmlcase, std::uint8_t(2));
+        QCOMPARE(rig.state.options().htmlcase, std::uint8_t(2));
         // The body page's next tag.
         w.PageControl1()->setCurrentIndex(2);
         w.actions().ac_htmlcopy->trigger();
@@ -445,9 +444,8 @@ private slots:
         const QString plugin = QDir::toNativeSeparators(pluginDir.path()) + QDir::separator();
         const TColor back = RgbToColor(0x12, 0x34, 0x56);
         {
-            SettingsStore store(iniPath());
-            ProgramState state(store);
-            TfrmMain w(state);
+            MainWindowRig rig(iniPath());
+            TfrmMain& w = rig.w;
             w.show();
             QVERIFY(QTest::qWaitForWindowExposed(&w));
             OnNextModal(nullptr, [&](QWidget* d) {
@@ -482,9 +480,8 @@ private slots:
         QCOMPARE(ini.value(QStringLiteral("Option/fonttable7")).toString(), kVerdana);
         QCOMPARE(ini.value(QStringLiteral("Option/viewback")).toString(), QString::number(back));
 
-        SettingsStore store(iniPath());
-        ProgramState state(store);
-        TfrmMain w(state);
+        MainWindowRig rig(iniPath());
+        TfrmMain& w = rig.w;
         ProgramOptions expected = Changed();
         expected.fonttable << kVerdana;
         expected.htmlcase = 1;
@@ -494,7 +491,7 @@ private slots:
         expected.plugin = plugin;
         expected.viewback = back;
         LoadDefaultNamedColors(expected.colors);
-        QVERIFY(state.options() == expected);
+        QVERIFY(rig.state.options() == expected);
         // And the dialog shows them again.
         OnNextModal(nullptr, [&](QWidget* d) {
             QCOMPARE(Items(Fonts(d)).last(), kVerdana);
