@@ -7,6 +7,7 @@
 #include "ui/PageHost.h"
 
 #include <QStatusBar>
+#include <QWidget>
 #include <optional>
 
 class FakePageHost : public PageHost {
@@ -38,3 +39,11 @@ public:
     bool m_updating = false;
     QStatusBar m_status;
 };
+
+// The control of that name under `parent`; a missing one ends the run.
+template <class T> T* Child(QWidget& parent, const char* name) {
+    T* child = parent.findChild<T*>(QString::fromLatin1(name));
+    if (!child)
+        qFatal("no control %s", name);
+    return child;
+}

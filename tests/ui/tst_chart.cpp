@@ -63,11 +63,9 @@ private slots:
     void cleanup() { m_chart.reset(); }
 
     void windowFitsTheChart() {
-        QCOMPARE(m_chart->windowTitle(), QStringLiteral("カラーチャート"));
         const ChartGeometry& g = m_chart->chartGeometry();
         QCOMPARE(m_image->size(), QSize(5 + 8 * g.cellWidth, 5 + 36 * g.rowHeight));
         QCOMPARE(m_chart->size(), m_image->size());
-        QVERIFY(!(m_chart->windowFlags() & Qt::WindowMaximizeButtonHint));
     }
 
     void clickPicksTheCellsColour() {

@@ -1,6 +1,7 @@
 // The colour page's notations and set button, and a named-colour click
 // reaching the set buttons of the body and colour pages in the window.
 #include "FakePageHost.h"
+#include "MainWindowRig.h"
 #include "core/NamedColorTable.h"
 #include "html/ColorNotation.h"
 #include "settings/ProgramOptions.h"
@@ -128,9 +129,8 @@ private slots:
     void namedColourReachesTheBodyAndColourPages() {
         const QString ini = m_dir.filePath(QStringLiteral("named.ini"));
         QFile::remove(ini);
-        SettingsStore store(ini);
-        ProgramState state(store);
-        TfrmMain w(state);
+        MainWindowRig rig(ini);
+        TfrmMain& w = rig.w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QWidget* body = w.findChild<QWidget*>(QStringLiteral("TabSheet3"));

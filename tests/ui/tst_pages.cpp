@@ -111,22 +111,6 @@ private slots:
         text.paste();
         QCOMPARE(editor->toPlainText(), QStringLiteral("abc"));
     }
-
-    void namedColourRunsTheSetButtonOfBodyAndColourPages() {
-        FakeHost host;
-        PageBody body(host);
-        PageColor color(host);
-        PageTable table(host);
-        QSignalSpy bodySet(body.findChild<QPushButton*>(QStringLiteral("btnbodyget")),
-                           &QPushButton::clicked);
-        QSignalSpy colorSet(color.findChild<QPushButton*>(QStringLiteral("btncolorset")),
-                            &QPushButton::clicked);
-        body.namedColorChosen();
-        color.namedColorChosen();
-        table.namedColorChosen();
-        QCOMPARE(bodySet.count(), 1);
-        QCOMPARE(colorSet.count(), 1);
-    }
 };
 
 QTEST_MAIN(TestPages)

@@ -24,12 +24,7 @@ struct Page {
         page.start();
         page.show();
     }
-    template <class T> T* get(const char* name) {
-        T* control = page.findChild<T*>(QString::fromLatin1(name));
-        if (!control)
-            qFatal("no control %s", name);
-        return control;
-    }
+    template <class T> T* get(const char* name) { return Child<T>(page, name); }
     // Near the left edge: check and radio buttons take clicks on their
     // indicator and caption only.
     static void click(QAbstractButton* button) {
@@ -38,6 +33,13 @@ struct Page {
     void click(const char* name) { click(get<QAbstractButton>(name)); }
     void clickAlign(int id) {
         click(get<QGroupBox>("rdoalign")->findChildren<QRadioButton*>().at(id));
+    }
+    // A red current colour and a rule 50 pixels wide, 5 high.
+    void redPixelRule() {
+        host.m_color = RgbToColor(255, 0, 0);
+        click("rdopixel");
+        type("sewidth", QStringLiteral("50"));
+        type("seheight", QStringLiteral("5"));
     }
     // Replaces the box's text by typing, as a user does.
     void type(const char* name, const QString& text) {
@@ -110,10 +112,7 @@ private slots:
 
     void alignmentSolidAndColour() {
         Page p;
-        p.host.m_color = RgbToColor(255, 0, 0);
-        p.click("rdopixel");
-        p.type("sewidth", QStringLiteral("50"));
-        p.type("seheight", QStringLiteral("5"));
+        p.redPixelRule();
         p.clickAlign(0);
         p.click("chkfull");
         p.click("sbhrcolor");
@@ -141,10 +140,7 @@ private slots:
     void cssMarkupStyle() {
         Page p;
         p.host.m_options.markupstyle = kMarkupCss;
-        p.host.m_color = RgbToColor(255, 0, 0);
-        p.click("rdopixel");
-        p.type("sewidth", QStringLiteral("50"));
-        p.type("seheight", QStringLiteral("5"));
+        p.redPixelRule();
         p.clickAlign(2);
         p.click("sbhrcolor");
         QTest::mouseClick(p.get<ColorShape>("shphrcolor"), Qt::LeftButton);

@@ -59,12 +59,7 @@ struct Page {
         page.show();
         grid = page.findChild<QTableWidget*>(QStringLiteral("DrawGrid1"));
     }
-    template <class T> T* get(const char* name) {
-        T* control = page.findChild<T*>(QString::fromLatin1(name));
-        if (!control)
-            qFatal("no control %s", name);
-        return control;
-    }
+    template <class T> T* get(const char* name) { return Child<T>(page, name); }
     void click(const char* name) { QTest::mouseClick(get<QAbstractButton>(name), Qt::LeftButton); }
     void clickShape(const char* name) {
         QTest::mousePress(get<ColorShape>(name), Qt::LeftButton);

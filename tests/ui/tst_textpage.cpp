@@ -2,12 +2,13 @@
 // editing the text, its boxes and buttons format the target, the effect
 // and the markup match the pure model, and a long run survives the window
 // being closed under it.
+#include "FakePageHost.h"
+#include "MainWindowRig.h"
 #include "gradient/GradientTableList.h"
 #include "html/GradientTextWriter.h"
 #include "richtext/GradientTextDocument.h"
 #include "settings/ProgramOptions.h"
 #include "settings/SettingsStore.h"
-#include "ui/PageHost.h"
 #include "ui/PageText.h"
 #include "ui/ProgramState.h"
 #include "ui/TfrmMain.h"
@@ -30,32 +31,20 @@
 
 namespace {
 
-class FakeHost : public PageHost {
-public:
-    FakeHost() { m_options.fonttable = DefaultFontTable(); }
-    TColor CurrentColor() const override { return m_color; }
-    void SetCurrentColor(TColor color) override { m_color = color; }
-    const GradientTable* selectedGradient() const override { return m_table; }
-    ProgramOptions& options() override { return m_options; }
-    bool Updating() const override { return m_updating; }
-    void SetUpdating(bool updating) override { m_updating = updating; }
-    Tfrmwaitdlg* progressDialog() override { return nullptr; }
-    QStatusBar* statusLine() override { return &m_status; }
-    QColorDialog* colorDialog() override { return nullptr; }
-    QWidget* dialogParent() override { return nullptr; }
-
-    ProgramOptions m_options;
-    TColor m_color = 0xFFFFFF;
-    const GradientTable* m_table = &DefaultGradientTables()[0];
-    bool m_updating = false;
-    QStatusBar m_status;
+// The shared host with the stock font list and the first stock gradient.
+struct TextHost : FakePageHost {
+    TextHost() {
+        m_options.fonttable = DefaultFontTable();
+        m_gradient = DefaultGradientTables()[0];
+    }
 };
 
-template <typename T> T* Child(QWidget& parent, const char* name) {
-    T* child = parent.findChild<T*>(QString::fromLatin1(name));
-    if (!child)
-        qFatal("no control %s", name);
-    return child;
+// Starts the page and puts plain text into its editor.
+QTextEdit* StartWith(PageText& page, const QString& text) {
+    page.start();
+    auto* editor = Child<QTextEdit>(page, "RichEdit1");
+    editor->setPlainText(text);
+    return editor;
 }
 
 void Select(QTextEdit* editor, int from, int to) {
@@ -85,7 +74,7 @@ class TestTextPage : public QObject {
 
 private slots:
     void selectionRefreshesTheControlsUnderUpdatingOnly() {
-        FakeHost host;
+        TextHost host;
         PageText page(host);
         page.start();
         auto* editor = Child<QTextEdit>(page, "RichEdit1");
@@ -143,11 +132,9 @@ private slots:
     }
 
     void stylesGoToTheSelectionOrToWhatIsTypedNext() {
-        FakeHost host;
+        TextHost host;
         PageText page(host);
-        page.start();
-        auto* editor = Child<QTextEdit>(page, "RichEdit1");
-        editor->setPlainText(QStringLiteral("abcd"));
+        auto* editor = StartWith(page, QStringLiteral("abcd"));
         Select(editor, 1, 3);
         Child<QToolButton>(page, "UnderlineButton")->click();
         Child<QToolButton>(page, "BoldButton")->click();
@@ -168,7 +155,7 @@ private slots:
     }
 
     void fontBoxSetsTheFirstNameAndTheCharacterSet() {
-        FakeHost host;
+        TextHost host;
         host.m_options.fonttable << QString() << QStringLiteral(",Lead");
         PageText page(host);
         page.start();
@@ -209,7 +196,7 @@ private slots:
     }
 
     void effectColoursTheSelectionAsTheModelDoes() {
-        FakeHost host;
+        TextHost host;
         PageText page(host);
         page.start();
         auto* editor = Child<QTextEdit>(page, "RichEdit1");
@@ -221,9 +208,9 @@ private slots:
         Select(editor, 1, 6); // "b漢字ｶﾅ": positions 1 .. 8
         Child<QPushButton>(page, "btngratxtexec")->click();
         StyledText expected = MakeStyledText(text, CharStyle{});
-        ApplyTextGradient(expected, host.m_table, PositionRange{1, 7});
+        ApplyTextGradient(expected, host.selectedGradient(), PositionRange{1, 7});
         QCOMPARE(page.html(), WriteGradientTextHtml(expected, host.m_options));
-        QCOMPARE(Model(editor).chars[5].style.color, host.m_table->stops().back().color);
+        QCOMPARE(Model(editor).chars[5].style.color, host.selectedGradient()->stops().back().color);
         QCOMPARE(Model(editor).chars[6].style.color, TColor(0));
         // The user's selection stays; the status bar has nothing to say.
         QCOMPARE(editor->textCursor().selectionStart(), 1);
@@ -234,18 +221,16 @@ private slots:
         Select(editor, 3, 3);
         Child<QPushButton>(page, "btngratxtexec")->click();
         expected = MakeStyledText(text, CharStyle{});
-        ApplyTextGradient(expected, host.m_table, PositionRange{});
+        ApplyTextGradient(expected, host.selectedGradient(), PositionRange{});
         QCOMPARE(page.html(), WriteGradientTextHtml(expected, host.m_options));
     }
 
     void withoutAUsableTableTheEffectSaysWhyAndChangesNothing() {
-        FakeHost host;
+        TextHost host;
         PageText page(host);
-        page.start();
-        auto* editor = Child<QTextEdit>(page, "RichEdit1");
-        editor->setPlainText(QStringLiteral("abc"));
+        auto* editor = StartWith(page, QStringLiteral("abc"));
         const QString before = editor->document()->toHtml();
-        host.m_table = nullptr;
+        host.m_gradient.reset();
         Child<QPushButton>(page, "btngratxtexec")->click();
         QCOMPARE(host.m_status.currentMessage(),
                  TextGradientStatusMessage(TextGradientStatus::NoTable));
@@ -253,7 +238,7 @@ private slots:
 
         GradientTable single;
         single.setStops(std::vector<GradientStop>{{0, RgbToColor(255, 0, 0)}});
-        host.m_table = &single;
+        host.m_gradient = single;
         Child<QPushButton>(page, "btngratxtexec")->click();
         QCOMPARE(host.m_status.currentMessage(),
                  TextGradientStatusMessage(TextGradientStatus::TooFewStops));
@@ -264,7 +249,7 @@ private slots:
     }
 
     void emptyEditorLeavesTheClipboard() {
-        FakeHost host;
+        TextHost host;
         PageText page(host);
         page.start();
         QGuiApplication::clipboard()->setText(QStringLiteral("earlier"));
@@ -275,9 +260,8 @@ private slots:
 
     void longRunShowsProgressAndClosingStopsIt() {
         const QString ini = m_dir.filePath(QStringLiteral("close.ini"));
-        SettingsStore store(ini);
-        ProgramState state(store);
-        TfrmMain w(state);
+        MainWindowRig rig(ini);
+        TfrmMain& w = rig.w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.PageControl1()->setCurrentIndex(0);

@@ -1,6 +1,7 @@
 // The window layer's own duties: the page-switch enabling table, saving at
 // the orderly end with a failure shown, and a duplicate copy that builds no
 // window.
+#include "MainWindowRig.h"
 #include "settings/SettingsStore.h"
 #include "shell/TSingleInstance.h"
 #include "ui/MainActions.h"
@@ -53,9 +54,8 @@ private slots:
     void pageSwitchEnablesAsDesigned() {
         QFETCH(int, page);
         QFETCH(QStringList, row);
-        SettingsStore store(iniPath());
-        ProgramState state(store);
-        TfrmMain w(state);
+        MainWindowRig rig(iniPath());
+        TfrmMain& w = rig.w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QTabBar* tabs = w.PageControl1()->tabBar();
@@ -124,9 +124,8 @@ private slots:
                 ini.setValue(QLatin1String(key), QString::number(value));
         }
         {
-            SettingsStore store(iniPath());
-            ProgramState state(store);
-            TfrmMain w(state);
+            MainWindowRig rig(iniPath());
+            TfrmMain& w = rig.w;
             auto* chart = w.findChild<Tfrmchart*>();
             auto* options = w.findChild<TfrmOpt*>();
             QCOMPARE(chart->frameGeometry(), QRect(33, 44, 250, 260));
@@ -151,9 +150,8 @@ private slots:
             }
             const QString expected = stored == folder ? folder + QLatin1Char('/') : QString();
             {
-                SettingsStore store(iniPath());
-                ProgramState state(store);
-                TfrmMain w(state);
+                MainWindowRig rig(iniPath());
+                TfrmMain& w = rig.w;
                 QCOMPARE(w.options().plugin, expected);
                 w.close();
             }
@@ -167,9 +165,8 @@ private slots:
         QFile blocker(m_dir.filePath(QStringLiteral("notafolder")));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        SettingsStore store(m_dir.filePath(QStringLiteral("notafolder/settings.ini")));
-        ProgramState state(store);
-        TfrmMain w(state);
+        MainWindowRig rig(m_dir.filePath(QStringLiteral("notafolder/settings.ini")));
+        TfrmMain& w = rig.w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QString shown;

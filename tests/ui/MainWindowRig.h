@@ -1,0 +1,14 @@
+#pragma once
+
+// A main window over the settings in one INI file, built as the program
+// builds it.
+#include "settings/SettingsStore.h"
+#include "ui/ProgramState.h"
+#include "ui/TfrmMain.h"
+
+struct MainWindowRig {
+    explicit MainWindowRig(const QString& ini) : store(ini) {}
+    SettingsStore store;
+    ProgramState state{store};
+    TfrmMain w{state};
+};
