@@ -341,8 +341,14 @@ void PageBody::btnbodybgClick() {
     m_Image1->setPicture(picture);
     m_Image1->resize(picture.size());
     m_backgroundPicturePath = path;
-    tile(tiled);
-    m_Image2->setPicture(tiled);
+    // A picture without pixels shows the plain background, as a browser
+    // would, rather than the tiles of the one before.
+    if (picture.isNull()) {
+        m_Image2->clearPicture();
+    } else {
+        tile(tiled);
+        m_Image2->setPicture(tiled);
+    }
     // The labels are transparent: they show the new picture behind them.
     for (QLabel* label : m_roleLabels)
         label->update();
