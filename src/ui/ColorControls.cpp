@@ -3,6 +3,8 @@
 #include "core/InvalidNumberError.h"
 #include "ui/CurrentColorModel.h"
 
+#include "ui/SharedColorDialog.h"
+
 #include <QClipboard>
 #include <QColorDialog>
 #include <QGuiApplication>
@@ -26,7 +28,8 @@ void CopyText(const QString& text) {
 
 } // namespace
 
-ColorControls::ColorControls(CurrentColorModel& model, QColorDialog* colorDialog, QWidget* parent)
+ColorControls::ColorControls(CurrentColorModel& model, SharedColorDialog* colorDialog,
+                             QWidget* parent)
     : QWidget(parent), m_model(model), m_colorDialog(colorDialog) {
     setObjectName(QStringLiteral("pnlColorControls"));
     static const char* const hints[3] = {"赤色の成分を調整します", "緑色の成分を調整します",
@@ -171,9 +174,10 @@ bool ColorControls::eventFilter(QObject* watched, QEvent* event) {
 
 void ColorControls::btnColorClick() {
     const TColor c = m_model.CurrentColor();
-    m_colorDialog->setCurrentColor(QColor(ColorRed(c), ColorGreen(c), ColorBlue(c)));
-    if (m_colorDialog->exec() == QDialog::Accepted) {
-        const QColor chosen = m_colorDialog->selectedColor();
+    QColorDialog* dialog = m_colorDialog->dialog();
+    dialog->setCurrentColor(QColor(ColorRed(c), ColorGreen(c), ColorBlue(c)));
+    if (dialog->exec() == QDialog::Accepted) {
+        const QColor chosen = dialog->selectedColor();
         m_model.SetCurrentColor(RgbToColor(chosen.red(), chosen.green(), chosen.blue()));
     }
 }

@@ -6,7 +6,7 @@
 #include <array>
 
 class CurrentColorModel;
-class QColorDialog;
+class SharedColorDialog;
 class QLineEdit;
 class QPushButton;
 class QSlider;
@@ -16,7 +16,8 @@ class QSlider;
 class ColorControls : public QWidget {
     Q_OBJECT
 public:
-    ColorControls(CurrentColorModel& model, QColorDialog* colorDialog, QWidget* parent = nullptr);
+    ColorControls(CurrentColorModel& model, SharedColorDialog* colorDialog,
+                  QWidget* parent = nullptr);
 
     // Shows `color` on the sliders, boxes and notation buttons.
     void showColor(TColor color);
@@ -33,7 +34,7 @@ private:
     TColor sliderColor() const;
 
     CurrentColorModel& m_model;
-    QColorDialog* m_colorDialog;
+    SharedColorDialog* m_colorDialog;
     std::array<QSlider*, 3> m_trackBars{};
     std::array<QLineEdit*, 3> m_edits{};
     QPushButton* m_btnrrggbb = nullptr;

@@ -5,8 +5,11 @@
 ColorShape::ColorShape(QWidget* parent) : QWidget(parent) {}
 
 void ColorShape::setColor(TColor color) {
+    if (color == m_color)
+        return;
     m_color = color;
     update();
+    emit colorChanged(color);
 }
 
 void ColorShape::paintEvent(QPaintEvent*) {

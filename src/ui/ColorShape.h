@@ -13,6 +13,9 @@ public:
     TColor color() const { return m_color; }
     void setColor(TColor color);
 
+signals:
+    void colorChanged(TColor color);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

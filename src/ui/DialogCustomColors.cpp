@@ -4,8 +4,7 @@
 
 #include <QColorDialog>
 
-void LoadCustomColors(const SettingsStore& store, QColorDialog* dialog) {
-    Q_UNUSED(dialog);
+void LoadDialogCustomColors(const SettingsStore& store) {
     const CustomColorSet colors = LoadCustomColors(store);
     for (int i = 0; i < int(colors.size()); ++i) {
         const TColor c = colors[std::size_t(i)];
@@ -13,8 +12,7 @@ void LoadCustomColors(const SettingsStore& store, QColorDialog* dialog) {
     }
 }
 
-void SaveCustomColors(SettingsStore& store, const QColorDialog* dialog) {
-    Q_UNUSED(dialog);
+void SaveDialogCustomColors(SettingsStore& store) {
     CustomColorSet colors{};
     for (int i = 0; i < int(colors.size()); ++i) {
         const QColor c = QColorDialog::customColor(i);

@@ -1,9 +1,13 @@
 #include "ui/Eyedropper.h"
 
+#include "sampling/FrozenDesktop.h"
 #include "sampling/Loupe.h"
+#include "sampling/PickerSource.h"
+#include "sampling/PortalBus.h"
 #include "sampling/ScreenSampler.h"
 #include "sampling/SpoitCursor.h"
 #include "ui/CurrentColorModel.h"
+#include "ui/FrozenScreenWindow.h"
 #include "ui/PictureBox.h"
 
 #include <QApplication>
@@ -103,13 +107,21 @@ Eyedropper::Eyedropper(CurrentColorModel& model, QWidget* parent)
 
 Eyedropper::~Eyedropper() {
     // Never leave the application with the eyedropper pointer.
-    if (m_sampling)
+    if (m_sampling || m_portalState != PortalState::Idle)
         QApplication::restoreOverrideCursor();
+    if (m_portal)
+        m_portal->cancel();
 }
 
 void Eyedropper::setSampler(std::unique_ptr<ScreenSampler> sampler) {
     if (sampler)
         m_sampler = std::move(sampler);
+}
+
+void Eyedropper::setPortalTimeout(std::chrono::milliseconds timeout) {
+    m_portalTimeout = timeout;
+    if (m_portal && !m_portal->isBusy())
+        m_portal.reset(); // made again with the new timeout
 }
 
 bool Eyedropper::eventFilter(QObject* watched, QEvent* event) {
@@ -118,7 +130,12 @@ bool Eyedropper::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        imgspoitMouseDown();
+        if (m_portalState != PortalState::Idle)
+            return true; // one screenshot at a time
+        if (!m_sampling && CurrentPickerSource() == PickerSource::Portal)
+            portalMouseDown();
+        else
+            imgspoitMouseDown();
         return true;
     case QEvent::MouseMove:
         // Qt rounds the global position of a mouse event it passes on to a
@@ -127,15 +144,22 @@ bool Eyedropper::eventFilter(QObject* watched, QEvent* event) {
         imgspoitMouseMove(m_imgspoit->mapToGlobal(static_cast<QMouseEvent*>(event)->position()));
         return true;
     case QEvent::MouseButtonRelease:
-        imgspoitMouseUp();
+        if (m_portalState == PortalState::Waiting)
+            m_buttonHeld = false; // the picture arrives for a click
+        else if (m_portalState == PortalState::Frozen)
+            frozenReleased(m_imgspoit->mapToGlobal(static_cast<QMouseEvent*>(event)->position()));
+        else
+            imgspoitMouseUp();
         return true;
     case QEvent::KeyPress:
         if (m_sampling)
             return keyWhileSampling(static_cast<QKeyEvent*>(event)->key());
         break;
     case QEvent::Hide:
-        // A drag cannot outlive its control.
+        // A drag cannot outlive its control, nor can a screenshot request.
         imgspoitMouseUp();
+        if (m_portalState == PortalState::Waiting)
+            endPortal(false);
         break;
     default:
         break;
@@ -206,7 +230,7 @@ void Eyedropper::nudgePointer(QPoint step) {
 
 void Eyedropper::sampleUnderPointer() {
     m_moved = true;
-    const std::optional<SampleGrid> grid = m_sampler->sample(m_pointer, m_nudge);
+    const std::optional<SampleGrid> grid = activeSampler().sample(m_pointer, m_nudge);
     if (!grid)
         return; // keep the last sample
     m_read = true;
@@ -236,4 +260,157 @@ void Eyedropper::trkimglevelChange() {
 
 int Eyedropper::level() const {
     return std::clamp(m_trkimglevel->value(), 0, kLevelCount - 1);
+}
+
+ScreenSampler& Eyedropper::activeSampler() {
+    return m_frozen ? *m_frozen : *m_sampler;
+}
+
+void Eyedropper::portalMouseDown() {
+    if (!m_portal) {
+        m_portal = std::make_unique<PortalScreenshot>(PortalSessionBus(), m_portalTimeout);
+        connect(m_portal.get(), &PortalScreenshot::finished, this, &Eyedropper::portalFinished);
+        connect(m_portal.get(), &PortalScreenshot::failed, this, &Eyedropper::portalFailed);
+    }
+    if (m_portal->isBusy())
+        return;
+    m_previous = m_model.CurrentColor();
+    m_previousLevels = m_levels;
+    m_previousLoupe = m_imgzoom->picture();
+    m_previousStrip = m_imglevel->picture();
+    m_portalState = PortalState::Waiting;
+    m_buttonHeld = true;
+    m_imgspoit->clearPicture();
+    m_imgspoit->repaint();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_portal->take();
+}
+
+void Eyedropper::portalFailed(PortalScreenshot::Failure reason) {
+    if (m_portalState != PortalState::Waiting)
+        return;
+    endPortal(false);
+    emit screenshotFailed(PortalFailureText(reason));
+}
+
+void Eyedropper::portalFinished(const QImage& shot) {
+    if (m_portalState != PortalState::Waiting)
+        return;
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    QList<QRect> geometries;
+    for (const QScreen* screen : screens)
+        geometries << screen->geometry();
+    if (geometries.isEmpty() || shot.isNull()) {
+        endPortal(false);
+        emit screenshotFailed(PortalFailureText(PortalScreenshot::Failure::Unreadable));
+        return;
+    }
+    const FrozenDesktop desktop = FrozenDesktopFor(shot, geometries);
+    m_frozen = std::make_unique<FrozenImageSampler>(desktop.picture, desktop.origin);
+    m_portalState = PortalState::Frozen;
+    m_moved = false;
+    m_read = false;
+    m_nudge = QPoint();
+    // Where the pointer is, as far as the desktop tells; the first move says.
+    m_pointer = QCursor::pos();
+
+    // Shown only now: earlier they would be in the screenshot.
+    QScreen* under = QGuiApplication::screenAt(m_pointer.toPoint());
+    FrozenScreenWindow* target = nullptr;
+    for (QScreen* screen : screens) {
+        auto window = std::make_unique<FrozenScreenWindow>(desktop, screen);
+        connect(window.get(), &FrozenScreenWindow::pointerMoved, this, [this](QPointF global) {
+            m_pointer = global;
+            m_nudge = QPoint();
+            sampleUnderPointer();
+        });
+        connect(window.get(), &FrozenScreenWindow::buttonPressed, this, &Eyedropper::frozenPressed);
+        connect(window.get(), &FrozenScreenWindow::buttonReleased, this,
+                &Eyedropper::frozenReleased);
+        connect(window.get(), &FrozenScreenWindow::keyPressed, this, &Eyedropper::frozenKey);
+        window->showFullScreen();
+        if (!target || screen == under)
+            target = window.get();
+        m_windows.push_back(std::move(window));
+    }
+    QApplication::changeOverrideCursor(SpoitCursor());
+    target->activateWindow();
+    target->grabMouse();
+    target->grabKeyboard();
+}
+
+void Eyedropper::frozenPressed(QPointF global) {
+    if (m_portalState != PortalState::Frozen || m_buttonHeld)
+        return;
+    // The button was up when the picture came: this click picks.
+    m_buttonHeld = true;
+    m_pointer = global;
+    m_nudge = QPoint();
+    sampleUnderPointer();
+}
+
+void Eyedropper::frozenReleased(QPointF) {
+    if (m_portalState == PortalState::Frozen && m_buttonHeld)
+        endPortal(true);
+}
+
+void Eyedropper::frozenKey(int key) {
+    switch (key) {
+    case Qt::Key_Left:
+        m_nudge += QPoint(-1, 0);
+        break;
+    case Qt::Key_Right:
+        m_nudge += QPoint(1, 0);
+        break;
+    case Qt::Key_Up:
+        m_nudge += QPoint(0, -1);
+        break;
+    case Qt::Key_Down:
+        m_nudge += QPoint(0, 1);
+        break;
+    case Qt::Key_Escape:
+        endPortal(false);
+        return;
+    default:
+        return;
+    }
+    // The picture cannot move the pointer; the nudge is in device pixels.
+    sampleUnderPointer();
+}
+
+void Eyedropper::endPortal(bool pick) {
+    if (m_portalState == PortalState::Idle)
+        return;
+    const bool frozen = m_portalState == PortalState::Frozen;
+    if (!frozen && m_portal)
+        m_portal->cancel();
+    m_portalState = PortalState::Idle;
+    m_buttonHeld = false;
+    // The windows may be the senders of the event that ends the picking.
+    for (auto& window : m_windows) {
+        window->releaseKeyboard();
+        window->releaseMouse();
+        window->hide();
+        window.release()->deleteLater();
+    }
+    m_windows.clear();
+    m_frozen.reset();
+    QApplication::restoreOverrideCursor();
+    m_imgspoit->setPicture(SpoitCursorImage());
+    if (!frozen || !m_read)
+        return; // nothing was read: the colour was never touched
+    if (pick) {
+        m_model.SetCurrentColor(m_levels[std::size_t(level())]);
+        return;
+    }
+    m_levels = m_previousLevels;
+    if (m_previousLoupe.isNull())
+        m_imgzoom->clearPicture();
+    else
+        m_imgzoom->setPicture(m_previousLoupe);
+    if (m_previousStrip.isNull())
+        m_imglevel->clearPicture();
+    else
+        m_imglevel->setPicture(m_previousStrip);
+    m_model.SetCurrentColor(m_previous);
 }

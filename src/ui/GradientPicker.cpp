@@ -19,6 +19,7 @@ GradientPicker::GradientPicker(GradientTableList& list, QWidget* parent)
     // Both a new selection and a click on the list redraw the preview.
     connect(m_cmbgra, &QComboBox::currentIndexChanged, this, &GradientPicker::redraw);
     connect(m_cmbgra, &QComboBox::activated, this, &GradientPicker::redraw);
+    connect(m_cmbgra, &QComboBox::currentIndexChanged, this, &GradientPicker::selectionChanged);
 
     m_imgtruecolor = new GradientBar(300, 25, this);
     m_imgtruecolor->setObjectName(QStringLiteral("imgtruecolor"));
@@ -40,6 +41,7 @@ void GradientPicker::fill() {
         m_cmbgra->setCurrentIndex(0);
     }
     redraw();
+    emit selectionChanged();
 }
 
 void GradientPicker::redraw() {

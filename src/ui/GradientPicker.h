@@ -24,6 +24,8 @@ public:
 
 signals:
     void editRequested();
+    // Another table was selected, or the list was refilled.
+    void selectionChanged();
 
 private:
     GradientTableList& m_list;

@@ -46,9 +46,19 @@ public:
     // A row of the named-colour list was chosen; the colour is already current.
     virtual void namedColorChosen() {}
 
+signals:
+    // The page's controls changed, so html() may write something else now.
+    // Raised for every control of the page without the page's help.
+    void changed();
+
 protected:
     PageHost& host() const { return m_host; }
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Connects the change signals of every control not yet watched.
+    void watchControls();
+
     PageHost& m_host;
 };

@@ -39,6 +39,8 @@ MainActions::MainActions(QObject* parent) : QObject(parent) {
     ac_about = MakeAction(this, "ac_about", "バージョン情報'(&A)...");
     ac_chart = MakeAction(this, "ac_chart", "カラーチャート(&T)", Glyph::Chart);
     ac_chart->setCheckable(true);
+    ac_livepreview = MakeAction(this, "ac_livepreview", "プレビュー(&P)");
+    ac_livepreview->setCheckable(true);
 }
 
 void MainActions::applyPage(const HtmlPage& page) {

@@ -32,4 +32,5 @@ public:
     QAction* ac_helponhelp = nullptr;
     QAction* ac_about = nullptr;
     QAction* ac_chart = nullptr;
+    QAction* ac_livepreview = nullptr;
 };

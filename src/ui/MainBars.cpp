@@ -58,6 +58,7 @@ MainBars::MainBars(QMainWindow& window, MainActions& actions) {
     mnuView->addAction(actions.ac_wwwview2);
     mnuView->addSeparator();
     mnuView->addAction(actions.ac_chart);
+    mnuView->addAction(actions.ac_livepreview);
 
     mnuOption = MenuBar1->addAction(QStringLiteral("オプション(&O)"));
     mnuOption->setObjectName(QStringLiteral("mnuOption"));

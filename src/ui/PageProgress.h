@@ -3,7 +3,8 @@
 class PageHost;
 
 // A page's long operation: the window's progress dialog and the busy
-// cursor for as long as the object lives. Works without a dialog too.
+// cursor for as long as the object lives. Without a dialog it does
+// nothing but let the work run.
 class PageProgress {
 public:
     // Shows the dialog with its bar at 0 of `maximum`.
@@ -17,4 +18,5 @@ public:
 
 private:
     PageHost& m_host;
+    bool m_busy = false;
 };

@@ -1,6 +1,7 @@
 #include "ui/PageRule.h"
 
 #include "html/GradientItems.h"
+#include "html/PageMarkup.h"
 #include "settings/ProgramOptions.h"
 #include "ui/ColorShape.h"
 #include "ui/PageHost.h"
@@ -115,7 +116,7 @@ RulePageModel PageRule::model() const {
 QString PageRule::html() {
     const RulePageModel page = model();
     if (!page.gradient)
-        return WriteRuleHtml(page, nullptr, host().options());
+        return WriteRuleMarkup(page, nullptr, host().options());
     const GradientTable* gradient = host().selectedGradient();
     if (!gradient || !CanWalkGradient(*gradient)) {
         // Nothing is written, and the clipboard keeps what it had.
@@ -124,7 +125,7 @@ QString PageRule::html() {
         return {};
     }
     PageProgress progress(host(), page.repeat);
-    const QString text = WriteRuleHtml(page, gradient, host().options());
+    const QString text = WriteRuleMarkup(page, gradient, host().options());
     progress.advance(page.repeat);
     return text;
 }

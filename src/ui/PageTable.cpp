@@ -1,6 +1,7 @@
 #include "ui/PageTable.h"
 
 #include "html/GradientItems.h"
+#include "html/PageMarkup.h"
 #include "html/TableMarkup.h"
 #include "settings/ProgramOptions.h"
 #include "ui/CellGridDelegate.h"
@@ -198,7 +199,7 @@ QString PageTable::html() {
     page.border = {m_sbtblkei->isChecked(), m_shptblkei->color()};
     page.borderLight = {m_sbtblkeil->isChecked(), m_shptblkeil->color()};
     page.borderDark = {m_sbtblkeid->isChecked(), m_shptblkeid->color()};
-    return WriteGradientTableHtml(page, *m_cells, host().options());
+    return WriteTableMarkup(page, *m_cells, host().options());
 }
 
 bool PageTable::supports(PageAction action) const {

@@ -2,6 +2,7 @@
 
 #include "html/GradientTextFont.h"
 #include "html/GradientTextWriter.h"
+#include "html/PageMarkup.h"
 #include "richtext/GradientTextDocument.h"
 #include "settings/ProgramOptions.h"
 #include "ui/JapaneseFontFallback.h"
@@ -149,7 +150,7 @@ QString PageText::html() {
     const RunningScope running(m_running);
     TextRunProgress progress(host().progressDialog(), this);
     // Stopped (the window closed meanwhile) it is empty: the clipboard stays.
-    return WriteGradientTextHtml(text.text, host().options(), progress.callback());
+    return WriteGradientTextMarkup(text.text, host().options(), progress.callback());
 }
 
 bool PageText::supports(PageAction) const {

@@ -6,6 +6,7 @@
 #include "ui/ConfirmBox.h"
 #include "ui/GradientBar.h"
 #include "ui/GradientMark.h"
+#include "ui/SharedColorDialog.h"
 
 #include <QColorDialog>
 #include <QFrame>
@@ -25,7 +26,7 @@ constexpr int kStripWidth = 313;
 
 } // namespace
 
-TfrmGradEdit::TfrmGradEdit(GradientTableList& list, QColorDialog* colorDialog, QWidget* parent)
+TfrmGradEdit::TfrmGradEdit(GradientTableList& list, SharedColorDialog* colorDialog, QWidget* parent)
     : QDialog(parent), m_list(list), m_colorDialog(colorDialog) {
     setObjectName(QStringLiteral("frmGradEdit"));
     setWindowTitle(QStringLiteral("グラデーションエディタ"));
@@ -36,8 +37,8 @@ TfrmGradEdit::TfrmGradEdit(GradientTableList& list, QColorDialog* colorDialog, Q
     font.setPixelSize(12);
     setFont(font);
     if (!m_colorDialog) {
-        m_colorDialog = new QColorDialog(this);
-        m_colorDialog->setOption(QColorDialog::DontUseNativeDialog);
+        m_ownColorDialog = std::make_unique<SharedColorDialog>(this);
+        m_colorDialog = m_ownColorDialog.get();
     }
 
     auto* panel = new QFrame(this);
@@ -88,6 +89,8 @@ TfrmGradEdit::TfrmGradEdit(GradientTableList& list, QColorDialog* colorDialog, Q
     selectRow(0);
     loadWorkingStops(0);
 }
+
+TfrmGradEdit::~TfrmGradEdit() = default;
 
 std::vector<GradientStop> TfrmGradEdit::workingStops() const {
     std::vector<GradientStop> stops;
@@ -289,11 +292,11 @@ std::optional<QString> TfrmGradEdit::askTableName() {
 }
 
 std::optional<TColor> TfrmGradEdit::askColor(TColor initial) {
-    m_colorDialog->setCurrentColor(
-        QColor(ColorRed(initial), ColorGreen(initial), ColorBlue(initial)));
-    if (m_colorDialog->exec() != QDialog::Accepted)
+    QColorDialog* dialog = m_colorDialog->dialog();
+    dialog->setCurrentColor(QColor(ColorRed(initial), ColorGreen(initial), ColorBlue(initial)));
+    if (dialog->exec() != QDialog::Accepted)
         return std::nullopt;
-    const QColor chosen = m_colorDialog->selectedColor();
+    const QColor chosen = dialog->selectedColor();
     return RgbToColor(chosen.red(), chosen.green(), chosen.blue());
 }
 

@@ -5,13 +5,14 @@
 
 #include <QDialog>
 #include <array>
+#include <memory>
 #include <optional>
 #include <vector>
 
 class GradientBar;
 class GradientMark;
 class GradientTableList;
-class QColorDialog;
+class SharedColorDialog;
 class QListWidget;
 class QPushButton;
 
@@ -25,7 +26,9 @@ public:
     // `list` must outlive the dialog. `colorDialog` is the colour dialog
     // shared with the main window (its custom colours are kept); the dialog
     // makes its own when none is given.
-    TfrmGradEdit(GradientTableList& list, QColorDialog* colorDialog, QWidget* parent = nullptr);
+    TfrmGradEdit(GradientTableList& list, SharedColorDialog* colorDialog,
+                 QWidget* parent = nullptr);
+    ~TfrmGradEdit() override;
 
     // The shown marks in slot order.
     std::vector<GradientStop> workingStops() const;
@@ -56,7 +59,8 @@ private:
     void Panel2MouseDown(Qt::MouseButton button, int x);
 
     GradientTableList& m_list;
-    QColorDialog* m_colorDialog;
+    std::unique_ptr<SharedColorDialog> m_ownColorDialog;
+    SharedColorDialog* m_colorDialog;
     QListWidget* m_lstgra = nullptr;
     QWidget* m_panel2 = nullptr;
     GradientBar* m_imggra = nullptr;

@@ -1,6 +1,7 @@
 #include "ui/TfrmMain.h"
 
 #include "Version.h"
+#include "html/PageMarkup.h"
 #include "pictures/PictureStartup.h"
 #include "settings/ProgramOptions.h"
 #include "settings/SettingsStore.h"
@@ -12,6 +13,7 @@
 #include "ui/FormPlacement.h"
 #include "ui/GlyphIcons.h"
 #include "ui/GradientPicker.h"
+#include "ui/LivePreview.h"
 #include "ui/MainActions.h"
 #include "ui/MainBars.h"
 #include "ui/NamedColorList.h"
@@ -22,6 +24,7 @@
 #include "ui/PageTable.h"
 #include "ui/PageText.h"
 #include "ui/ProgramState.h"
+#include "ui/SharedColorDialog.h"
 #include "ui/TfrmAboutBox.h"
 #include "ui/TfrmGradEdit.h"
 #include "ui/TfrmHelp.h"
@@ -38,8 +41,10 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMessageBox>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -48,6 +53,11 @@
 namespace {
 
 const QString kCaption = QStringLiteral("Vellomar Ver " VELLOMAR_VERSION);
+// The window without the preview; the pages are laid out for it.
+const QSize kWindowSize(627, 470);
+// The docked preview's width beside the pages, or height above or below.
+const int kPreviewWidth = 320;
+const int kPreviewHeight = 200;
 
 } // namespace
 
@@ -59,14 +69,12 @@ TfrmMain::TfrmMain(ProgramState& state, QWidget* parent) : QMainWindow(parent), 
                       QStringLiteral("IPAGothic")});
     font.setPixelSize(12);
     setFont(font);
-    setFixedSize(627, 470);
+    setFixedSize(kWindowSize);
     setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
 
     m_color = new CurrentColorModel(this);
     m_output = std::make_unique<OutputActions>(*this, m_preview);
-    m_colorDialog = new QColorDialog(this);
-    m_colorDialog->setObjectName(QStringLiteral("ColorDialog1"));
-    m_colorDialog->setOption(QColorDialog::DontUseNativeDialog);
+    m_colorDialog = std::make_unique<SharedColorDialog>(this, QStringLiteral("ColorDialog1"));
 
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
@@ -97,6 +105,7 @@ TfrmMain::TfrmMain(ProgramState& state, QWidget* parent) : QMainWindow(parent), 
     m_actions = new MainActions(this);
     m_bars = new MainBars(*this, *m_actions);
     createPages(right);
+    createLivePreview();
     connectActions();
 
     FormCreate();
@@ -114,6 +123,8 @@ void TfrmMain::createColorStrip(QWidget* strip) {
     connect(eyedropper, &Eyedropper::screenUnreadable, this, [this] {
         statusBar()->showMessage(QStringLiteral("画面の色を読み取れませんでした。"), 5000);
     });
+    connect(eyedropper, &Eyedropper::screenshotFailed, this,
+            [this](const QString& message) { statusBar()->showMessage(message, 5000); });
 
     m_imgcolor = new ColorSwatch(strip);
     m_imgcolor->setObjectName(QStringLiteral("imgcolor"));
@@ -131,7 +142,7 @@ void TfrmMain::createColorStrip(QWidget* strip) {
 }
 
 void TfrmMain::createLeftPanel(QWidget* panel) {
-    m_colorControls = new ColorControls(*m_color, m_colorDialog, panel);
+    m_colorControls = new ColorControls(*m_color, m_colorDialog.get(), panel);
     m_colorControls->move(0, 0);
     connect(m_color, &CurrentColorModel::changed, m_colorControls, &ColorControls::showColor);
 
@@ -165,9 +176,9 @@ void TfrmMain::createPages(QWidget* panel) {
 }
 
 void TfrmMain::createSecondaryWindows() {
-    m_frmGradEdit = new TfrmGradEdit(m_state.gradientTables(), m_colorDialog, this);
+    m_frmGradEdit = new TfrmGradEdit(m_state.gradientTables(), m_colorDialog.get(), this);
     m_frmwaitdlg = new Tfrmwaitdlg(this);
-    m_frmOpt = new TfrmOpt(m_state.options(), m_colorDialog, this);
+    m_frmOpt = new TfrmOpt(m_state.options(), m_colorDialog.get(), this);
     // A body list reset shows in the preset box at once, OK or not.
     connect(m_frmOpt, &TfrmOpt::bodyPresetsReset, this, [this] { m_pages[2]->optionsApplied(); });
     m_frmAboutBox = new TfrmAboutBox(this);
@@ -198,6 +209,7 @@ void TfrmMain::connectActions() {
     connect(a.ac_helponhelp, &QAction::triggered, this, [this] { helpWindow()->showHelpOnHelp(); });
     connect(a.ac_about, &QAction::triggered, this, &TfrmMain::ac_aboutExecute);
     connect(a.ac_chart, &QAction::triggered, this, &TfrmMain::ac_chartExecute);
+    connect(a.ac_livepreview, &QAction::triggered, this, &TfrmMain::ac_livepreviewExecute);
 }
 
 void TfrmMain::FormCreate() {
@@ -211,8 +223,11 @@ void TfrmMain::FormCreate() {
     LoadWindowPlacement(m_state.store(), this);
     m_state.loadOptions();
     startPlugins();
-    LoadCustomColors(m_state.store(), m_colorDialog);
+    LoadDialogCustomColors(m_state.store());
     ToolbarPositions::Restore(*this, {m_bars->Toolbar971, m_bars->Toolbar972}, m_state.store());
+    ToolbarPositions::RestoreDock(*this, *m_livePreview, m_state.store());
+    m_actions->ac_livepreview->setChecked(!m_livePreview->isHidden());
+    fitToPreview();
     m_bars->sizeMenuBar(font());
     m_lstcolortable->setTable(&m_state.options().colors);
     m_state.loadGradientTables();
@@ -256,8 +271,9 @@ void TfrmMain::saveWindows(SettingsStore& store) {
     SaveWindowPlacement(store, m_frmchart);
     SaveWindowPlacement(store, m_frmOpt);
     ToolbarPositions::Save(*this, {m_bars->Toolbar971, m_bars->Toolbar972}, store);
+    ToolbarPositions::SaveDock(*this, *m_livePreview, store);
     SaveWindowPlacement(store, this);
-    SaveCustomColors(store, m_colorDialog);
+    SaveDialogCustomColors(store);
 }
 
 HtmlPage* TfrmMain::activePage() const {
@@ -266,6 +282,10 @@ HtmlPage* TfrmMain::activePage() const {
 
 int TfrmMain::activePageIndex() const {
     return std::clamp(m_PageControl1->currentIndex(), 0, 4);
+}
+
+QColorDialog* TfrmMain::colorDialog() {
+    return m_colorDialog->dialog();
 }
 
 TColor TfrmMain::CurrentColor() const {
@@ -327,6 +347,7 @@ void TfrmMain::mouseReleaseEvent(QMouseEvent* event) {
 
 void TfrmMain::PageControl1Change() {
     m_actions->applyPage(*activePage());
+    m_livePreview->schedule();
 }
 
 void TfrmMain::ac_cutExecute() {
@@ -374,6 +395,7 @@ void TfrmMain::ac_optionExecute() {
         return;
     for (HtmlPage* page : m_pages)
         page->optionsApplied();
+    m_livePreview->schedule();
 }
 
 TfrmHelp* TfrmMain::helpWindow() {
@@ -395,4 +417,64 @@ void TfrmMain::ac_chartExecute() {
         m_frmchart->show();
     // The button's pressed state is the action's check mark.
     m_actions->ac_chart->setChecked(m_frmchart->isVisible());
+}
+
+void TfrmMain::createLivePreview() {
+    m_livePreview = new LivePreview(this);
+    m_livePreview->setSource([this] { return previewDocument(); });
+    addDockWidget(Qt::RightDockWidgetArea, m_livePreview);
+    m_livePreview->hide();
+    for (HtmlPage* page : m_pages)
+        connect(page, &HtmlPage::changed, m_livePreview, &LivePreview::schedule);
+    connect(m_color, &CurrentColorModel::changed, m_livePreview, &LivePreview::schedule);
+    connect(m_gradientPicker, &GradientPicker::selectionChanged, m_livePreview,
+            &LivePreview::schedule);
+    // Closed by its own close box, the dock clears the menu's check mark.
+    connect(m_livePreview, &QDockWidget::visibilityChanged, this, [this] {
+        m_actions->ac_livepreview->setChecked(!m_livePreview->isHidden());
+        fitToPreview();
+    });
+    connect(m_livePreview, &QDockWidget::dockLocationChanged, this, &TfrmMain::fitToPreview);
+    connect(m_livePreview, &QDockWidget::topLevelChanged, this, &TfrmMain::fitToPreview);
+}
+
+std::optional<QString> TfrmMain::previewDocument() {
+    // A long output run lets events through; the preview waits for its end.
+    if (m_updating || m_quietOutput || (m_frmwaitdlg && m_frmwaitdlg->isVisible()))
+        return std::nullopt;
+    const QScopedValueRollback quiet(m_quietOutput, true);
+    HtmlPage* page = activePage();
+    const QString fragment = page->html();
+    if (!page->supports(PageAction::Preview))
+        return fragment;
+    const int index = int(std::find(m_pages.begin(), m_pages.end(), page) - m_pages.begin());
+    return WrapPageMarkup(fragment, index, page->wrapperBackground().value_or(options().viewback),
+                          options());
+}
+
+void TfrmMain::fitToPreview() {
+    QSize size = kWindowSize;
+    if (!m_livePreview->isHidden() && !m_livePreview->isFloating()) {
+        const int gap = style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+        const Qt::DockWidgetArea area = dockWidgetArea(m_livePreview);
+        if (area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea) {
+            m_livePreview->setMinimumSize(kPreviewWidth, 0);
+            m_livePreview->setMaximumSize(kPreviewWidth, QWIDGETSIZE_MAX);
+            size.rwidth() += kPreviewWidth + gap;
+        } else {
+            m_livePreview->setMinimumSize(0, kPreviewHeight);
+            m_livePreview->setMaximumSize(QWIDGETSIZE_MAX, kPreviewHeight);
+            size.rheight() += kPreviewHeight + gap;
+        }
+    } else {
+        // Floating, it is a window of its own the user sizes.
+        m_livePreview->setMinimumSize(120, 80);
+        m_livePreview->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+    setFixedSize(size);
+}
+
+void TfrmMain::ac_livepreviewExecute(bool checked) {
+    m_livePreview->setVisible(checked);
+    fitToPreview();
 }

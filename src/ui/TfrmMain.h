@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <array>
 #include <memory>
+#include <optional>
 
 class ColorControls;
 class ColorSwatch;
@@ -14,6 +15,7 @@ class CurrentColorModel;
 class GradientPicker;
 class GradientTableList;
 class HtmlPage;
+class LivePreview;
 class MainActions;
 class MainBars;
 class NamedColorList;
@@ -21,6 +23,7 @@ class OutputActions;
 class PageRule;
 class ProgramState;
 class QColorDialog;
+class SharedColorDialog;
 class QTabWidget;
 class SettingsStore;
 class TSPIs;
@@ -52,9 +55,10 @@ public:
     ProgramOptions& options() override;
     bool Updating() const override { return m_updating; }
     void SetUpdating(bool updating) override { m_updating = updating; }
-    Tfrmwaitdlg* progressDialog() override { return m_frmwaitdlg; }
+    // None while the live preview writes: it runs unseen.
+    Tfrmwaitdlg* progressDialog() override { return m_quietOutput ? nullptr : m_frmwaitdlg; }
     QStatusBar* statusLine() override;
-    QColorDialog* colorDialog() override { return m_colorDialog; }
+    QColorDialog* colorDialog() override;
     QWidget* dialogParent() override { return this; }
 
     MainActions& actions() const { return *m_actions; }
@@ -63,6 +67,7 @@ public:
     NamedColorList* colorList() const { return m_lstcolortable; }
     GradientTableList& gradientTables();
     TfrmGradEdit* gradientEditor() const { return m_frmGradEdit; }
+    LivePreview* livePreview() const { return m_livePreview; }
     TfrmHelp* helpWindow();
     // The program file's own path with the extension ".hlp"; names the help.
     QString HelpFile() const { return m_helpFile; }
@@ -86,6 +91,12 @@ private:
     void saveWindows(SettingsStore& store);
     HtmlPage* activePage() const;
     int activePageIndex() const;
+    void createLivePreview();
+    // The active page's output as the preview shows it; nullopt while the
+    // window is busy with the page.
+    std::optional<QString> previewDocument();
+    // The window grows by the docked preview, so the pages keep their size.
+    void fitToPreview();
 
     void PageControl1Change();
     void lstcolortableClick(int row);
@@ -102,6 +113,7 @@ private:
     void ac_optionExecute();
     void ac_aboutExecute();
     void ac_chartExecute();
+    void ac_livepreviewExecute(bool checked);
 
     ProgramState& m_state;
     CurrentColorModel* m_color = nullptr;
@@ -110,7 +122,7 @@ private:
     GradientPicker* m_gradientPicker = nullptr;
     NamedColorList* m_lstcolortable = nullptr;
     QWidget* m_leftPanel = nullptr;
-    QColorDialog* m_colorDialog = nullptr;
+    std::unique_ptr<SharedColorDialog> m_colorDialog;
     MainActions* m_actions = nullptr;
     MainBars* m_bars = nullptr;
     QTabWidget* m_PageControl1 = nullptr;
@@ -125,6 +137,7 @@ private:
     TfrmAboutBox* m_frmAboutBox = nullptr;
     Tfrmchart* m_frmchart = nullptr;
     TfrmHelp* m_frmHelp = nullptr;
+    LivePreview* m_livePreview = nullptr;
 
     // Rewritten by every preview, removed at the end of the run.
     PreviewFile m_preview;
@@ -134,5 +147,6 @@ private:
 
     QString m_helpFile;
     bool m_updating = false;
+    bool m_quietOutput = false;
     bool m_saved = false;
 };

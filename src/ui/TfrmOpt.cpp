@@ -4,6 +4,7 @@
 #include "settings/ProgramOptions.h"
 #include "ui/ColorShape.h"
 #include "ui/ConfirmBox.h"
+#include "ui/SharedColorDialog.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -65,7 +66,9 @@ QColor ToQColor(TColor c) {
 
 } // namespace
 
-TfrmOpt::TfrmOpt(ProgramOptions& options, QColorDialog* colorDialog, QWidget* parent)
+TfrmOpt::~TfrmOpt() = default;
+
+TfrmOpt::TfrmOpt(ProgramOptions& options, SharedColorDialog* colorDialog, QWidget* parent)
     : QDialog(parent), m_options(options), m_ColorDialog1(colorDialog) {
     setObjectName(QStringLiteral("frmOpt"));
     setWindowTitle(QStringLiteral("ｵﾌﾟｼｮﾝ"));
@@ -76,8 +79,8 @@ TfrmOpt::TfrmOpt(ProgramOptions& options, QColorDialog* colorDialog, QWidget* pa
     setFont(font);
     setFixedSize(382, 270);
     if (!m_ColorDialog1) {
-        m_ColorDialog1 = new QColorDialog(this);
-        m_ColorDialog1->setOption(QColorDialog::DontUseNativeDialog);
+        m_ownColorDialog = std::make_unique<SharedColorDialog>(this);
+        m_ColorDialog1 = m_ownColorDialog.get();
     }
 
     m_pgcoption = new QTabWidget(this);
@@ -327,10 +330,11 @@ void TfrmOpt::btnbodyinitClick() {
 }
 
 void TfrmOpt::btnviewbackClick() {
-    m_ColorDialog1->setCurrentColor(ToQColor(m_shpviewback->color()));
-    if (m_ColorDialog1->exec() != QDialog::Accepted)
+    QColorDialog* dialog = m_ColorDialog1->dialog();
+    dialog->setCurrentColor(ToQColor(m_shpviewback->color()));
+    if (dialog->exec() != QDialog::Accepted)
         return;
-    const QColor chosen = m_ColorDialog1->selectedColor();
+    const QColor chosen = dialog->selectedColor();
     m_shpviewback->setColor(RgbToColor(chosen.red(), chosen.green(), chosen.blue()));
 }
 

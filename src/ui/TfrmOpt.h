@@ -1,10 +1,12 @@
 #pragma once
 
+#include <memory>
+
 #include <QDialog>
 
 class ColorShape;
 class QCheckBox;
-class QColorDialog;
+class SharedColorDialog;
 class QComboBox;
 class QFileDialog;
 class QFontDialog;
@@ -23,7 +25,8 @@ class TfrmOpt : public QDialog {
 public:
     // `options` must outlive the dialog. `colorDialog` is the program's
     // shared colour dialog (one of the dialog's own when null).
-    TfrmOpt(ProgramOptions& options, QColorDialog* colorDialog, QWidget* parent = nullptr);
+    TfrmOpt(ProgramOptions& options, SharedColorDialog* colorDialog, QWidget* parent = nullptr);
+    ~TfrmOpt() override;
 
     // Fills the controls from the options and shows the dialog modally; on
     // OK every value goes into the options. True on OK.
@@ -53,7 +56,8 @@ private:
     void sbpluginClick();
 
     ProgramOptions& m_options;
-    QColorDialog* m_ColorDialog1 = nullptr;
+    std::unique_ptr<SharedColorDialog> m_ownColorDialog;
+    SharedColorDialog* m_ColorDialog1 = nullptr;
     // Made when first needed.
     QFileDialog* m_OpenDialog1 = nullptr;
     QFileDialog* m_BrowseDialog1 = nullptr;

@@ -2,9 +2,13 @@
 
 #include "settings/SettingsStore.h"
 
+#include <QDockWidget>
+#include <QGuiApplication>
 #include <QMainWindow>
+#include <QScreen>
 #include <QToolBar>
 #include <algorithm>
+#include <optional>
 
 namespace ToolbarPositions {
 
@@ -25,6 +29,41 @@ QString AreaName(Qt::ToolBarArea area) {
     default:
         return QString();
     }
+}
+
+Qt::DockWidgetArea DockAreaFromName(const QString& name, bool* known) {
+    *known = true;
+    if (name == QLatin1String("DockLeft"))
+        return Qt::LeftDockWidgetArea;
+    if (name == QLatin1String("DockRight"))
+        return Qt::RightDockWidgetArea;
+    if (name == QLatin1String("DockTop"))
+        return Qt::TopDockWidgetArea;
+    if (name == QLatin1String("DockBottom"))
+        return Qt::BottomDockWidgetArea;
+    *known = name.isEmpty();
+    return Qt::RightDockWidgetArea;
+}
+
+QString DockAreaName(Qt::DockWidgetArea area) {
+    switch (area) {
+    case Qt::LeftDockWidgetArea:
+        return QStringLiteral("DockLeft");
+    case Qt::TopDockWidgetArea:
+        return QStringLiteral("DockTop");
+    case Qt::BottomDockWidgetArea:
+        return QStringLiteral("DockBottom");
+    default:
+        return QStringLiteral("DockRight");
+    }
+}
+
+// A whole decimal number, or nullopt.
+std::optional<int> StoredInteger(const SettingsStore& store, const QString& section,
+                                 const QString& name) {
+    bool ok = false;
+    const int value = store.readString(section, name).trimmed().toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
 }
 
 Qt::ToolBarArea AreaFromName(const QString& name) {
@@ -142,6 +181,44 @@ void Restore(QMainWindow& window, const QList<QToolBar*>& bars, SettingsStore& s
         lastArea = e.area;
         lastRow = e.row;
     }
+}
+
+void SaveDock(const QMainWindow& window, const QDockWidget& dock, SettingsStore& store) {
+    const QString section = dock.objectName();
+    store.writeInteger(section, QStringLiteral("Rev"), kRevision);
+    store.writeBool(section, QStringLiteral("Visible"), !dock.isHidden());
+    store.writeString(section, QStringLiteral("DockedTo"),
+                      dock.isFloating()
+                          ? QString()
+                          : DockAreaName(window.dockWidgetArea(const_cast<QDockWidget*>(&dock))));
+    store.writeInteger(section, QStringLiteral("FloatLeft"),
+                       dock.isFloating() ? dock.frameGeometry().left() : 0);
+    store.writeInteger(section, QStringLiteral("FloatTop"),
+                       dock.isFloating() ? dock.frameGeometry().top() : 0);
+}
+
+void RestoreDock(QMainWindow& window, QDockWidget& dock, SettingsStore& store) {
+    const QString section = dock.objectName();
+    dock.hide();
+    if (StoredInteger(store, section, QStringLiteral("Rev")) != kRevision)
+        return;
+    const std::optional<int> visible = StoredInteger(store, section, QStringLiteral("Visible"));
+    bool known = false;
+    const Qt::DockWidgetArea area =
+        DockAreaFromName(store.readString(section, QStringLiteral("DockedTo")), &known);
+    const std::optional<int> left = StoredInteger(store, section, QStringLiteral("FloatLeft"));
+    const std::optional<int> top = StoredInteger(store, section, QStringLiteral("FloatTop"));
+    if (!visible || (*visible != 0 && *visible != 1) || !known || !left || !top)
+        return;
+    const bool floating = store.readString(section, QStringLiteral("DockedTo")).isEmpty();
+    window.removeDockWidget(&dock);
+    window.addDockWidget(area, &dock);
+    // A floating dock left on a screen no longer there docks instead.
+    if (floating && QGuiApplication::screenAt(QPoint(*left, *top) + QPoint(20, 10))) {
+        dock.setFloating(true);
+        dock.move(*left, *top);
+    }
+    dock.setVisible(*visible == 1);
 }
 
 } // namespace ToolbarPositions

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 
+class QDockWidget;
 class QMainWindow;
 class QToolBar;
 class SettingsStore;
@@ -28,5 +29,11 @@ void Save(const QMainWindow& window, const QList<QToolBar*>& bars, SettingsStore
 // docked at the top, after the others: Qt offers no way to float a bar from
 // the program. When every bar was stored hidden, all come back shown.
 void Restore(QMainWindow& window, const QList<QToolBar*>& bars, SettingsStore& store);
+
+// A dock window the same way, in a section named after it: Rev, Visible,
+// DockedTo (empty while floating), FloatLeft and FloatTop. A missing or
+// damaged section leaves the dock hidden where the window put it.
+void SaveDock(const QMainWindow& window, const QDockWidget& dock, SettingsStore& store);
+void RestoreDock(QMainWindow& window, QDockWidget& dock, SettingsStore& store);
 
 } // namespace ToolbarPositions

@@ -1,3 +1,4 @@
+#include "MockPortalBus.h"
 #include "core/Color.h"
 #include "sampling/FrozenDesktop.h"
 #include "sampling/PortalScreenshot.h"
@@ -8,12 +9,8 @@
 #include <QDBusConnection>
 #include <QDBusError>
 #include <QDeadlineTimer>
-#include <QDir>
-#include <QFile>
 #include <QGuiApplication>
-#include <QProcess>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <memory>
 
 using namespace std::chrono_literals;
@@ -31,74 +28,29 @@ void NeedApp() {
     }
 }
 
-// A bus of the test's own with nothing to start on demand, so a portal
-// installed on the machine can never answer in place of the mock.
-constexpr char kBusConfig[] = R"(<!DOCTYPE busconfig PUBLIC
- "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:dir=%1</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-)";
-
 class MockPortal : public ::testing::Test {
 protected:
     void SetUp() override {
         NeedApp();
-        ASSERT_TRUE(m_dir.isValid());
-        ASSERT_TRUE(QDir(m_dir.path()).mkdir("shots"));
-        QFile config(m_dir.filePath("bus.conf"));
-        ASSERT_TRUE(config.open(QIODevice::WriteOnly));
-        config.write(QString::fromLatin1(kBusConfig).arg(m_dir.path()).toUtf8());
-        config.close();
-        m_daemon.start(VELLOMAR_DBUS_DAEMON,
-                       {"--config-file=" + config.fileName(), "--nofork", "--print-address=1"});
-        ASSERT_TRUE(m_daemon.waitForStarted(5000)) << "dbus-daemon (package dbus-daemon)";
-        ASSERT_TRUE(ReadLine(m_daemon, m_address)) << "dbus-daemon printed no address";
+        const QString error = m_portal.startBus();
+        ASSERT_TRUE(error.isEmpty()) << error.toStdString();
         m_bus = std::make_unique<QDBusConnection>(
-            QDBusConnection::connectToBus(m_address, "portal-test"));
+            QDBusConnection::connectToBus(m_portal.address(), "portal-test"));
         ASSERT_TRUE(m_bus->isConnected()) << m_bus->lastError().message().toStdString();
     }
 
     void TearDown() override {
         m_bus.reset();
         QDBusConnection::disconnectFromBus("portal-test");
-        for (QProcess* process : {&m_mock, &m_daemon}) {
-            process->kill();
-            process->waitForFinished(5000);
-        }
-    }
-
-    static bool ReadLine(QProcess& process, QString& line) {
-        QDeadlineTimer deadline(10000);
-        while (!process.canReadLine() && !deadline.hasExpired())
-            process.waitForReadyRead(100);
-        line = QString::fromUtf8(process.readLine()).trimmed();
-        return !line.isEmpty();
     }
 
     // The mock answers every Screenshot request as `mode` says.
     void StartMock(const QString& mode) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("DBUS_SESSION_BUS_ADDRESS", m_address);
-        m_mock.setProcessEnvironment(environment);
-        m_mock.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_mock.start(VELLOMAR_PORTAL_PYTHON, {VELLOMAR_SOURCE_DIR "/tests/sampling/mock_portal.py",
-                                              mode, ShotFolder(), "200", "120"});
-        QString line;
-        ASSERT_TRUE(ReadLine(m_mock, line) && line == "ready")
-            << "mock portal did not start (needs python3-dbus and python3-gi)";
+        const QString error = m_portal.startMock(mode, 200, 120);
+        ASSERT_TRUE(error.isEmpty()) << error.toStdString();
     }
 
-    QString ShotFolder() const { return m_dir.filePath("shots"); }
-    QStringList ShotsLeft() const { return QDir(ShotFolder()).entryList(QDir::Files); }
+    QStringList ShotsLeft() const { return m_portal.shotsLeft(); }
 
     // Takes one screenshot and waits for its one outcome.
     struct Outcome {
@@ -124,10 +76,7 @@ protected:
         return outcome;
     }
 
-    QTemporaryDir m_dir;
-    QProcess m_daemon;
-    QProcess m_mock;
-    QString m_address;
+    MockPortalBus m_portal;
     std::unique_ptr<QDBusConnection> m_bus;
 };
 
@@ -160,8 +109,6 @@ TEST_F(MockPortal, ScreenshotFeedsTheFrozenSamplerAndIsDeleted) {
         for (TColor level : levels)
             texts << ColorToHtml(level);
         EXPECT_EQ(texts, QStringList({"#FFA510", "#FFA510", "#FFA510", "#DA8D0D", "#C6800C"}));
-        m_mock.kill();
-        m_mock.waitForFinished(5000);
     }
 }
 
@@ -172,9 +119,6 @@ TEST_F(MockPortal, RefusalAndOtherEndsAreReported) {
     EXPECT_EQ(outcome.failure, Failure::Refused);
     EXPECT_TRUE(outcome.image.isNull());
     EXPECT_EQ(PortalFailureText(Failure::Refused), "スクリーンショットが拒否されました");
-    m_mock.kill();
-    m_mock.waitForFinished(5000);
-
     StartMock("end");
     outcome = Take(shot);
     EXPECT_EQ(outcome.failure, Failure::Failed);
@@ -185,7 +129,7 @@ TEST_F(MockPortal, SilentPortalTimesOutAndTheRequestIsClosed) {
     PortalScreenshot shot(*m_bus, 300ms);
     EXPECT_EQ(Take(shot).failure, Failure::TimedOut);
     QString line;
-    ASSERT_TRUE(ReadLine(m_mock, line));
+    ASSERT_TRUE(MockPortalBus::ReadLine(m_portal.mock(), line));
     EXPECT_TRUE(line.startsWith("closed /org/freedesktop/portal/desktop/request/"))
         << line.toStdString();
 }

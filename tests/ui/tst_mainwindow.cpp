@@ -1,5 +1,6 @@
 // The main window's frame on an empty settings store: pages, actions, menus,
 // tool bars, page switching, and what start and end leave in the store.
+#include "settings/CustomColors.h"
 #include "settings/SettingsStore.h"
 #include "ui/GradientBar.h"
 #include "ui/MainActions.h"
@@ -10,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QDialog>
 #include <QListWidget>
@@ -99,6 +101,35 @@ private slots:
         QVERIFY(list->currentItem()->text().contains(QStringLiteral("black")));
     }
 
+    void colourDialogIsMadeOnFirstUseWithTheStoredCustomColours() {
+        {
+            SettingsStore store(iniPath());
+            CustomColorSet colors{};
+            colors[3] = RgbToColor(0x12, 0x34, 0x56);
+            SaveCustomColors(store, colors);
+            QVERIFY(store.sync());
+        }
+        SettingsStore store(iniPath());
+        ProgramState state(store);
+        TfrmMain w(state);
+        // Nothing shows it at start, so nothing builds it.
+        QVERIFY(!w.findChild<QColorDialog*>());
+        QCOMPARE(QColorDialog::customColor(3), QColor(0x12, 0x34, 0x56));
+
+        QColorDialog* dialog = w.colorDialog();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->objectName(), QStringLiteral("ColorDialog1"));
+        QCOMPARE(dialog->parentWidget(), &w);
+        QVERIFY(dialog->testOption(QColorDialog::DontUseNativeDialog));
+        QCOMPARE(w.colorDialog(), dialog);
+        QCOMPARE(w.findChildren<QColorDialog*>().size(), 1);
+
+        // A custom colour picked in the dialog reaches the store at the end.
+        QColorDialog::setCustomColor(5, QColor(0xAB, 0xCD, 0xEF));
+        w.close();
+        QCOMPARE(LoadCustomColors(SettingsStore(iniPath()))[5], RgbToColor(0xAB, 0xCD, 0xEF));
+    }
+
     void menusShowTheActionsInOrder() {
         SettingsStore store(iniPath());
         ProgramState state(store);
@@ -119,7 +150,8 @@ private slots:
         QCOMPARE(
             MenuTexts(bars.mnuView),
             QStringList({QStringLiteral("ブラウザ1で確認(&B)"), QStringLiteral("ブラウザ2で確認"),
-                         QStringLiteral("-"), QStringLiteral("カラーチャート(&T)")}));
+                         QStringLiteral("-"), QStringLiteral("カラーチャート(&T)"),
+                         QStringLiteral("プレビュー(&P)")}));
         QCOMPARE(MenuTexts(bars.mnuHelp),
                  QStringList({QStringLiteral("目次(&C)"), QStringLiteral("トピックの検索(&S)..."),
                               QStringLiteral("ヘルプの使い方(&H)"),

@@ -137,6 +137,23 @@ private slots:
                 NL);
     }
 
+    // The CSS style writes the same rule as a style attribute.
+    void cssMarkupStyle() {
+        Page p;
+        p.host.m_options.markupstyle = kMarkupCss;
+        p.host.m_color = RgbToColor(255, 0, 0);
+        p.click("rdopixel");
+        p.type("sewidth", QStringLiteral("50"));
+        p.type("seheight", QStringLiteral("5"));
+        p.clickAlign(2);
+        p.click("sbhrcolor");
+        QTest::mouseClick(p.get<ColorShape>("shphrcolor"), Qt::LeftButton);
+        QCOMPARE(p.page.html(),
+                 QStringLiteral("<hr style=\"width:50px;height:3px;border:1px solid #FF0000;"
+                                "background-color:#FF0000;margin-left:auto;margin-right:0\">") +
+                     NL);
+    }
+
     // N rules along the gradient, the last in the last stop's colour; the
     // colour toggle has no effect.
     void gradientRules() {

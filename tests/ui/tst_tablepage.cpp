@@ -273,6 +273,17 @@ private slots:
         QCOMPARE(OpeningTag(p.page.html()), QStringLiteral("<TABLE>"));
     }
 
+    // The CSS style puts the table colours into style attributes.
+    void cssMarkupStyle() {
+        Page p;
+        p.host.m_options.markupstyle = kMarkupCss;
+        p.host.m_color = RgbToColor(0x12, 0x34, 0x56);
+        p.click("sbtblback");
+        p.clickShape("shptblback");
+        QCOMPARE(OpeningTag(p.page.html()),
+                 QStringLiteral("<TABLE STYLE=\"background-color:#123456\">"));
+    }
+
     // A changed cell is painted in its colour, and only the changed cells
     // are repainted.
     void gridPaintsChangedCellsOnly() {
