@@ -53,10 +53,13 @@ public:
     }
     void choose(const QString& path) {
         expect<QFileDialog>([path](QFileDialog* dialog) {
-            // Typed into the name box, as a user can.
+            // Typed into the name box, as a user can. The dialog is kept
+            // between uses: wait until the typed name, not the last file
+            // chosen, is the selection.
             auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             QVERIFY(name);
             name->setText(path);
+            QTRY_COMPARE(dialog->selectedFiles(), QStringList{path});
             static_cast<QDialog*>(dialog)->accept();
         });
     }
