@@ -4,17 +4,25 @@
 #include "html/BodyHtml.h"
 #include "html/BodyPresetEdit.h"
 #include "html/PageMarkup.h"
+#include "pictures/DibErrors.h"
+#include "pictures/PictureFormats.h"
+#include "pictures/PictureTiling.h"
 #include "settings/ProgramOptions.h"
 #include "ui/ConfirmBox.h"
+#include "ui/OpenPictureDialog.h"
 #include "ui/PageHost.h"
+#include "ui/PictureBox.h"
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QToolButton>
@@ -91,7 +99,10 @@ PageBody::PageBody(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     white.setColor(QPalette::Window, Qt::white);
     m_pnlbody->setPalette(white);
     m_pnlbody->setGeometry(4, 60, 365, 165);
-    m_Image2 = new QLabel(m_pnlbody);
+    m_Image1 = new PictureBox(m_pnlbody);
+    m_Image1->setObjectName(QStringLiteral("Image1"));
+    m_Image1->hide();
+    m_Image2 = new PictureBox(m_pnlbody);
     m_Image2->setObjectName(QStringLiteral("Image2"));
     m_Image2->setGeometry(m_pnlbody->rect());
     m_lblbackcolor = PreviewLabel(m_pnlbody, "lblbackcolor", 0, false);
@@ -128,6 +139,7 @@ PageBody::PageBody(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     connect(m_btnbodyadd, &QPushButton::clicked, this, &PageBody::btnbodyaddClick);
     connect(m_btnbodyedt, &QPushButton::clicked, this, &PageBody::btnbodyedtClick);
     connect(m_btnbodydel, &QPushButton::clicked, this, &PageBody::btnbodydelClick);
+    connect(m_btnbodybg, &QPushButton::clicked, this, &PageBody::btnbodybgClick);
 }
 
 QString PageBody::html() {
@@ -284,6 +296,70 @@ void PageBody::btnbodydelClick() {
     const QSignalBlocker blocker(m_cmbbodysel);
     m_cmbbodysel->removeItem(selected);
     m_cmbbodysel->setCurrentIndex(-1);
+}
+
+void PageBody::btnbodybgClick() {
+    if (!m_OpenPictureDialog1)
+        m_OpenPictureDialog1 = new OpenPictureDialog(this);
+    m_OpenPictureDialog1->refreshFilter();
+    if (m_OpenPictureDialog1->exec() != QDialog::Accepted ||
+        m_OpenPictureDialog1->selectedFiles().isEmpty()) {
+        m_backgroundPicturePath.clear();
+        m_Image1->clearPicture();
+        m_Image2->clearPicture();
+        return;
+    }
+    const QString path =
+        QFileInfo(m_OpenPictureDialog1->selectedFiles().first()).absoluteFilePath();
+    // Everything is made aside and kept only when all of it worked, so a
+    // failure leaves the path and both pictures as they were.
+    QImage picture;
+    QImage tiled;
+    try {
+        const std::unique_ptr<TVmGraphic> graphic = TPictureFormats::Instance().LoadFromFile(path);
+        const QSize size(graphic->GetWidth(), graphic->GetHeight());
+        if (!size.isEmpty()) {
+            picture = QImage(size, QImage::Format_ARGB32_Premultiplied);
+            if (picture.isNull())
+                throw EOutOfMemory(QStringLiteral("画像が大きすぎて表示できません"));
+            picture.fill(Qt::transparent);
+            QPainter painter(&picture);
+            graphic->Draw(painter, picture.rect());
+        }
+        // A panel that changed size gets a fresh, see-through picture.
+        const bool reuse = m_Image2->picture().size() == m_Image2->size();
+        tiled = reuse ? m_Image2->picture()
+                      : QImage(m_Image2->size(), QImage::Format_ARGB32_Premultiplied);
+        if (tiled.isNull())
+            throw EOutOfMemory(QStringLiteral("画像が大きすぎて表示できません"));
+        if (!reuse)
+            tiled.fill(Qt::transparent);
+    } catch (const EPictureError& error) {
+        QMessageBox::critical(host().dialogParent(), QStringLiteral("Vellomar"), error.message());
+        return;
+    }
+    m_Image1->setPicture(picture);
+    m_Image1->resize(picture.size());
+    m_backgroundPicturePath = path;
+    // A picture without pixels shows the plain background, as a browser
+    // would, rather than the tiles of the one before.
+    if (picture.isNull()) {
+        m_Image2->clearPicture();
+    } else {
+        tile(tiled);
+        m_Image2->setPicture(tiled);
+    }
+    // The labels are transparent: they show the new picture behind them.
+    for (QLabel* label : m_roleLabels)
+        label->update();
+}
+
+void PageBody::tile(QImage& area) const {
+    const QImage& picture = m_Image1->picture();
+    QPainter painter(&area);
+    // An empty picture gives no positions: it never tiles.
+    for (const QPoint& at : TilePositions(picture.size(), area.size()))
+        painter.drawImage(at, picture);
 }
 
 std::optional<QString> PageBody::askPresetName() {

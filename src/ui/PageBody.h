@@ -3,9 +3,12 @@
 #include "html/BodyModel.h"
 #include "ui/HtmlPage.h"
 
+#include <QImage>
 #include <array>
 #include <optional>
 
+class OpenPictureDialog;
+class PictureBox;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -46,6 +49,9 @@ private:
     void btnbodyaddClick();
     void btnbodyedtClick();
     void btnbodydelClick();
+    void btnbodybgClick();
+    // Draws Image1 over Image2 from the top left corner, tile by tile.
+    void tile(QImage& area) const;
 
     // The name box; nothing when it was cancelled.
     std::optional<QString> askPresetName();
@@ -58,7 +64,8 @@ private:
     QPushButton* m_btnbodybg = nullptr;
     QComboBox* m_cmbbody = nullptr;
     QFrame* m_pnlbody = nullptr;
-    QLabel* m_Image2 = nullptr; // the tiled background picture behind the labels
+    PictureBox* m_Image1 = nullptr; // hidden: the chosen picture at its own size
+    PictureBox* m_Image2 = nullptr; // the tiled background picture behind the labels
     QLabel* m_lblbackcolor = nullptr;
     QLabel* m_lbltext = nullptr;
     QLabel* m_lbllink = nullptr;
@@ -70,6 +77,7 @@ private:
     QPushButton* m_btnbodyadd = nullptr;
     QPushButton* m_btnbodyedt = nullptr;
     QPushButton* m_btnbodydel = nullptr;
+    OpenPictureDialog* m_OpenPictureDialog1 = nullptr; // made when first needed
     // Set by the background picture button; empty for none, never stored.
     QString m_backgroundPicturePath;
 };

@@ -2,6 +2,7 @@
 
 #include "Version.h"
 #include "html/PageMarkup.h"
+#include "pictures/PictureStartup.h"
 #include "settings/ProgramOptions.h"
 #include "settings/SettingsStore.h"
 #include "ui/ColorControls.h"
@@ -221,6 +222,7 @@ void TfrmMain::FormCreate() {
     setWindowTitle(kCaption);
     LoadWindowPlacement(m_state.store(), this);
     m_state.loadOptions();
+    startPlugins();
     LoadDialogCustomColors(m_state.store());
     ToolbarPositions::Restore(*this, {m_bars->Toolbar971, m_bars->Toolbar972}, m_state.store());
     ToolbarPositions::RestoreDock(*this, *m_livePreview, m_state.store());
@@ -236,6 +238,14 @@ void TfrmMain::FormCreate() {
     // first preview.
     m_preview.create();
     m_state.setPreviewFile(&m_preview);
+}
+
+void TfrmMain::startPlugins() {
+    // The standard folders, then the one of the plugin option. One host
+    // serves the program: a second window in the same process shares it.
+    if (TSPIs::Instance())
+        return;
+    m_SPIs1 = StartPicturePlugins(m_state.options().plugin);
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {

@@ -26,6 +26,7 @@ class QColorDialog;
 class SharedColorDialog;
 class QTabWidget;
 class SettingsStore;
+class TSPIs;
 class TfrmAboutBox;
 class TfrmGradEdit;
 class TfrmHelp;
@@ -82,6 +83,7 @@ private:
     void createLeftPanel(QWidget* panel);
     void createPages(QWidget* panel);
     void createSecondaryWindows();
+    void startPlugins();
     void connectActions();
     void FormCreate();
     // What the window itself writes at the end, between the gradient tables
@@ -140,6 +142,8 @@ private:
     // Rewritten by every preview, removed at the end of the run.
     PreviewFile m_preview;
     std::unique_ptr<OutputActions> m_output;
+    // The picture plug-in host; its libraries stay loaded while the window lives.
+    std::unique_ptr<TSPIs> m_SPIs1;
 
     QString m_helpFile;
     bool m_updating = false;
