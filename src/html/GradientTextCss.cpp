@@ -31,17 +31,17 @@ QString WriteGradientTextCss(const StyledText& text, const QStringList& fonttabl
                              ApplyHtmlCase(QStringLiteral("STYLE"), mode) + QLatin1String("=\"");
     const QString closeSpan = QLatin1String("</") + span + QLatin1Char('>');
 
-    const TextFaces faces = ResolveTextFaces(text, fonttable);
+    const std::optional<TextPlan> plan = PlanTextWrite(text, fonttable, report);
+    if (!plan)
+        return {};
+    const TextFaces& faces = plan->faces;
+    const TextVariation& varies = plan->varies;
     QStringList families;
     for (const QString& face : faces.texts)
         families.append(CssFontFamily(face));
 
-    const std::optional<TextVariation> varies = FindTextVariation(text, faces, report);
-    if (!varies)
-        return {};
-
     QString out;
-    out.reserve(qsizetype(chars.size()) * (varies->inner() ? 32 : 1) + 160);
+    out.reserve(qsizetype(chars.size()) * (varies.inner() ? 32 : 1) + 160);
     // Declarations joined by ';', the first without one.
     bool firstDeclaration = true;
     auto declare = [&](QLatin1StringView property) {
@@ -65,53 +65,53 @@ QString WriteGradientTextCss(const StyledText& text, const QStringList& fonttabl
     declare(QLatin1StringView("color:"));
     AppendCssHexColor(out, first.color);
     // Styles that do not vary are set once for the whole text.
-    if (!varies->bold && first.bold)
+    if (!varies.bold && first.bold)
         declare(QLatin1StringView("font-weight:bold"));
-    if (!varies->italic && first.italic)
+    if (!varies.italic && first.italic)
         declare(QLatin1StringView("font-style:italic"));
-    if (!varies->underline && first.underline)
+    if (!varies.underline && first.underline)
         declare(QLatin1StringView("text-decoration:underline"));
     out += QLatin1String("\">");
 
     auto innerOf = [&](size_t k) {
         const CharStyle& s = chars[k].style;
         InnerStyle inner;
-        if (varies->face)
+        if (varies.face)
             inner.face = faces.ofChar[k];
-        if (varies->size)
+        if (varies.size)
             inner.points = s.points;
-        if (varies->color)
+        if (varies.color)
             inner.color = s.color;
-        inner.bold = varies->bold && s.bold;
-        inner.italic = varies->italic && s.italic;
-        inner.underline = varies->underline && s.underline;
+        inner.bold = varies.bold && s.bold;
+        inner.italic = varies.italic && s.italic;
+        inner.underline = varies.underline && s.underline;
         return inner;
     };
     auto openInner = [&](size_t k, const InnerStyle& inner) {
         const CharStyle& s = chars[k].style;
         out += openSpan;
         firstDeclaration = true;
-        if (varies->face)
+        if (varies.face)
             declareFace(faces.ofChar[k]);
-        if (varies->size) {
+        if (varies.size) {
             declare(QLatin1StringView("font-size:"));
             out += CssFontSize(s.points);
         }
-        if (varies->color) {
+        if (varies.color) {
             declare(QLatin1StringView("color:"));
             AppendCssHexColor(out, inner.color);
         }
-        if (varies->bold && s.bold)
+        if (varies.bold && s.bold)
             declare(QLatin1StringView("font-weight:bold"));
-        if (varies->italic && s.italic)
+        if (varies.italic && s.italic)
             declare(QLatin1StringView("font-style:italic"));
-        if (varies->underline && s.underline)
+        if (varies.underline && s.underline)
             declare(QLatin1StringView("text-decoration:underline"));
         out += QLatin1String("\">");
     };
     // Characters that differ only in styles they do not have stay bare.
     auto hasSpan = [&](const InnerStyle& inner) {
-        return varies->inner() || inner.bold || inner.italic || inner.underline;
+        return varies.inner() || inner.bold || inner.italic || inner.underline;
     };
 
     // The colour of a blank shows nowhere (an underline of its own aside),
@@ -121,7 +121,7 @@ QString WriteGradientTextCss(const StyledText& text, const QStringList& fonttabl
     inners.reserve(chars.size());
     for (size_t k = 0; k < chars.size(); ++k)
         inners.push_back(innerOf(k));
-    if (varies->color) {
+    if (varies.color) {
         const auto isBlank = [&](size_t k) {
             const char32_t ch = chars[k].ch;
             return (ch == U' ' || ch == U'\t' || ch == U'\r' || ch == U'\n') &&

@@ -30,18 +30,18 @@ QString WriteGradientTextHtml(const StyledText& text, const QStringList& fonttab
     const QString closeI = QLatin1String("</") + i + QLatin1Char('>');
     const QString closeU = QLatin1String("</") + u + QLatin1Char('>');
 
-    const TextFaces faces = ResolveTextFaces(text, fonttable);
+    const std::optional<TextPlan> plan = PlanTextWrite(text, fonttable, report);
+    if (!plan)
+        return {};
+    const TextFaces& faces = plan->faces;
+    const TextVariation& varies = plan->varies;
     QStringList faceAttributes;
     for (const QString& face : faces.texts)
         faceAttributes.append(faceName + face + QLatin1Char('"'));
-
-    const std::optional<TextVariation> varies = FindTextVariation(text, faces, report);
-    if (!varies)
-        return {};
-    const bool faceVaries = varies->face, sizeVaries = varies->size, colorVaries = varies->color;
-    const bool boldVaries = varies->bold, italicVaries = varies->italic,
-               underlineVaries = varies->underline;
-    const bool inner = varies->inner();
+    const bool faceVaries = varies.face, sizeVaries = varies.size, colorVaries = varies.color;
+    const bool boldVaries = varies.bold, italicVaries = varies.italic,
+               underlineVaries = varies.underline;
+    const bool inner = varies.inner();
 
     QString out;
     out.reserve(qsizetype(chars.size()) * (inner ? 24 : 1) + 128);

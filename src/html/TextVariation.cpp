@@ -66,3 +66,14 @@ std::optional<TextVariation> FindTextVariation(const StyledText& text, const Tex
     }
     return v;
 }
+
+std::optional<TextPlan> PlanTextWrite(const StyledText& text, const QStringList& fonttable,
+                                      const TextWriteProgress& progress) {
+    if (text.chars.empty())
+        return std::nullopt;
+    TextFaces faces = ResolveTextFaces(text, fonttable);
+    const std::optional<TextVariation> varies = FindTextVariation(text, faces, progress);
+    if (!varies)
+        return std::nullopt;
+    return TextPlan{std::move(faces), *varies};
+}

@@ -55,3 +55,12 @@ private:
 // it stops early once everything varies. nullopt when the progress stopped it.
 std::optional<TextVariation> FindTextVariation(const StyledText& text, const TextFaces& faces,
                                                const TextWriteProgress& progress);
+
+// Both passes' common start: the faces and what varies. nullopt for an
+// empty text or when the progress stopped the comparison.
+struct TextPlan {
+    TextFaces faces;
+    TextVariation varies;
+};
+std::optional<TextPlan> PlanTextWrite(const StyledText& text, const QStringList& fonttable,
+                                      const TextWriteProgress& progress);

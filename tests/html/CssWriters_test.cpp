@@ -12,14 +12,13 @@
 #include "html/TableMarkup.h"
 #include "settings/ProgramOptions.h"
 
+#include "StyledTextSamples.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
 
 namespace {
-
-const TColor kRed = RgbToColor(255, 0, 0);
-const TColor kBlue = RgbToColor(0, 0, 255);
 
 ProgramOptions Options(int htmlcase = 0, bool htmlcr = false, bool colorconst = false) {
     ProgramOptions options;
@@ -30,21 +29,6 @@ ProgramOptions Options(int htmlcase = 0, bool htmlcr = false, bool colorconst = 
     options.colorconst = colorconst;
     options.markupstyle = kMarkupCss;
     return options;
-}
-
-CharStyle Style(TColor color = 0) {
-    CharStyle style;
-    style.color = color;
-    return style;
-}
-
-StyledText Text(std::initializer_list<std::pair<QString, CharStyle>> runs) {
-    StyledText text;
-    for (const auto& [chars, style] : runs) {
-        const StyledText run = MakeStyledText(chars, style);
-        text.chars.insert(text.chars.end(), run.chars.begin(), run.chars.end());
-    }
-    return text;
 }
 
 std::string TextCss(const StyledText& text, int htmlcase = 0, bool htmlcr = false) {

@@ -2,27 +2,11 @@
 #include "html/GradientTextWriter.h"
 #include "settings/ProgramOptions.h"
 
+#include "StyledTextSamples.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-
-const TColor kRed = RgbToColor(255, 0, 0);
-const TColor kBlue = RgbToColor(0, 0, 255);
-
-CharStyle Style(TColor color = 0) {
-    CharStyle style;
-    style.color = color;
-    return style;
-}
-
-StyledText Text(std::initializer_list<std::pair<QString, CharStyle>> runs) {
-    StyledText text;
-    for (const auto& [chars, style] : runs) {
-        const StyledText run = MakeStyledText(chars, style);
-        text.chars.insert(text.chars.end(), run.chars.begin(), run.chars.end());
-    }
-    return text;
-}
 
 std::string Write(const StyledText& text, HtmlCase mode = HtmlCase::Upper, bool htmlcr = false) {
     return WriteGradientTextHtml(text, DefaultFontTable(), mode, htmlcr).toStdString();

@@ -1,6 +1,8 @@
 #include "html/PageWrapper.h"
 #include "settings/ProgramOptions.h"
 
+#include "HtmlTestOptions.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -8,43 +10,35 @@ namespace {
 const QString kTitle = QStringLiteral("<html><head><title>Vellomar Preview</title>\r\n\r\n");
 const QString kEnd = QStringLiteral("</body></html>\r\n");
 
-ProgramOptions Options(int htmlcase, bool colorconst) {
-    ProgramOptions options;
-    LoadDefaultNamedColors(options.colors);
-    options.htmlcase = std::uint8_t(htmlcase);
-    options.colorconst = colorconst;
-    return options;
-}
-
 TEST(PageWrapper, TablePageInUpperCaseKeepsTheWrapperLowerAndTheHexUpper) {
     const QString fragment = QStringLiteral("<TABLE>\r\n<TR><TD>★</TD></TR>\r\n</TABLE>");
-    EXPECT_EQ(WrapPage(fragment, OutputPage::Table, 0xFFFFFF, Options(1, false)),
+    EXPECT_EQ(WrapPage(fragment, OutputPage::Table, 0xFFFFFF, HtmlOptions(1)),
               kTitle + QStringLiteral("<body bgcolor=\"#FFFFFF\">\r\n\r\n") + fragment +
                   QStringLiteral("\r\n") + kEnd);
     // Hex letters stay upper case in every mode.
-    EXPECT_EQ(
-        WrapPage(QString(), OutputPage::Rule, RgbToColor(0xAB, 0xCD, 0xEF), Options(0, false)),
-        kTitle + QStringLiteral("<body bgcolor=\"#ABCDEF\">\r\n\r\n\r\n") + kEnd);
+    EXPECT_EQ(WrapPage(QString(), OutputPage::Rule, RgbToColor(0xAB, 0xCD, 0xEF), HtmlOptions(0)),
+              kTitle + QStringLiteral("<body bgcolor=\"#ABCDEF\">\r\n\r\n\r\n") + kEnd);
 }
 
 TEST(PageWrapper, OnlyAColourNameFollowsTheCase) {
     const QString fragment = QStringLiteral("<hr>");
     for (const auto& [mode, name] : {std::pair{0, "white"}, {1, "WHITE"}, {2, "White"}}) {
-        EXPECT_EQ(WrapPage(fragment, OutputPage::Rule, 0xFFFFFF, Options(mode, true)),
+        EXPECT_EQ(WrapPage(fragment, OutputPage::Rule, 0xFFFFFF, HtmlOptions(mode, false, true)),
                   kTitle + QStringLiteral("<body bgcolor=\"%1\">\r\n\r\n").arg(name) + fragment +
                       QStringLiteral("\r\n") + kEnd);
     }
     // A colour without a name is its hex text even with names preferred.
-    EXPECT_TRUE(WrapPage(fragment, OutputPage::Table, RgbToColor(1, 2, 3), Options(2, true))
-                    .contains(QStringLiteral("<body bgcolor=\"#010203\">")));
+    EXPECT_TRUE(
+        WrapPage(fragment, OutputPage::Table, RgbToColor(1, 2, 3), HtmlOptions(2, false, true))
+            .contains(QStringLiteral("<body bgcolor=\"#010203\">")));
 }
 
 TEST(PageWrapper, BodyPageHasNoBackgroundLineAndItsTagIsFollowedByAnEmptyLine) {
     const QString tag = QStringLiteral("<BODY BGCOLOR=\"#000000\" TEXT=\"#FFFFFF\" >\r\n");
     const QString expected = kTitle + tag + QStringLiteral("\r\n") + kEnd;
-    EXPECT_EQ(WrapPage(tag, OutputPage::Body, 0xFFFFFF, Options(1, true)), expected);
+    EXPECT_EQ(WrapPage(tag, OutputPage::Body, 0xFFFFFF, HtmlOptions(1, false, true)), expected);
 
-    ProgramOptions options = Options(1, false);
+    ProgramOptions options = HtmlOptions(1);
     options.htmlsave = true;
     EXPECT_EQ(SavedFileText(tag, OutputPage::Body, 0, options), expected);
     options.htmlsave = false;
@@ -52,7 +46,7 @@ TEST(PageWrapper, BodyPageHasNoBackgroundLineAndItsTagIsFollowedByAnEmptyLine) {
 }
 
 TEST(PageWrapper, BackgroundByPage) {
-    ProgramOptions options = Options(0, false);
+    ProgramOptions options = HtmlOptions(0);
     options.viewback = RgbToColor(0x12, 0x34, 0x56);
     const TColor editor = RgbToColor(0xFE, 0xDC, 0xBA);
     EXPECT_EQ(PageBackground(OutputPage::GradientText, editor, options), editor);

@@ -4,6 +4,8 @@
 #include "html/TableMarkup.h"
 #include "settings/ProgramOptions.h"
 
+#include "HtmlTestOptions.h"
+
 #include <gtest/gtest.h>
 
 #include <QStringList>
@@ -39,14 +41,6 @@ std::string ItemGrid(const CellColors& cells, const CellRect& rect, CellTarget t
         rows << line;
     }
     return rows.join(QLatin1Char('/')).toStdString();
-}
-
-ProgramOptions Options(int htmlcase, bool crlf) {
-    ProgramOptions options;
-    LoadDefaultNamedColors(options.colors);
-    options.htmlcase = std::uint8_t(htmlcase);
-    options.htmlcr = crlf;
-    return options;
 }
 
 } // namespace
@@ -130,17 +124,17 @@ TEST(TableMarkup, CellsWithAndWithoutColours) {
     TablePageModel page;
     page.columns = 2;
     page.rows = 1;
-    EXPECT_EQ(WriteGradientTableHtml(page, *cells, Options(1, false)).toStdString(),
+    EXPECT_EQ(WriteGradientTableHtml(page, *cells, HtmlOptions(1)).toStdString(),
               "<TABLE><TR><TD BGCOLOR=\"#FF0000\"><FONT COLOR=\"#0000FF\">★</FONT></TD>"
               "<TD>★</TD></TR></TABLE>");
     // Lower case with line breaks; never a colour name, even when names are preferred.
-    ProgramOptions options = Options(0, true);
+    ProgramOptions options = HtmlOptions(0, true);
     options.colorconst = true;
     page.cellText = QStringLiteral("x");
     EXPECT_EQ(WriteGradientTableHtml(page, *cells, options).toStdString(),
               "<table>\r\n<tr>\r\n<td bgcolor=\"#FF0000\"><font color=\"#0000FF\">x</font></td>"
               "<td>x</td></tr>\r\n</table>\r\n");
-    EXPECT_EQ(WriteGradientTableHtml(page, *cells, Options(2, false)).toStdString(),
+    EXPECT_EQ(WriteGradientTableHtml(page, *cells, HtmlOptions(2)).toStdString(),
               "<Table><Tr><Td Bgcolor=\"#FF0000\"><Font Color=\"#0000FF\">x</Font></Td>"
               "<Td>x</Td></Tr></Table>");
 
@@ -156,11 +150,10 @@ TEST(TableMarkup, CellsWithAndWithoutColours) {
     // Shrinking hides a coloured cell, growing brings it back; sizes are cut to 1..50.
     page.columns = 0;
     page.rows = 1;
-    EXPECT_EQ(WriteGradientTableHtml(page, *cells, Options(1, false)).count(QStringLiteral("<TD")),
-              1);
+    EXPECT_EQ(WriteGradientTableHtml(page, *cells, HtmlOptions(1)).count(QStringLiteral("<TD")), 1);
     page.columns = 99;
     page.rows = 99;
-    EXPECT_EQ(WriteGradientTableHtml(page, *cells, Options(1, false)).count(QStringLiteral("<TD")),
+    EXPECT_EQ(WriteGradientTableHtml(page, *cells, HtmlOptions(1)).count(QStringLiteral("<TD")),
               2500);
 }
 
@@ -169,7 +162,7 @@ TEST(TableMarkup, TableColourTogglesAndBorderPieces) {
     TablePageModel page;
     page.rows = page.columns = 1;
     const auto head = [&](int htmlcase) {
-        const QString html = WriteGradientTableHtml(page, *cells, Options(htmlcase, false));
+        const QString html = WriteGradientTableHtml(page, *cells, HtmlOptions(htmlcase));
         return html.left(html.indexOf(QLatin1Char('>')) + 1).toStdString();
     };
     EXPECT_EQ(head(1), "<TABLE>");

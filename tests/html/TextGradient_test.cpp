@@ -1,6 +1,8 @@
 #include "gradient/GradientTableList.h"
 #include "html/TextGradient.h"
 
+#include "StyledTextSamples.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -13,15 +15,6 @@ GradientTable RedBlue() {
         std::vector<GradientStop>{{0, RgbToColor(255, 0, 0)}, {300, RgbToColor(0, 0, 255)}});
     return table;
 }
-
-std::vector<QString> Colors(const StyledText& text) {
-    std::vector<QString> colors;
-    for (const StyledChar& c : text.chars)
-        colors.push_back(ColorToHtml(c.style.color));
-    return colors;
-}
-
-using Hex = std::vector<QString>;
 
 TEST(TextGradient, WholeTextWhenNothingIsSelected) {
     CharStyle style;

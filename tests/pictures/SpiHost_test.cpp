@@ -165,11 +165,18 @@ TEST(SpiHost, ImportersNamingTheExtensionComeFirstNewestFirst) {
     EXPECT_TRUE(host.FindPluginsForExtension({TSPIClass::AmSPI}, ".tsp").empty());
 }
 
-TEST(SpiHost, BmpFilesGoToTheDibReaderFirst) {
+// The test plug-in installed and searched, for the tests that load through it.
+class SpiHostWithGood : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(Install(dir, {TestSpi("good")}));
+        host.Search(dir.path() + "/*.spi");
+    }
     QTemporaryDir dir;
-    ASSERT_TRUE(Install(dir, {TestSpi("good")}));
     TSPIs host;
-    host.Search(dir.path() + "/*.spi");
+};
+
+TEST_F(SpiHostWithGood, BmpFilesGoToTheDibReaderFirst) {
     auto calls = Hook<int (*)()>(dir.filePath("good.spi"), "TestIsSupportedCalls");
     ASSERT_TRUE(calls);
     const int before = calls();
@@ -185,11 +192,7 @@ TEST(SpiHost, BmpFilesGoToTheDibReaderFirst) {
     EXPECT_EQ(dib.GetWidth(), 3);
 }
 
-TEST(SpiHost, ShortFilesAreOfferedAsZeroFilled2048Bytes) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(Install(dir, {TestSpi("good")}));
-    TSPIs host;
-    host.Search(dir.path() + "/*.spi");
+TEST_F(SpiHostWithGood, ShortFilesAreOfferedAsZeroFilled2048Bytes) {
     const QString lib = dir.filePath("good.spi");
     QByteArray bytes = TestPicture(5, 6); // 96 bytes
     bytes.append("\x11\x22\x33\x44", 4);
@@ -249,11 +252,7 @@ TEST(SpiHost, BrokenPluginOutputIsRefusedWithoutLeaks) {
     }
 }
 
-TEST(SpiHost, ProgressRunsAndAnAbortCancels) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(Install(dir, {TestSpi("good")}));
-    TSPIs host;
-    host.Search(dir.path() + "/*.spi");
+TEST_F(SpiHostWithGood, ProgressRunsAndAnAbortCancels) {
     const QString path = dir.filePath("p.tsp");
     ASSERT_TRUE(WriteFile(path, TestPicture(2, 4)));
     TSPIVmDIB dib;
@@ -275,11 +274,7 @@ TEST(SpiHost, ProgressRunsAndAnAbortCancels) {
     EXPECT_EQ(LocalBlockCount(), blocks);
 }
 
-TEST(SpiHost, TrueColourPaletteFollowsTheSetting) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(Install(dir, {TestSpi("good")}));
-    TSPIs host;
-    host.Search(dir.path() + "/*.spi");
+TEST_F(SpiHostWithGood, TrueColourPaletteFollowsTheSetting) {
     const QString path = dir.filePath("p.tsp");
     ASSERT_TRUE(WriteFile(path, TestPicture(3, 3)));
     SetScreenHasPalette(false);

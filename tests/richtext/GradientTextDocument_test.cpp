@@ -3,6 +3,8 @@
 #include "richtext/GradientTextDocument.h"
 #include "settings/ProgramOptions.h"
 
+#include "../html/StyledTextSamples.h"
+
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
@@ -31,16 +33,6 @@ protected:
     QTextDocument m_document;
 };
 
-std::vector<QString> Colors(const StyledText& text) {
-    std::vector<QString> colors;
-    for (const StyledChar& c : text.chars)
-        colors.push_back(ColorToHtml(c.style.color));
-    return colors;
-}
-
-using Hex = std::vector<QString>;
-
-const TColor kRed = RgbToColor(255, 0, 0);
 const TColor kGreen = RgbToColor(0, 128, 0);
 
 } // namespace
