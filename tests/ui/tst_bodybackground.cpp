@@ -104,13 +104,6 @@ private:
     QPointer<QWidget> m_answered;
 };
 
-template <typename T> T* Child(QWidget& parent, const char* name) {
-    auto* child = parent.findChild<T*>(QString::fromLatin1(name));
-    if (!child)
-        qFatal("no child %s", name);
-    return child;
-}
-
 // A TGA of 3 × 2 true-colour pixels, rows from the top.
 QByteArray SmallTga() {
     QByteArray tga(18, '\0');
