@@ -232,7 +232,7 @@ private slots:
         QTest::mouseClick(Child<QPushButton>(page, "btnbodyget"), Qt::LeftButton);
         QVERIFY(summary->text().startsWith(QStringLiteral("TEXT 1.00:1 基準未満")));
         QVERIFY(Child<QLabel>(page, "lblbackcolor")->toolTip().isEmpty());
-        // The summary fits the page beside the Part's controls.
+        // The summary fits the page beside the page's own controls.
         QVERIFY(!summary->geometry().intersects(Child<QWidget>(page, "cmbbodysel")->geometry()));
     }
 
