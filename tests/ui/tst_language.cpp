@@ -56,8 +56,8 @@ private slots:
         qunsetenv("XDG_RUNTIME_DIR");
 
         // Chosen again, the catalogue replaces itself instead of piling up.
-        QVERIFY(InstallQtTranslations(InterfaceLanguage::Japanese));
-        QVERIFY(InstallQtTranslations(InterfaceLanguage::Japanese));
+        QVERIFY(InstallInterfaceLanguage(InterfaceLanguage::Japanese));
+        QVERIFY(InstallInterfaceLanguage(InterfaceLanguage::Japanese));
         QCOMPARE(CancelText(), QStringLiteral("キャンセル"));
     }
 };
