@@ -4,6 +4,8 @@
 #include "gradient/GradientTableList.h"
 #include "settings/SettingsStore.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const QString kSection = QStringLiteral("colortable");
@@ -37,7 +39,11 @@ void SaveGradientTables(SettingsStore& store, const GradientTableList& list) {
 
 void LoadDefaultGradientTables(GradientTableList& list) {
     const auto& defaults = DefaultGradientTables();
-    for (size_t i = 0; i < defaults.size(); ++i)
+    for (size_t i = 0; i < defaults.size(); ++i) {
         list.slot(int(i)) = defaults[i];
+        // Named in the interface language; once stored, a name is the user's.
+        list.slot(int(i)).name =
+            QCoreApplication::translate("GradientTableList", defaults[i].name.toUtf8().constData());
+    }
     list.setCount(int(defaults.size()));
 }

@@ -2,6 +2,8 @@
 
 #include "core/Contrast.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 double RoleRatio(const BodyModel& page, BodyRole role) {
@@ -17,8 +19,8 @@ QString ContrastMark(double ratio) {
     if (levels.aa)
         return QStringLiteral("AA");
     if (levels.aaLarge)
-        return QStringLiteral("AA(大きな文字)");
-    return QStringLiteral("基準未満");
+        return QCoreApplication::translate("BodyContrast", "AA(大きな文字)");
+    return QCoreApplication::translate("BodyContrast", "基準未満");
 }
 
 QString BodyContrastText(const BodyModel& page, BodyRole role) {

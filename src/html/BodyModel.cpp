@@ -2,6 +2,8 @@
 
 #include "settings/BodyPreset.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 struct RoleText {
@@ -12,11 +14,16 @@ struct RoleText {
 
 // The blanks line the attribute names up in the role box.
 const RoleText kRoles[kBodyRoleCount] = {
-    {"BGCOLOR", "背景色", "BACKCOLOR - 背景色"},
-    {"TEXT", "テキスト色", "TEXT           - 通常文字色"},
-    {"LINK", "リンク色", "LINK            - リンクテキスト色"},
-    {"VLINK", "キャッシュ済みリンク色", "VLINK          - キャッシュ済みリンクテキスト色"},
-    {"ALINK", "読み込み中リンク色", "ALINK          - 読み込み中リンクテキスト色"},
+    {"BGCOLOR", QT_TRANSLATE_NOOP("BodyModel", "背景色"),
+     QT_TRANSLATE_NOOP("BodyModel", "BACKCOLOR - 背景色")},
+    {"TEXT", QT_TRANSLATE_NOOP("BodyModel", "テキスト色"),
+     QT_TRANSLATE_NOOP("BodyModel", "TEXT           - 通常文字色")},
+    {"LINK", QT_TRANSLATE_NOOP("BodyModel", "リンク色"),
+     QT_TRANSLATE_NOOP("BodyModel", "LINK            - リンクテキスト色")},
+    {"VLINK", QT_TRANSLATE_NOOP("BodyModel", "キャッシュ済みリンク色"),
+     QT_TRANSLATE_NOOP("BodyModel", "VLINK          - キャッシュ済みリンクテキスト色")},
+    {"ALINK", QT_TRANSLATE_NOOP("BodyModel", "読み込み中リンク色"),
+     QT_TRANSLATE_NOOP("BodyModel", "ALINK          - 読み込み中リンクテキスト色")},
 };
 
 const RoleText& Texts(BodyRole role) {
@@ -36,13 +43,13 @@ QString BodyRoleAttribute(BodyRole role) {
 }
 
 QString BodyRoleWord(BodyRole role) {
-    return QString::fromUtf8(Texts(role).word);
+    return QCoreApplication::translate("BodyModel", Texts(role).word);
 }
 
 QStringList BodyRoleItems() {
     QStringList items;
     for (const RoleText& role : kRoles)
-        items.append(QString::fromUtf8(role.item));
+        items.append(QCoreApplication::translate("BodyModel", role.item));
     return items;
 }
 

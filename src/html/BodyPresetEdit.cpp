@@ -3,7 +3,13 @@
 #include "html/BodyModel.h"
 #include "settings/BodyPreset.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+QString Shown(const QString& message) {
+    return QCoreApplication::translate("BodyPresetEdit", message.toUtf8().constData());
+}
 
 bool IsControl(char32_t c) {
     return c < 0x20 || c == 0x7F;
@@ -18,19 +24,19 @@ bool IsSelected(const BodyPresetList& list, int selected) {
 QString BodyPresetNameProblem(const QString& name) {
     // A broken surrogate pair would not read back as it was written.
     if (!name.isValidUtf16())
-        return kBodyPresetNameCharacterMessage;
+        return Shown(kBodyPresetNameCharacterMessage);
     const QList<uint> characters = name.toUcs4();
     if (characters.size() > kBodyPresetNameMaxLength)
-        return kBodyPresetNameTooLongMessage;
+        return Shown(kBodyPresetNameTooLongMessage);
     for (const uint c : characters) {
         if (IsControl(c))
-            return kBodyPresetNameCharacterMessage;
+            return Shown(kBodyPresetNameCharacterMessage);
     }
     return QString();
 }
 
 QString BodyPresetAddProblem(const BodyPresetList& list) {
-    return list.count() >= BodyPresetList::Capacity ? kBodyPresetFullMessage : QString();
+    return list.count() >= BodyPresetList::Capacity ? Shown(kBodyPresetFullMessage) : QString();
 }
 
 QString AddBodyPreset(BodyPresetList& list, const QString& name, const BodyModel& page) {
@@ -40,7 +46,7 @@ QString AddBodyPreset(BodyPresetList& list, const QString& name, const BodyModel
         return problem;
     for (int i = 0; i < list.count(); ++i) {
         if (list.at(i).name == name)
-            return kBodyPresetExistsMessage;
+            return Shown(kBodyPresetExistsMessage);
     }
     list.append(BodyPresetFromModel(name, page));
     return QString();
@@ -48,7 +54,7 @@ QString AddBodyPreset(BodyPresetList& list, const QString& name, const BodyModel
 
 QString UpdateBodyPreset(BodyPresetList& list, int selected, const BodyModel& page) {
     if (!IsSelected(list, selected))
-        return kBodyPresetSelectMessage;
+        return Shown(kBodyPresetSelectMessage);
     BodyPreset& preset = list.at(selected);
     preset = BodyPresetFromModel(preset.name, page);
     return QString();
@@ -56,7 +62,7 @@ QString UpdateBodyPreset(BodyPresetList& list, int selected, const BodyModel& pa
 
 QString DeleteBodyPreset(BodyPresetList& list, int selected) {
     if (!IsSelected(list, selected))
-        return kBodyPresetSelectMessage;
+        return Shown(kBodyPresetSelectMessage);
     list.removeAt(selected);
     return QString();
 }

@@ -6,17 +6,20 @@ class BodyPresetList;
 struct BodyModel;
 
 // The body page's preset buttons as plain operations on the preset list.
-// Each gives the text the page shows in its confirmation box; the list is
-// changed only when nothing is shown.
+// Each gives the text the page shows in its confirmation box, in the
+// interface language; the list is changed only when nothing is shown. The
+// constants are the Japanese originals.
 
-inline const QString kBodyPresetExistsMessage = QStringLiteral("この名前はすでに登録されています");
-inline const QString kBodyPresetSelectMessage = QStringLiteral("更新する項目を選択してください");
-inline const QString kBodyPresetFullMessage =
-    QStringLiteral("これ以上登録できません。登録できるのは51件までです");
+inline const QString kBodyPresetExistsMessage =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("BodyPresetEdit", "この名前はすでに登録されています"));
+inline const QString kBodyPresetSelectMessage =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("BodyPresetEdit", "更新する項目を選択してください"));
+inline const QString kBodyPresetFullMessage = QString::fromUtf8(
+    QT_TRANSLATE_NOOP("BodyPresetEdit", "これ以上登録できません。登録できるのは51件までです"));
 inline const QString kBodyPresetNameTooLongMessage =
-    QStringLiteral("登録名は255文字以内にしてください");
+    QString::fromUtf8(QT_TRANSLATE_NOOP("BodyPresetEdit", "登録名は255文字以内にしてください"));
 inline const QString kBodyPresetNameCharacterMessage =
-    QStringLiteral("登録名に使えない文字が含まれています");
+    QString::fromUtf8(QT_TRANSLATE_NOOP("BodyPresetEdit", "登録名に使えない文字が含まれています"));
 
 // The longest name, in characters, the name box takes.
 inline constexpr int kBodyPresetNameMaxLength = 255;

@@ -21,7 +21,9 @@ QString WwwOpenUrlItem(const QString& filePath);
 // The file:/// address a browser is started with where it has no DDE.
 QString BrowserFileAddress(const QString& filePath);
 
-inline const QString kBrowserNotFound = QStringLiteral("ブラウザが見つかりません");
+// The Japanese original; the message shown is its translation.
+inline const QString kBrowserNotFound =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("BrowserLaunch", "ブラウザが見つかりません"));
 
 enum class BrowserResult {
     Started,

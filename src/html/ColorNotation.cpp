@@ -3,6 +3,8 @@
 #include "html/ColorAttribute.h"
 #include "settings/ProgramOptions.h"
 
+#include <QCoreApplication>
+
 QString WriteColorNotation(TColor color, int notation, bool preferNames,
                            const NamedColorTable& table, HtmlCase mode) {
     if (notation < 0 || notation >= kColorNotationCount)
@@ -45,9 +47,9 @@ QStringList ColorNotationStartCaptions() {
             QStringLiteral("COLOR:#RRGGBB"),
             QStringLiteral("<FONT COLOR=#RRGGBB>"),
             QStringLiteral("<STYLE COLOR:#RRGGBB>"),
-            QStringLiteral("カラー定数"),
-            QStringLiteral("COLOR=カラー定数"),
-            QStringLiteral("COLOR:カラー定数"),
-            QStringLiteral("<FONT COLOR=カラー定数>"),
-            QStringLiteral("<STYLE COLOR:カラー定数>")};
+            QCoreApplication::translate("ColorNotation", "カラー定数"),
+            QCoreApplication::translate("ColorNotation", "COLOR=カラー定数"),
+            QCoreApplication::translate("ColorNotation", "COLOR:カラー定数"),
+            QCoreApplication::translate("ColorNotation", "<FONT COLOR=カラー定数>"),
+            QCoreApplication::translate("ColorNotation", "<STYLE COLOR:カラー定数>")};
 }

@@ -6,6 +6,8 @@
 #include "html/PreviewFile.h"
 #include "settings/ProgramOptions.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 OutputOutcome FromFileError(const QString& error) {
@@ -46,6 +48,8 @@ OutputOutcome PreviewInBrowser(PreviewFile& preview, const PageOutput& output,
     // A program that cannot be started is reported like a missing one
     // rather than passed over in silence.
     if (ShowPreview(preview.path(), options.wwwuse, program, openUrl) != BrowserResult::Started)
-        return {OutputOutcome::BrowserNotFound, kBrowserNotFound};
+        return {
+            OutputOutcome::BrowserNotFound,
+            QCoreApplication::translate("BrowserLaunch", kBrowserNotFound.toUtf8().constData())};
     return {};
 }

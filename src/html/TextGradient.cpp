@@ -3,6 +3,8 @@
 #include "gradient/GradientTable.h"
 #include "gradient/GradientWalk.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <limits>
 
@@ -90,13 +92,14 @@ QString TextGradientStatusMessage(TextGradientStatus status) {
     case TextGradientStatus::Applied:
         return {};
     case TextGradientStatus::NoTable:
-        return QStringLiteral("グラデーションテーブルがありません");
+        return QCoreApplication::translate("TextGradient", "グラデーションテーブルがありません");
     case TextGradientStatus::TooFewStops:
-        return QStringLiteral("グラデーションテーブルの色が2つ未満です");
+        return QCoreApplication::translate("TextGradient",
+                                           "グラデーションテーブルの色が2つ未満です");
     case TextGradientStatus::EmptyText:
-        return QStringLiteral("テキストがありません");
+        return QCoreApplication::translate("TextGradient", "テキストがありません");
     case TextGradientStatus::Stopped:
-        return QStringLiteral("中止しました");
+        return QCoreApplication::translate("TextGradient", "中止しました");
     }
     return {};
 }

@@ -5,6 +5,7 @@
 #include "TQtImageDIB.h"
 #include "TVmDIB.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -13,7 +14,7 @@ namespace {
 const TGraphicClass kVmDIBClass{"TVmDIB", [] { return std::unique_ptr<TVmGraphic>(new TVmDIB); }};
 
 QString AllFilesText() {
-    return QStringLiteral("すべてのファイル");
+    return QCoreApplication::translate("TPictureFormats", "すべてのファイル");
 }
 
 } // namespace
@@ -105,7 +106,8 @@ std::unique_ptr<TVmGraphic> TPictureFormats::LoadFromFile(const QString& fileNam
     const TGraphicClass* graphicClass = FindExtension(extension);
     if (!graphicClass)
         throw EInvalidGraphic(
-            QStringLiteral("拡張子 .%1 の画像形式は処理できません").arg(extension.toLower()));
+            QCoreApplication::translate("TPictureFormats", "拡張子 .%1 の画像形式は処理できません")
+                .arg(extension.toLower()));
     std::unique_ptr<TVmGraphic> graphic = graphicClass->create();
     graphic->LoadFromFile(fileName);
     return graphic;

@@ -6,6 +6,7 @@
 #include "TSPIs.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <cstring>
@@ -119,7 +120,8 @@ void TInSPIAble::LoadFromStream(QIODevice& stream) {
     const bool read = pluginsFirst ? TryPlugins(image) || TryNative(image)
                                    : TryNative(image) || TryPlugins(image);
     if (!read)
-        throw EInvalidGraphic(QStringLiteral("認識できない画像形式です"));
+        throw EInvalidGraphic(
+            QCoreApplication::translate("TInSPIAble", "認識できない画像形式です"));
 }
 
 bool TInSPIAble::TryNative(const QByteArray& image) {

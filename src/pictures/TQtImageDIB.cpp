@@ -2,6 +2,7 @@
 
 #include "DibErrors.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QImageReader>
 
@@ -14,11 +15,13 @@ void TQtImageDIB::LoadFromStream(QIODevice& stream) {
     // The size the header claims is checked before anything is decoded.
     if (size.isValid() && (size.width() > DibMaxSide || size.height() > DibMaxSide ||
                            qint64(size.width()) * size.height() > DibMaxPixels()))
-        throw EInvalidGraphic(QStringLiteral("認識できない画像形式です"));
+        throw EInvalidGraphic(
+            QCoreApplication::translate("TQtImageDIB", "認識できない画像形式です"));
     const QByteArray format = reader.format();
     const QImage image = reader.read();
     if (image.isNull())
-        throw EInvalidGraphic(QStringLiteral("認識できない画像形式です"));
+        throw EInvalidGraphic(
+            QCoreApplication::translate("TQtImageDIB", "認識できない画像形式です"));
     m_format = format;
     Assign(image);
 }

@@ -2,6 +2,7 @@
 
 #include "SpiErrors.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <cstring>
 
@@ -47,8 +48,9 @@ bool TSPI::NamesExtension(const QString& extension) const {
 
 void TSPI::Require(const void* entry, const char* name) const {
     if (!entry)
-        throw ESPIInvalidAPI(QStringLiteral("%1は[%2]では使えないSusie Plugin APIです")
-                                 .arg(QLatin1String(name), m_moduleFileName));
+        throw ESPIInvalidAPI(
+            QCoreApplication::translate("TSPI", "%1は[%2]では使えないSusie Plugin APIです")
+                .arg(QLatin1String(name), m_moduleFileName));
 }
 
 void TSPI::CheckAPI() const {
@@ -87,7 +89,8 @@ QString TSPI::Info(int number) const {
 void TSPI::Open(const QString& fileName) {
     if (!m_library.load(fileName))
         throw ESPIFOpenErrorSPI(
-            QStringLiteral("%1:Susie Pluginがロードできませんでした").arg(fileName));
+            QCoreApplication::translate("TSPI", "%1:Susie Pluginがロードできませんでした")
+                .arg(fileName));
     m_moduleFileName = m_library.moduleFileName();
     if (m_moduleFileName.isEmpty() || m_moduleFileName.size() > 255)
         m_moduleFileName = fileName;

@@ -1,5 +1,6 @@
 #include "sampling/PortalScreenshot.h"
 
+#include <QCoreApplication>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
@@ -204,15 +205,20 @@ QString PortalFailureText(PortalScreenshot::Failure reason) {
     using Failure = PortalScreenshot::Failure;
     switch (reason) {
     case Failure::NoPortal:
-        return QStringLiteral("スクリーンショットのポータルがありません");
+        return QCoreApplication::translate("PortalScreenshot",
+                                           "スクリーンショットのポータルがありません");
     case Failure::Refused:
-        return QStringLiteral("スクリーンショットが拒否されました");
+        return QCoreApplication::translate("PortalScreenshot",
+                                           "スクリーンショットが拒否されました");
     case Failure::Failed:
-        return QStringLiteral("スクリーンショットを撮れませんでした");
+        return QCoreApplication::translate("PortalScreenshot",
+                                           "スクリーンショットを撮れませんでした");
     case Failure::TimedOut:
-        return QStringLiteral("スクリーンショットの応答がありません");
+        return QCoreApplication::translate("PortalScreenshot",
+                                           "スクリーンショットの応答がありません");
     case Failure::Unreadable:
-        return QStringLiteral("スクリーンショットを読み込めませんでした");
+        return QCoreApplication::translate("PortalScreenshot",
+                                           "スクリーンショットを読み込めませんでした");
     }
     return {};
 }

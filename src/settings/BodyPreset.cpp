@@ -1,5 +1,7 @@
 #include "settings/BodyPreset.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -15,18 +17,18 @@ struct Row {
 
 // clang-format off
 const Row kRows[BodyPresetList::BuiltInCount] = {
-    {"netscape 標準",           "#FFFFFF", "#000000", "#0000FF", "#000088", "#FF0000"},
-    {"白地に黒色",              "#FFFFFF", "#000000", "#FF0000", "#0000FF", "#800080"},
-    {"オフホワイトに黒色",      "#FFF0F0", "#000000", "#FF0000", "#0000FF", "#800080"},
-    {"ライトイエローに黒色",    "#FFFFC0", "#000000", "#0000FF", "#FF00FF", "#800080"},
-    {"黄色に黒色",              "#FFFF80", "#400040", "#0000FF", "#FF0080", "#008000"},
-    {"ライトブルーに黒色",      "#C0C0FF", "#000000", "#0000FF", "#FF0080", "#800080"},
-    {"ミディアムブルーに黒色",  "#8080C0", "#000000", "#FFFFFF", "#FFFF00", "#800080"},
-    {"オレンジに青色",          "#FFC040", "#000080", "#0000FF", "#00FFFF", "#008000"},
-    {"黒字に白色",              "#000000", "#FFFFFF", "#FFFF00", "#C0FFC0", "#C0C0C0"},
-    {"緑色に白色",              "#004000", "#FFFFFF", "#FFFF00", "#00FF40", "#80FF80"},
-    {"緑色に白色",              "#000080", "#FFFFFF", "#FFFF00", "#FF00FF", "#8080FF"},
-    {"バイオレットに白色",      "#800080", "#FFFFFF", "#00FFFF", "#00FF00", "#80FFFF"},
+    {QT_TRANSLATE_NOOP("BodyPreset", "netscape 標準"), "#FFFFFF", "#000000", "#0000FF", "#000088", "#FF0000"},
+    {QT_TRANSLATE_NOOP("BodyPreset", "白地に黒色"), "#FFFFFF", "#000000", "#FF0000", "#0000FF", "#800080"},
+    {QT_TRANSLATE_NOOP("BodyPreset", "オフホワイトに黒色"), "#FFF0F0", "#000000", "#FF0000", "#0000FF", "#800080"},
+    {QT_TRANSLATE_NOOP("BodyPreset", "ライトイエローに黒色"), "#FFFFC0", "#000000", "#0000FF", "#FF00FF", "#800080"},
+    {QT_TRANSLATE_NOOP("BodyPreset", "黄色に黒色"), "#FFFF80", "#400040", "#0000FF", "#FF0080", "#008000"},
+    {QT_TRANSLATE_NOOP("BodyPreset", "ライトブルーに黒色"), "#C0C0FF", "#000000", "#0000FF", "#FF0080", "#800080"},
+    {QT_TRANSLATE_NOOP("BodyPreset", "ミディアムブルーに黒色"), "#8080C0", "#000000", "#FFFFFF", "#FFFF00", "#800080"},
+    {QT_TRANSLATE_NOOP("BodyPreset", "オレンジに青色"), "#FFC040", "#000080", "#0000FF", "#00FFFF", "#008000"},
+    {QT_TRANSLATE_NOOP("BodyPreset", "黒字に白色"), "#000000", "#FFFFFF", "#FFFF00", "#C0FFC0", "#C0C0C0"},
+    {QT_TRANSLATE_NOOP("BodyPreset", "緑色に白色"), "#004000", "#FFFFFF", "#FFFF00", "#00FF40", "#80FF80"},
+    {QT_TRANSLATE_NOOP("BodyPreset", "緑色に白色"), "#000080", "#FFFFFF", "#FFFF00", "#FF00FF", "#8080FF"},
+    {QT_TRANSLATE_NOOP("BodyPreset", "バイオレットに白色"), "#800080", "#FFFFFF", "#00FFFF", "#00FF00", "#80FFFF"},
 };
 // clang-format on
 
@@ -63,7 +65,8 @@ void LoadDefaultBodyPresets(BodyPresetList& list) {
     list.setCount(BodyPresetList::BuiltInCount);
     for (int i = 0; i < BodyPresetList::BuiltInCount; ++i) {
         const Row& row = kRows[i];
-        list.at(i) = {QString::fromUtf8(row.name),
+        // Named in the interface language; once stored, a name is the user's.
+        list.at(i) = {QCoreApplication::translate("BodyPreset", row.name),
                       Hex(row.bgcolor),
                       Hex(row.text),
                       Hex(row.link),

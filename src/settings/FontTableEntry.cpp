@@ -1,5 +1,7 @@
 #include "settings/FontTableEntry.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 bool IsStorableFontTableEntry(const QString& entry) {
@@ -10,6 +12,7 @@ bool IsStorableFontTableEntry(const QString& entry) {
 }
 
 QString FontTableEntryRefusal() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "FontTableEntry",
         "フォント名に \" (ダブルクォーテーション) や改行などの制御文字は使えません。");
 }

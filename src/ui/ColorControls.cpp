@@ -32,8 +32,8 @@ ColorControls::ColorControls(CurrentColorModel& model, SharedColorDialog* colorD
                              QWidget* parent)
     : QWidget(parent), m_model(model), m_colorDialog(colorDialog) {
     setObjectName(QStringLiteral("pnlColorControls"));
-    static const char* const hints[3] = {"赤色の成分を調整します", "緑色の成分を調整します",
-                                         "青色の成分を調整します"};
+    const QString hints[3] = {tr("赤色の成分を調整します"), tr("緑色の成分を調整します"),
+                              tr("青色の成分を調整します")};
     static const char* const letters[3] = {"R", "G", "B"};
     QFont labelFont = font();
     labelFont.setBold(true);
@@ -52,7 +52,7 @@ ColorControls::ColorControls(CurrentColorModel& model, SharedColorDialog* colorD
         slider->setSingleStep(tag == 0 ? 1 : 8);
         slider->setTickInterval(8);
         slider->setTickPosition(QSlider::TicksBelow);
-        slider->setToolTip(QString::fromUtf8(hints[tag]));
+        slider->setToolTip(hints[tag]);
         slider->setAccessibleName(QString::fromLatin1(letters[tag]));
         slider->setGeometry(22, y, 150, 24);
         connect(slider, &QSlider::valueChanged, this, [this, tag] { TrackBar1Change(tag); });
@@ -61,7 +61,7 @@ ColorControls::ColorControls(CurrentColorModel& model, SharedColorDialog* colorD
         auto* edit = new QLineEdit(QStringLiteral("0"), this);
         edit->setObjectName(QStringLiteral("Edit%1").arg(tag + 1));
         edit->setProperty(kTagProperty, tag);
-        edit->setToolTip(QString::fromUtf8(hints[tag]));
+        edit->setToolTip(hints[tag]);
         edit->setAccessibleName(QString::fromLatin1(letters[tag]));
         edit->setAttribute(Qt::WA_InputMethodEnabled, false);
         edit->setGeometry(176, y + 1, 50, 21);
@@ -87,9 +87,9 @@ ColorControls::ColorControls(CurrentColorModel& model, SharedColorDialog* colorD
     connect(m_btnhsv, &QPushButton::clicked, this,
             [this] { CopyText(ColorToHsvText(m_model.CurrentColor())); });
 
-    m_btnColor = new QPushButton(QStringLiteral("色の設定"), this);
+    m_btnColor = new QPushButton(tr("色の設定"), this);
     m_btnColor->setObjectName(QStringLiteral("btnColor"));
-    m_btnColor->setToolTip(QStringLiteral("任意の色を選択して記録できます"));
+    m_btnColor->setToolTip(tr("任意の色を選択して記録できます"));
     m_btnColor->setGeometry(4, 120, 226, 24);
     connect(m_btnColor, &QPushButton::clicked, this, &ColorControls::btnColorClick);
     setFixedSize(233, 148);
@@ -131,8 +131,7 @@ bool ColorControls::Edit1KeyPress(int tag, QChar key) {
     const qlonglong number = edit->text().toLongLong(&ok);
     if (!ok) {
         // Only a paste from the context menu can bring a non-number here.
-        const InvalidNumberError error(
-            QStringLiteral("'%1' は有効な整数値ではありません。").arg(edit->text()));
+        const InvalidNumberError error(tr("'%1' は有効な整数値ではありません。").arg(edit->text()));
         QMessageBox::critical(this, QStringLiteral("Vellomar"), error.message());
         // The failed key is dropped: a digit must not join the bad text.
         return true;

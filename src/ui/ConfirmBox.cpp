@@ -1,16 +1,18 @@
 #include "ui/ConfirmBox.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace {
 
 int ShowConfirmBox(QWidget* parent, const QString& text, bool question) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("確認"), text, QMessageBox::NoButton,
-                    parent);
+    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("ConfirmBox", "確認"), text,
+                    QMessageBox::NoButton, parent);
     QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     if (question)
-        box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::RejectRole);
+        box.addButton(QCoreApplication::translate("ConfirmBox", "いいえ(&N)"),
+                      QMessageBox::RejectRole);
     box.setDefaultButton(ok);
     box.exec();
     return box.clickedButton() == ok;

@@ -69,8 +69,8 @@ Eyedropper::Eyedropper(CurrentColorModel& model, QWidget* parent)
     m_imgspoit = new PictureBox(spoitPanel);
     m_imgspoit->setObjectName(QStringLiteral("imgspoit"));
     m_imgspoit->setGeometry(8, 8, kSpoitCursorSide, kSpoitCursorSide);
-    m_imgspoit->setToolTip(QStringLiteral("スポイト"));
-    m_imgspoit->setAccessibleName(QStringLiteral("スポイト"));
+    m_imgspoit->setToolTip(tr("スポイト"));
+    m_imgspoit->setAccessibleName(tr("スポイト"));
     m_imgspoit->setPicture(SpoitCursorImage());
     m_imgspoit->installEventFilter(this);
 
@@ -78,8 +78,8 @@ Eyedropper::Eyedropper(CurrentColorModel& model, QWidget* parent)
     m_imgzoom = new PictureBox(zoomPanel);
     m_imgzoom->setObjectName(QStringLiteral("imgzoom"));
     m_imgzoom->setGeometry(1, 1, kLoupeSide, kLoupeSide);
-    m_imgzoom->setToolTip(QStringLiteral("ルーペ"));
-    m_imgzoom->setAccessibleName(QStringLiteral("ルーペ"));
+    m_imgzoom->setToolTip(tr("ルーペ"));
+    m_imgzoom->setAccessibleName(tr("ルーペ"));
     m_Shape1 = new LoupeMarker(m_imgzoom);
 
     m_trkimglevel = new QSlider(Qt::Vertical, this);
@@ -92,8 +92,8 @@ Eyedropper::Eyedropper(CurrentColorModel& model, QWidget* parent)
     // Level 0 at the top, and the up key moves the handle up.
     m_trkimglevel->setInvertedAppearance(true);
     m_trkimglevel->setInvertedControls(true);
-    m_trkimglevel->setToolTip(QStringLiteral("色の平均化"));
-    m_trkimglevel->setAccessibleName(QStringLiteral("色の平均化"));
+    m_trkimglevel->setToolTip(tr("色の平均化"));
+    m_trkimglevel->setAccessibleName(tr("色の平均化"));
     m_trkimglevel->setGeometry(108, 7, 20, 63);
     connect(m_trkimglevel, &QSlider::valueChanged, this, &Eyedropper::trkimglevelChange);
 
@@ -102,7 +102,7 @@ Eyedropper::Eyedropper(CurrentColorModel& model, QWidget* parent)
     m_imglevel = new PictureBox(levelPanel);
     m_imglevel->setObjectName(QStringLiteral("imglevel"));
     m_imglevel->setGeometry(1, 1, kLevelStripWidth, kLevelStripHeight);
-    m_imglevel->setAccessibleName(QStringLiteral("平均化した色"));
+    m_imglevel->setAccessibleName(tr("平均化した色"));
 }
 
 Eyedropper::~Eyedropper() {

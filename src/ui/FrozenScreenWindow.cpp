@@ -15,7 +15,7 @@ FrozenScreenWindow::FrozenScreenWindow(const FrozenDesktop& desktop, QScreen* sc
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("スポイト"));
+    setAccessibleName(tr("スポイト"));
     const QRect geometry = screen->geometry();
     m_part = desktop.picture.copy(FrozenDesktopPart(desktop, geometry));
     m_part.setDevicePixelRatio(desktop.picture.devicePixelRatio());

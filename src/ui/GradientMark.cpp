@@ -76,7 +76,7 @@ GradientMark::GradientMark(int tag, QWidget* parent) : QWidget(parent), m_tag(ta
     setObjectName(QStringLiteral("imgmark%1").arg(tag));
     setFixedSize(kWidth, kHeight);
     setCursor(Qt::PointingHandCursor);
-    setAccessibleName(QStringLiteral("マーカー%1").arg(tag));
+    setAccessibleName(tr("マーカー%1").arg(tag));
     hide();
 }
 

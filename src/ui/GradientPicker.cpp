@@ -13,8 +13,8 @@ GradientPicker::GradientPicker(GradientTableList& list, QWidget* parent)
     setObjectName(QStringLiteral("pnlGradient"));
     m_cmbgra = new QComboBox(this);
     m_cmbgra->setObjectName(QStringLiteral("cmbgra"));
-    m_cmbgra->setToolTip(QStringLiteral("グラデーションテーブル"));
-    m_cmbgra->setAccessibleName(QStringLiteral("グラデーションテーブル"));
+    m_cmbgra->setToolTip(tr("グラデーションテーブル"));
+    m_cmbgra->setAccessibleName(tr("グラデーションテーブル"));
     m_cmbgra->setGeometry(0, 1, 300, 22);
     // Both a new selection and a click on the list redraw the preview.
     connect(m_cmbgra, &QComboBox::currentIndexChanged, this, &GradientPicker::redraw);
@@ -23,10 +23,10 @@ GradientPicker::GradientPicker(GradientTableList& list, QWidget* parent)
 
     m_imgtruecolor = new GradientBar(300, 25, this);
     m_imgtruecolor->setObjectName(QStringLiteral("imgtruecolor"));
-    m_imgtruecolor->setAccessibleName(QStringLiteral("グラデーション"));
+    m_imgtruecolor->setAccessibleName(tr("グラデーション"));
     m_imgtruecolor->move(0, 31);
 
-    m_btngraedit = new QPushButton(QStringLiteral("編集(&E).."), this);
+    m_btngraedit = new QPushButton(tr("編集(&E).."), this);
     m_btngraedit->setObjectName(QStringLiteral("btngraedit"));
     m_btngraedit->setGeometry(306, 0, 75, 24);
     connect(m_btngraedit, &QPushButton::clicked, this, &GradientPicker::editRequested);

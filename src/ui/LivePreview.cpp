@@ -2,11 +2,11 @@
 
 #include <QTextBrowser>
 
-LivePreview::LivePreview(QWidget* parent) : QDockWidget(QStringLiteral("プレビュー"), parent) {
+LivePreview::LivePreview(QWidget* parent) : QDockWidget(tr("プレビュー"), parent) {
     setObjectName(QStringLiteral("dckpreview"));
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("brwpreview"));
-    m_browser->setAccessibleName(QStringLiteral("プレビュー"));
+    m_browser->setAccessibleName(tr("プレビュー"));
     // A link in the output is the user's page, not a way away from it.
     m_browser->setOpenLinks(false);
     m_browser->setOpenExternalLinks(false);

@@ -7,9 +7,9 @@
 
 namespace {
 
-QAction* MakeAction(QObject* parent, const char* name, const char* caption,
+QAction* MakeAction(QObject* parent, const char* name, const QString& caption,
                     Glyph glyph = Glyph::None) {
-    auto* action = new QAction(QString::fromUtf8(caption), parent);
+    auto* action = new QAction(caption, parent);
     action->setObjectName(QString::fromLatin1(name));
     // Only the menus' own letters reach these actions from the keyboard.
     action->setShortcutContext(Qt::WindowShortcut);
@@ -22,24 +22,24 @@ QAction* MakeAction(QObject* parent, const char* name, const char* caption,
 
 MainActions::MainActions(QObject* parent) : QObject(parent) {
     setObjectName(QStringLiteral("ActionList1"));
-    ac_saveas = MakeAction(this, "ac_saveas", "名前をつけて保存(&A)", Glyph::Save);
-    ac_exit = MakeAction(this, "ac_exit", "終了(&X)");
-    ac_cut = MakeAction(this, "ac_cut", "切り取り(&T)", Glyph::Cut);
-    ac_copy = MakeAction(this, "ac_copy", "コピー(&C)", Glyph::Copy);
-    ac_paste = MakeAction(this, "ac_paste", "貼り付け(&P)", Glyph::Paste);
-    ac_selectall = MakeAction(this, "ac_selectall", "すべて選択(&A)");
-    ac_htmlcopy = MakeAction(this, "ac_htmlcopy", "HTML形式でコピー(&H)", Glyph::HtmlCopy);
-    ac_wwwview = MakeAction(this, "ac_wwwview", "ブラウザ1で確認(&B)", Glyph::Browser1);
-    ac_wwwview2 = MakeAction(this, "ac_wwwview2", "ブラウザ2で確認", Glyph::Browser2);
-    ac_option = MakeAction(this, "ac_option", "オプション(&O)");
-    ac_contents = MakeAction(this, "ac_contents", "目次(&C)", Glyph::Help);
-    ac_searchonhelp = MakeAction(this, "ac_searchonhelp", "トピックの検索(&S)...");
-    ac_helponhelp = MakeAction(this, "ac_helponhelp", "ヘルプの使い方(&H)");
+    ac_saveas = MakeAction(this, "ac_saveas", tr("名前をつけて保存(&A)"), Glyph::Save);
+    ac_exit = MakeAction(this, "ac_exit", tr("終了(&X)"));
+    ac_cut = MakeAction(this, "ac_cut", tr("切り取り(&T)"), Glyph::Cut);
+    ac_copy = MakeAction(this, "ac_copy", tr("コピー(&C)"), Glyph::Copy);
+    ac_paste = MakeAction(this, "ac_paste", tr("貼り付け(&P)"), Glyph::Paste);
+    ac_selectall = MakeAction(this, "ac_selectall", tr("すべて選択(&A)"));
+    ac_htmlcopy = MakeAction(this, "ac_htmlcopy", tr("HTML形式でコピー(&H)"), Glyph::HtmlCopy);
+    ac_wwwview = MakeAction(this, "ac_wwwview", tr("ブラウザ1で確認(&B)"), Glyph::Browser1);
+    ac_wwwview2 = MakeAction(this, "ac_wwwview2", tr("ブラウザ2で確認"), Glyph::Browser2);
+    ac_option = MakeAction(this, "ac_option", tr("オプション(&O)"));
+    ac_contents = MakeAction(this, "ac_contents", tr("目次(&C)"), Glyph::Help);
+    ac_searchonhelp = MakeAction(this, "ac_searchonhelp", tr("トピックの検索(&S)..."));
+    ac_helponhelp = MakeAction(this, "ac_helponhelp", tr("ヘルプの使い方(&H)"));
     // The stray apostrophe is part of the caption as it must read.
-    ac_about = MakeAction(this, "ac_about", "バージョン情報'(&A)...");
-    ac_chart = MakeAction(this, "ac_chart", "カラーチャート(&T)", Glyph::Chart);
+    ac_about = MakeAction(this, "ac_about", tr("バージョン情報'(&A)..."));
+    ac_chart = MakeAction(this, "ac_chart", tr("カラーチャート(&T)"), Glyph::Chart);
     ac_chart->setCheckable(true);
-    ac_livepreview = MakeAction(this, "ac_livepreview", "プレビュー(&P)");
+    ac_livepreview = MakeAction(this, "ac_livepreview", tr("プレビュー(&P)"));
     ac_livepreview->setCheckable(true);
 }
 

@@ -3,6 +3,7 @@
 #include "ui/MainActions.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QMainWindow>
 #include <QMenu>
@@ -30,19 +31,19 @@ void NameButton(QToolBar* bar, QAction* action, const char* name) {
 } // namespace
 
 MainBars::MainBars(QMainWindow& window, MainActions& actions) {
-    Toolbar972 = new QToolBar(QStringLiteral("メニューバー"), &window);
+    Toolbar972 = new QToolBar(QCoreApplication::translate("MainBars", "メニューバー"), &window);
     Toolbar972->setObjectName(QStringLiteral("Toolbar972"));
     MenuBar1 = new QMenuBar(Toolbar972);
     MenuBar1->setObjectName(QStringLiteral("MenuBar1"));
     MenuBar1->setNativeMenuBar(false);
 
-    mnuFile = MenuBar1->addMenu(QStringLiteral("ファイル(&F)"));
+    mnuFile = MenuBar1->addMenu(QCoreApplication::translate("MainBars", "ファイル(&F)"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuFile->addAction(actions.ac_saveas);
     mnuFile->addSeparator();
     mnuFile->addAction(actions.ac_exit);
 
-    mnuEdit = MenuBar1->addMenu(QStringLiteral("編集(&E)"));
+    mnuEdit = MenuBar1->addMenu(QCoreApplication::translate("MainBars", "編集(&E)"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
     mnuEdit->addAction(actions.ac_cut);
     mnuEdit->addAction(actions.ac_copy);
@@ -52,7 +53,7 @@ MainBars::MainBars(QMainWindow& window, MainActions& actions) {
     mnuEdit->addSeparator();
     mnuEdit->addAction(actions.ac_htmlcopy);
 
-    mnuView = MenuBar1->addMenu(QStringLiteral("表示(&V)"));
+    mnuView = MenuBar1->addMenu(QCoreApplication::translate("MainBars", "表示(&V)"));
     mnuView->setObjectName(QStringLiteral("mnuView"));
     mnuView->addAction(actions.ac_wwwview);
     mnuView->addAction(actions.ac_wwwview2);
@@ -60,11 +61,11 @@ MainBars::MainBars(QMainWindow& window, MainActions& actions) {
     mnuView->addAction(actions.ac_chart);
     mnuView->addAction(actions.ac_livepreview);
 
-    mnuOption = MenuBar1->addAction(QStringLiteral("オプション(&O)"));
+    mnuOption = MenuBar1->addAction(QCoreApplication::translate("MainBars", "オプション(&O)"));
     mnuOption->setObjectName(QStringLiteral("mnuOption"));
     QObject::connect(mnuOption, &QAction::triggered, actions.ac_option, &QAction::trigger);
 
-    mnuHelp = MenuBar1->addMenu(QStringLiteral("ヘルプ(&H)"));
+    mnuHelp = MenuBar1->addMenu(QCoreApplication::translate("MainBars", "ヘルプ(&H)"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuHelp->addAction(actions.ac_contents);
     mnuHelp->addAction(actions.ac_searchonhelp);
@@ -75,7 +76,7 @@ MainBars::MainBars(QMainWindow& window, MainActions& actions) {
     window.addToolBar(Qt::TopToolBarArea, Toolbar972);
     window.addToolBarBreak(Qt::TopToolBarArea);
 
-    Toolbar971 = new QToolBar(QStringLiteral("ツールバー"), &window);
+    Toolbar971 = new QToolBar(QCoreApplication::translate("MainBars", "ツールバー"), &window);
     Toolbar971->setObjectName(QStringLiteral("Toolbar971"));
     Toolbar971->setIconSize(QSize(16, 16));
     Toolbar971->setToolButtonStyle(Qt::ToolButtonIconOnly);

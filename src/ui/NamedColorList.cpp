@@ -63,8 +63,8 @@ private:
 
 NamedColorList::NamedColorList(QWidget* parent) : QListWidget(parent) {
     setObjectName(QStringLiteral("lstcolortable"));
-    setToolTip(QStringLiteral("カラー定数"));
-    setAccessibleName(QStringLiteral("カラー定数"));
+    setToolTip(tr("カラー定数"));
+    setAccessibleName(tr("カラー定数"));
     setUniformItemSizes(true);
     // Rows are drawn to the list's width; nothing to scroll sideways.
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

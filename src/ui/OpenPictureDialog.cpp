@@ -19,7 +19,7 @@ constexpr qint64 kPreviewFileLimit = 32 * 1024 * 1024;
 
 OpenPictureDialog::OpenPictureDialog(QWidget* parent) : QFileDialog(parent) {
     setObjectName(QStringLiteral("OpenPictureDialog1"));
-    setWindowTitle(QStringLiteral("背景グラフィック"));
+    setWindowTitle(tr("背景グラフィック"));
     setOption(QFileDialog::DontUseNativeDialog);
     setAcceptMode(QFileDialog::AcceptOpen);
     setFileMode(QFileDialog::ExistingFile);
@@ -30,7 +30,7 @@ OpenPictureDialog::OpenPictureDialog(QWidget* parent) : QFileDialog(parent) {
     column->setContentsMargins(0, 0, 0, 0);
     m_preview = new QLabel(pane);
     m_preview->setObjectName(QStringLiteral("picturePreview"));
-    m_preview->setAccessibleName(QStringLiteral("プレビュー"));
+    m_preview->setAccessibleName(tr("プレビュー"));
     m_preview->setFixedSize(kPreviewSide, kPreviewSide);
     m_preview->setAlignment(Qt::AlignCenter);
     m_preview->setFrameShape(QFrame::StyledPanel);

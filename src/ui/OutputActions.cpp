@@ -7,6 +7,7 @@
 #include "ui/PageHost.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -40,7 +41,9 @@ PageOutput OutputActions::pageOutput(HtmlPage& page, int pageIndex) {
 QFileDialog* OutputActions::saveDialog() {
     if (!m_saveDialog) {
         const SaveDialogFilters filters = HtmlSaveDialogFilters();
-        m_saveDialog = new QFileDialog(m_host.dialogParent(), QStringLiteral("名前をつけて保存"));
+        m_saveDialog =
+            new QFileDialog(m_host.dialogParent(),
+                            QCoreApplication::translate("OutputActions", "名前をつけて保存"));
         m_saveDialog->setObjectName(QStringLiteral("SaveDialog1"));
         m_saveDialog->setAcceptMode(QFileDialog::AcceptSave);
         m_saveDialog->setFileMode(QFileDialog::AnyFile);

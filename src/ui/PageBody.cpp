@@ -29,8 +29,8 @@
 
 namespace {
 
-QPushButton* Button(QWidget* parent, const char* name, const char* caption, const QRect& r) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+QPushButton* Button(QWidget* parent, const char* name, const QString& caption, const QRect& r) {
+    auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(r);
     return button;
@@ -73,19 +73,19 @@ void SetPaletteColor(QWidget* widget, QPalette::ColorRole role, TColor color) {
 PageBody::PageBody(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     setObjectName(QStringLiteral("TabSheet3"));
 
-    m_btnbodyget = Button(this, "btnbodyget", "設定", QRect(4, 4, 60, 24));
+    m_btnbodyget = Button(this, "btnbodyget", tr("設定"), QRect(4, 4, 60, 24));
     m_sbbodyconst = new QToolButton(this);
     m_sbbodyconst->setObjectName(QStringLiteral("sbbodyconst"));
-    m_sbbodyconst->setText(QStringLiteral("カラー定数を優先"));
+    m_sbbodyconst->setText(tr("カラー定数を優先"));
     m_sbbodyconst->setCheckable(true);
     m_sbbodyconst->setGeometry(68, 4, 120, 24);
-    m_btnbodybg = Button(this, "btnbodybg", "背景グラフィック", QRect(192, 4, 120, 24));
+    m_btnbodybg = Button(this, "btnbodybg", tr("背景グラフィック"), QRect(192, 4, 120, 24));
 
-    auto* roleLabel = new QLabel(QStringLiteral("設定色:"), this);
+    auto* roleLabel = new QLabel(tr("設定色:"), this);
     roleLabel->setGeometry(4, 34, 50, 22);
     m_cmbbody = new QComboBox(this);
     m_cmbbody->setObjectName(QStringLiteral("cmbbody"));
-    m_cmbbody->setAccessibleName(QStringLiteral("設定色"));
+    m_cmbbody->setAccessibleName(tr("設定色"));
     m_cmbbody->addItems(BodyRoleItems());
     m_cmbbody->setGeometry(56, 34, 256, 22);
     roleLabel->setBuddy(m_cmbbody);
@@ -118,18 +118,18 @@ PageBody::PageBody(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
 
     m_cmbbodysel = new QComboBox(this);
     m_cmbbodysel->setObjectName(QStringLiteral("cmbbodysel"));
-    m_cmbbodysel->setAccessibleName(QStringLiteral("登録色"));
+    m_cmbbodysel->setAccessibleName(tr("登録色"));
     m_cmbbodysel->setGeometry(4, 232, 184, 22);
-    m_btnbodyadd = Button(this, "btnbodyadd", "登録", QRect(192, 231, 58, 24));
-    m_btnbodyedt = Button(this, "btnbodyedt", "更新", QRect(252, 231, 58, 24));
-    m_btnbodydel = Button(this, "btnbodydel", "削除", QRect(312, 231, 58, 24));
+    m_btnbodyadd = Button(this, "btnbodyadd", tr("登録"), QRect(192, 231, 58, 24));
+    m_btnbodyedt = Button(this, "btnbodyedt", tr("更新"), QRect(252, 231, 58, 24));
+    m_btnbodydel = Button(this, "btnbodydel", tr("削除"), QRect(312, 231, 58, 24));
 
     // How readable the text colours are on the background, below the presets.
     m_lblbodycontrast = new QLabel(this);
     m_lblbodycontrast->setObjectName(QStringLiteral("lblbodycontrast"));
-    m_lblbodycontrast->setAccessibleName(QStringLiteral("背景色とのコントラスト比"));
+    m_lblbodycontrast->setAccessibleName(tr("背景色とのコントラスト比"));
     m_lblbodycontrast->setToolTip(
-        QStringLiteral("背景色とのコントラスト比（WCAG 2）: 本文は AA で 4.5:1、AAA で 7:1 以上"));
+        tr("背景色とのコントラスト比（WCAG 2）: 本文は AA で 4.5:1、AAA で 7:1 以上"));
     m_lblbodycontrast->setGeometry(4, 258, 366, 34);
 
     connect(m_btnbodyget, &QPushButton::clicked, this, &PageBody::btnbodygetClick);
@@ -221,9 +221,8 @@ void PageBody::RefreshBodyLabels() {
     for (int i = 0; i < kBodyRoleCount; ++i) {
         m_roleLabels[i]->setText(texts[i]);
         const QString contrast = BodyContrastText(page, BodyRole(i));
-        m_roleLabels[i]->setToolTip(contrast.isEmpty()
-                                        ? QString()
-                                        : QStringLiteral("背景色とのコントラスト比 ") + contrast);
+        m_roleLabels[i]->setToolTip(
+            contrast.isEmpty() ? QString() : tr("背景色とのコントラスト比 %1").arg(contrast));
     }
     // Two roles a line: the four do not fit the page's width on one.
     QString summary;
@@ -321,7 +320,7 @@ void PageBody::btnbodybgClick() {
         if (!size.isEmpty()) {
             picture = QImage(size, QImage::Format_ARGB32_Premultiplied);
             if (picture.isNull())
-                throw EOutOfMemory(QStringLiteral("画像が大きすぎて表示できません"));
+                throw EOutOfMemory(tr("画像が大きすぎて表示できません"));
             picture.fill(Qt::transparent);
             QPainter painter(&picture);
             graphic->Draw(painter, picture.rect());
@@ -331,7 +330,7 @@ void PageBody::btnbodybgClick() {
         tiled = reuse ? m_Image2->picture()
                       : QImage(m_Image2->size(), QImage::Format_ARGB32_Premultiplied);
         if (tiled.isNull())
-            throw EOutOfMemory(QStringLiteral("画像が大きすぎて表示できません"));
+            throw EOutOfMemory(tr("画像が大きすぎて表示できません"));
         if (!reuse)
             tiled.fill(Qt::transparent);
     } catch (const EPictureError& error) {
@@ -367,7 +366,7 @@ std::optional<QString> PageBody::askPresetName() {
     box.setObjectName(QStringLiteral("InputBox"));
     box.setWindowTitle(QStringLiteral("Vellomar"));
     box.setInputMode(QInputDialog::TextInput);
-    box.setLabelText(QStringLiteral("登録名を入れてください"));
+    box.setLabelText(tr("登録名を入れてください"));
     box.setTextValue(QString());
     if (auto* edit = box.findChild<QLineEdit*>())
         edit->setMaxLength(kBodyPresetNameMaxLength);

@@ -13,13 +13,13 @@
 PageColor::PageColor(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     setObjectName(QStringLiteral("TabSheet5"));
 
-    m_btncolorset = new QPushButton(QStringLiteral("設定"), this);
+    m_btncolorset = new QPushButton(tr("設定"), this);
     m_btncolorset->setObjectName(QStringLiteral("btncolorset"));
     m_btncolorset->setGeometry(4, 4, 75, 25);
 
     m_rdocolor = new QGroupBox(this);
     m_rdocolor->setObjectName(QStringLiteral("rdocolor"));
-    m_rdocolor->setAccessibleName(QStringLiteral("カラー表記"));
+    m_rdocolor->setAccessibleName(tr("カラー表記"));
     m_rdocolor->setGeometry(2, 34, 382, 170);
     auto* grid = new QGridLayout(m_rdocolor);
     // The longest notation only just fits its half of the page.

@@ -25,37 +25,42 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
-QSpinBox* SizeBox(QWidget* parent, const char* name, const char* caption, int x) {
-    auto* label = new QLabel(QString::fromUtf8(caption), parent);
-    label->setGeometry(x, 6, 24, 20);
+// The caption is as wide as its text needs, at least 24; the box follows it.
+QSpinBox* SizeBox(QWidget* parent, const char* name, const QString& caption, const QString& hint,
+                  int x) {
+    auto* label = new QLabel(caption, parent);
+    const int labelWidth = std::max(24, label->sizeHint().width());
+    label->setGeometry(x, 6, labelWidth, 20);
     auto* box = new QSpinBox(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setRange(TablePageModel::kMinSize, TablePageModel::kMaxSize);
     box->setValue(7);
-    box->setToolTip(QStringLiteral("テーブルの大きさ"));
-    box->setAccessibleName(QString::fromUtf8(caption));
-    box->setGeometry(x + 24, 4, 48, 22);
+    box->setToolTip(hint);
+    box->setAccessibleName(caption);
+    box->setGeometry(x + labelWidth, 4, 48, 22);
     label->setBuddy(box);
     return box;
 }
 
-QToolButton* ColorToggle(QWidget* parent, const char* name, const char* caption, const char* hint,
-                         int x) {
+QToolButton* ColorToggle(QWidget* parent, const char* name, const QString& caption,
+                         const QString& hint, int x) {
     auto* button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setText(QString::fromUtf8(caption));
-    button->setToolTip(QString::fromUtf8(hint));
+    button->setText(caption);
+    button->setToolTip(hint);
     button->setCheckable(true);
     button->setGeometry(x, 84, 78, 22);
     return button;
 }
 
-ColorShape* Shape(QWidget* parent, const char* name, const char* caption, int x) {
+ColorShape* Shape(QWidget* parent, const char* name, const QString& caption, int x) {
     auto* shape = new ColorShape(parent);
     shape->setObjectName(QString::fromLatin1(name));
-    shape->setAccessibleName(QString::fromUtf8(caption));
+    shape->setAccessibleName(caption);
     shape->setGeometry(x, 108, 78, 12);
     return shape;
 }
@@ -102,46 +107,47 @@ PageTable::PageTable(PageHost& host, QWidget* parent)
     setObjectName(QStringLiteral("TabSheet2"));
 
     // "縦:" counts the columns and "横:" the rows.
-    m_SpinEdit1 = SizeBox(this, "SpinEdit1", "縦:", 4);
-    m_SpinEdit2 = SizeBox(this, "SpinEdit2", "横:", 80);
+    m_SpinEdit1 = SizeBox(this, "SpinEdit1", tr("縦:"), tr("テーブルの大きさ"), 4);
+    m_SpinEdit2 = SizeBox(this, "SpinEdit2", tr("横:"), tr("テーブルの大きさ"),
+                          std::max(80, m_SpinEdit1->geometry().right() + 5));
     connect(m_SpinEdit1, &QSpinBox::valueChanged, this, &PageTable::SpinEdit1Change);
     connect(m_SpinEdit2, &QSpinBox::valueChanged, this, &PageTable::SpinEdit2Change);
 
-    m_btntabeinit = new QPushButton(QStringLiteral("初期化"), this);
+    m_btntabeinit = new QPushButton(tr("初期化"), this);
     m_btntabeinit->setObjectName(QStringLiteral("btntabeinit"));
-    m_btntabeinit->setGeometry(160, 4, 60, 22);
+    m_btntabeinit->setGeometry(std::max(160, m_SpinEdit2->geometry().right() + 5), 4, 60, 22);
     connect(m_btntabeinit, &QPushButton::clicked, this, &PageTable::btntabeinitClick);
 
-    m_rdotabletarget = new QGroupBox(QStringLiteral("ターゲット"), this);
+    m_rdotabletarget = new QGroupBox(tr("ターゲット"), this);
     m_rdotabletarget->setObjectName(QStringLiteral("rdotabletarget"));
     m_rdotabletarget->setGeometry(4, 28, 170, 50);
     auto* targetLayout = new QHBoxLayout(m_rdotabletarget);
     targetLayout->setContentsMargins(6, 2, 6, 2);
     m_rdotabletargetItems = new QButtonGroup(m_rdotabletarget);
-    const char* const targets[2] = {"セル背景", "テキスト"};
+    const QString targets[2] = {tr("セル背景"), tr("テキスト")};
     for (int i = 0; i < 2; ++i) {
-        auto* radio = new QRadioButton(QString::fromUtf8(targets[i]), m_rdotabletarget);
+        auto* radio = new QRadioButton(targets[i], m_rdotabletarget);
         m_rdotabletargetItems->addButton(radio, i);
         targetLayout->addWidget(radio);
     }
     m_rdotabletargetItems->button(int(CellTarget::Background))->setChecked(true);
 
-    m_btntblexec = new QPushButton(QStringLiteral("グラデーション効果"), this);
+    m_btntblexec = new QPushButton(tr("グラデーション効果"), this);
     m_btntblexec->setObjectName(QStringLiteral("btntblexec"));
     m_btntblexec->setGeometry(180, 34, 120, 25);
     connect(m_btntblexec, &QPushButton::clicked, this, &PageTable::btntblexecClick);
 
     // One group in which all four may be up: a plain exclusive group would
     // keep one down, so the page releases the others itself.
-    static const char* const directionNames[4] = {"行ごとに左から右へ", "行ごとに右から左へ",
-                                                  "列ごとに上から下へ（左の列から）",
-                                                  "列ごとに上から下へ（右の列から）"};
+    const QString directionNames[4] = {tr("行ごとに左から右へ"), tr("行ごとに右から左へ"),
+                                       tr("列ごとに上から下へ（左の列から）"),
+                                       tr("列ごとに上から下へ（右の列から）")};
     for (int i = 0; i < 4; ++i) {
         auto* button = new QToolButton(this);
         button->setObjectName(QStringLiteral("sbtbl%1").arg(i));
         button->setIcon(DirectionIcon(i));
-        button->setToolTip(QStringLiteral("グラデーションの方向"));
-        button->setAccessibleName(QString::fromUtf8(directionNames[i]));
+        button->setToolTip(tr("グラデーションの方向"));
+        button->setAccessibleName(directionNames[i]);
         button->setCheckable(true);
         button->setGeometry(306 + (i % 2) * 24, 28 + (i / 2) * 24, 23, 23);
         connect(button, &QToolButton::toggled, this,
@@ -150,20 +156,22 @@ PageTable::PageTable(PageHost& host, QWidget* parent)
     }
     m_sbtbl[0]->setChecked(true);
 
-    m_btntblcel = new QPushButton(QStringLiteral("セル色"), this);
+    m_btntblcel = new QPushButton(tr("セル色"), this);
     m_btntblcel->setObjectName(QStringLiteral("btntblcel"));
-    m_btntblcel->setToolTip(QStringLiteral("セル色を設定します"));
+    m_btntblcel->setToolTip(tr("セル色を設定します"));
     m_btntblcel->setGeometry(4, 84, 54, 36);
     connect(m_btntblcel, &QPushButton::clicked, this, &PageTable::btntblcelClick);
 
-    m_sbtblback = ColorToggle(this, "sbtblback", "背景色", "背景色を有効にします", 62);
-    m_sbtblkei = ColorToggle(this, "sbtblkei", "枠線の色", "枠線の色を有効にします", 142);
-    m_sbtblkeil = ColorToggle(this, "sbtblkeil", "枠線の明色", "枠線の明色を有効にします", 222);
-    m_sbtblkeid = ColorToggle(this, "sbtblkeid", "枠線の影色", "枠線の影色を有効にします", 302);
-    m_shptblback = Shape(this, "shptblback", "背景色", 62);
-    m_shptblkei = Shape(this, "shptblkei", "枠線の色", 142);
-    m_shptblkeil = Shape(this, "shptblkeil", "枠線の明色", 222);
-    m_shptblkeid = Shape(this, "shptblkeid", "枠線の影色", 302);
+    m_sbtblback = ColorToggle(this, "sbtblback", tr("背景色"), tr("背景色を有効にします"), 62);
+    m_sbtblkei = ColorToggle(this, "sbtblkei", tr("枠線の色"), tr("枠線の色を有効にします"), 142);
+    m_sbtblkeil =
+        ColorToggle(this, "sbtblkeil", tr("枠線の明色"), tr("枠線の明色を有効にします"), 222);
+    m_sbtblkeid =
+        ColorToggle(this, "sbtblkeid", tr("枠線の影色"), tr("枠線の影色を有効にします"), 302);
+    m_shptblback = Shape(this, "shptblback", tr("背景色"), 62);
+    m_shptblkei = Shape(this, "shptblkei", tr("枠線の色"), 142);
+    m_shptblkeil = Shape(this, "shptblkeil", tr("枠線の明色"), 222);
+    m_shptblkeid = Shape(this, "shptblkeid", tr("枠線の影色"), 302);
     for (ColorShape* shape : {m_shptblback, m_shptblkei, m_shptblkeil, m_shptblkeid}) {
         shape->setCursor(Qt::PointingHandCursor);
         shape->installEventFilter(this);
@@ -171,7 +179,7 @@ PageTable::PageTable(PageHost& host, QWidget* parent)
 
     m_DrawGrid1 = new QTableWidget(7, 7, this);
     m_DrawGrid1->setObjectName(QStringLiteral("DrawGrid1"));
-    m_DrawGrid1->setAccessibleName(QStringLiteral("テーブル"));
+    m_DrawGrid1->setAccessibleName(tr("テーブル"));
     m_DrawGrid1->horizontalHeader()->hide();
     m_DrawGrid1->verticalHeader()->hide();
     m_DrawGrid1->horizontalHeader()->setMinimumSectionSize(1);
@@ -269,7 +277,7 @@ void PageTable::btntblexecClick() {
     const GradientTable* gradient = host().selectedGradient();
     if (!gradient || !CanWalkGradient(*gradient)) {
         if (QStatusBar* status = host().statusLine())
-            status->showMessage(QStringLiteral("グラデーションには2色以上が必要です"), 5000);
+            status->showMessage(tr("グラデーションには2色以上が必要です"), 5000);
         return;
     }
     const CellRect rect = selectedRect();

@@ -57,13 +57,13 @@ QStringList FirstFontNames(const QStringList& fonttable) {
     return names;
 }
 
-QToolButton* StyleToggle(QWidget* parent, const char* name, const char* letter, const char* hint,
+QToolButton* StyleToggle(QWidget* parent, const char* name, const char* letter, const QString& hint,
                          int x) {
     auto* button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setText(QString::fromLatin1(letter));
-    button->setToolTip(QString::fromUtf8(hint));
-    button->setAccessibleName(QString::fromUtf8(hint));
+    button->setToolTip(hint);
+    button->setAccessibleName(hint);
     button->setCheckable(true);
     button->setAutoRaise(true);
     button->setGeometry(x, 4, 23, 22);
@@ -75,35 +75,35 @@ QToolButton* StyleToggle(QWidget* parent, const char* name, const char* letter, 
 PageText::PageText(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     setObjectName(QStringLiteral("TabSheet1"));
 
-    m_BoldButton = StyleToggle(this, "BoldButton", "B", "太字", 4);
+    m_BoldButton = StyleToggle(this, "BoldButton", "B", tr("太字"), 4);
     QFont bold = m_BoldButton->font();
     bold.setBold(true);
     m_BoldButton->setFont(bold);
-    m_ItalicButton = StyleToggle(this, "ItalicButton", "I", "斜体", 28);
+    m_ItalicButton = StyleToggle(this, "ItalicButton", "I", tr("斜体"), 28);
     QFont italic = m_ItalicButton->font();
     italic.setItalic(true);
     m_ItalicButton->setFont(italic);
-    m_UnderlineButton = StyleToggle(this, "UnderlineButton", "U", "下線", 52);
+    m_UnderlineButton = StyleToggle(this, "UnderlineButton", "U", tr("下線"), 52);
     QFont underline = m_UnderlineButton->font();
     underline.setUnderline(true);
     m_UnderlineButton->setFont(underline);
 
     m_cmbfontname = new QComboBox(this);
     m_cmbfontname->setObjectName(QStringLiteral("cmbfontname"));
-    m_cmbfontname->setToolTip(QStringLiteral("フォント名"));
-    m_cmbfontname->setAccessibleName(QStringLiteral("フォント名"));
+    m_cmbfontname->setToolTip(tr("フォント名"));
+    m_cmbfontname->setAccessibleName(tr("フォント名"));
     m_cmbfontname->setGeometry(80, 4, 190, 22);
 
     m_cmbfontsize = new QComboBox(this);
     m_cmbfontsize->setObjectName(QStringLiteral("cmbfontsize"));
-    m_cmbfontsize->setToolTip(QStringLiteral("フォントサイズ"));
-    m_cmbfontsize->setAccessibleName(QStringLiteral("フォントサイズ"));
+    m_cmbfontsize->setToolTip(tr("フォントサイズ"));
+    m_cmbfontsize->setAccessibleName(tr("フォントサイズ"));
     m_cmbfontsize->addItems(FontSizeItems());
     m_cmbfontsize->setGeometry(274, 4, 104, 22);
 
     m_RichEdit1 = new QTextEdit(this);
     m_RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
-    m_RichEdit1->setAccessibleName(QStringLiteral("グラデーションテキスト"));
+    m_RichEdit1->setAccessibleName(tr("グラデーションテキスト"));
     // The documents and the markup name this font; the screen draws it with
     // what the machine has (see SubstituteMissingJapaneseFonts).
     SubstituteMissingJapaneseFonts({kDefaultTextFont});
@@ -116,13 +116,13 @@ PageText::PageText(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     m_RichEdit1->setPalette(white);
     m_RichEdit1->setGeometry(4, 30, 374, 220);
 
-    m_btngratxt = new QPushButton(QStringLiteral("テキスト色"), this);
+    m_btngratxt = new QPushButton(tr("テキスト色"), this);
     m_btngratxt->setObjectName(QStringLiteral("btngratxt"));
     m_btngratxt->setGeometry(4, 256, 120, 25);
-    m_btngratxtexec = new QPushButton(QStringLiteral("グラデーション効果"), this);
+    m_btngratxtexec = new QPushButton(tr("グラデーション効果"), this);
     m_btngratxtexec->setObjectName(QStringLiteral("btngratxtexec"));
     m_btngratxtexec->setGeometry(131, 256, 120, 25);
-    m_btngratxtback = new QPushButton(QStringLiteral("背景色"), this);
+    m_btngratxtback = new QPushButton(tr("背景色"), this);
     m_btngratxtback->setObjectName(QStringLiteral("btngratxtback"));
     m_btngratxtback->setGeometry(258, 256, 120, 25);
 

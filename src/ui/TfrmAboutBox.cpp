@@ -12,7 +12,7 @@
 
 TfrmAboutBox::TfrmAboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("バージョン情報"));
+    setWindowTitle(tr("バージョン情報"));
     auto* layout = new QVBoxLayout(this);
     auto* row = new QHBoxLayout;
     ProgramIcon = new QLabel(this);
@@ -28,10 +28,10 @@ TfrmAboutBox::TfrmAboutBox(QWidget* parent) : QDialog(parent) {
     layout->addLayout(row);
     // The maker's support page and mail box have no addresses yet, so the
     // two labels name them and open nothing.
-    const std::pair<const char*, const char*> contacts[] = {{"lblsupport", "サポートページ"},
-                                                            {"lblmail", "作者へのメール"}};
-    for (auto [name, text] : contacts) {
-        auto* label = new QLabel(QString::fromUtf8(text), this);
+    const std::pair<const char*, QString> contacts[] = {{"lblsupport", tr("サポートページ")},
+                                                        {"lblmail", tr("作者へのメール")}};
+    for (const auto& [name, text] : contacts) {
+        auto* label = new QLabel(text, this);
         label->setObjectName(QLatin1String(name));
         label->setTextFormat(Qt::PlainText);
         layout->addWidget(label, 0, Qt::AlignHCenter);

@@ -29,7 +29,7 @@ constexpr int kStripWidth = 313;
 TfrmGradEdit::TfrmGradEdit(GradientTableList& list, SharedColorDialog* colorDialog, QWidget* parent)
     : QDialog(parent), m_list(list), m_colorDialog(colorDialog) {
     setObjectName(QStringLiteral("frmGradEdit"));
-    setWindowTitle(QStringLiteral("グラデーションエディタ"));
+    setWindowTitle(tr("グラデーションエディタ"));
     setFixedSize(443, 222);
     QFont font;
     font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
@@ -48,7 +48,7 @@ TfrmGradEdit::TfrmGradEdit(GradientTableList& list, SharedColorDialog* colorDial
 
     m_lstgra = new QListWidget(panel);
     m_lstgra->setObjectName(QStringLiteral("lstgra"));
-    m_lstgra->setAccessibleName(QStringLiteral("グラデーションテーブル"));
+    m_lstgra->setAccessibleName(tr("グラデーションテーブル"));
     m_lstgra->setGeometry(8, 8, 289, 105);
     connect(m_lstgra, &QListWidget::itemClicked, this, [this] { lstgraClick(); });
     connect(m_lstgra, &QListWidget::currentRowChanged, this, [this] { lstgraClick(); });
@@ -59,24 +59,24 @@ TfrmGradEdit::TfrmGradEdit(GradientTableList& list, SharedColorDialog* colorDial
     m_panel2->installEventFilter(this);
     m_imggra = new GradientBar(kGradientAxisEnd, 17, m_panel2);
     m_imggra->setObjectName(QStringLiteral("imggra"));
-    m_imggra->setAccessibleName(QStringLiteral("グラデーション"));
+    m_imggra->setAccessibleName(tr("グラデーション"));
     m_imggra->move(0, kBarY);
     for (int tag = 0; tag < int(m_marks.size()); ++tag) {
         m_marks[size_t(tag)] = new GradientMark(tag, m_panel2);
         m_marks[size_t(tag)]->installEventFilter(this);
     }
 
-    auto button = [this](const char* name, const char* caption, int y) {
-        auto* b = new QPushButton(QString::fromUtf8(caption), this);
+    auto button = [this](const char* name, const QString& caption, int y) {
+        auto* b = new QPushButton(caption, this);
         b->setObjectName(QString::fromLatin1(name));
         b->setGeometry(349, y, 86, 25);
         return b;
     };
-    m_btnok = button("btnok", "&OK", 8);
-    m_btnnew = button("btnnew", "追加(&A)", 48);
-    m_btnupdate = button("btnupdate", "更新(&U)", 80);
-    m_btndelete = button("btndelete", "削除(&V)", 112);
-    m_btnreset = button("btnreset", "初期値(&D)", 152);
+    m_btnok = button("btnok", QStringLiteral("&OK"), 8);
+    m_btnnew = button("btnnew", tr("追加(&A)"), 48);
+    m_btnupdate = button("btnupdate", tr("更新(&U)"), 80);
+    m_btndelete = button("btndelete", tr("削除(&V)"), 112);
+    m_btnreset = button("btnreset", tr("初期値(&D)"), 152);
     m_btnok->setDefault(true);
     connect(m_btnok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_btnnew, &QPushButton::clicked, this, &TfrmGradEdit::btnnewClick);
@@ -142,10 +142,10 @@ void TfrmGradEdit::btnnewClick() {
         selectRow(m_list.count() - 1);
         break;
     case AddGradientResult::Duplicate:
-        refuse(QStringLiteral("登録名が重複しています"));
+        refuse(tr("登録名が重複しています"));
         break;
     case AddGradientResult::Full:
-        refuse(QStringLiteral("これ以上登録できません"));
+        refuse(tr("これ以上登録できません"));
         break;
     case AddGradientResult::Empty:
         break;
@@ -164,7 +164,7 @@ void TfrmGradEdit::btndeleteClick() {
     const int row = m_lstgra->currentRow();
     if (!m_list.isValidIndex(row))
         return;
-    if (!ask(m_list.slot(row).name + QStringLiteral(" を削除してよろしいですか")))
+    if (!ask(tr("%1 を削除してよろしいですか").arg(m_list.slot(row).name)))
         return;
     DeleteGradientTable(m_list, row);
     fillList();
@@ -175,7 +175,7 @@ void TfrmGradEdit::btndeleteClick() {
 }
 
 void TfrmGradEdit::btnresetClick() {
-    if (!ask(QStringLiteral("グラデーションテーブルを初期化してよろしいですか")))
+    if (!ask(tr("グラデーションテーブルを初期化してよろしいですか")))
         return;
     LoadDefaultGradientTables(m_list);
     fillList();
@@ -241,7 +241,7 @@ void TfrmGradEdit::Panel2MouseDown(Qt::MouseButton button, int x) {
     const auto free = std::find_if(m_marks.begin(), m_marks.end(),
                                    [](const GradientMark* mark) { return !mark->isShown(); });
     if (free == m_marks.end()) {
-        refuse(QStringLiteral("これ以上追加できません"));
+        refuse(tr("これ以上追加できません"));
     } else {
         (*free)->place(std::clamp(x, 0, kStripWidth - 1), 0);
         (*free)->raise();
@@ -283,9 +283,8 @@ bool TfrmGradEdit::eventFilter(QObject* watched, QEvent* event) {
 
 std::optional<QString> TfrmGradEdit::askTableName() {
     bool ok = false;
-    const QString name =
-        QInputDialog::getText(this, QStringLiteral("カラーテーブルの登録"),
-                              QStringLiteral("登録名:"), QLineEdit::Normal, QString(), &ok);
+    const QString name = QInputDialog::getText(this, tr("カラーテーブルの登録"), tr("登録名:"),
+                                               QLineEdit::Normal, QString(), &ok);
     if (!ok || name.isEmpty())
         return std::nullopt;
     return name;

@@ -1,5 +1,7 @@
 #include "ui/TfrmHelp.h"
 
+#include "ui/InterfaceLanguage.h"
+
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,35 +19,39 @@ static void InitHelpResources() {
     Q_INIT_RESOURCE(help);
 }
 
-namespace {
+QString TfrmHelp::PageFolder() {
+    // The Japanese pages are the originals; each other language has a folder.
+    return InstalledInterfaceLanguage() == InterfaceLanguage::Japanese
+               ? QStringLiteral(":/help/")
+               : QStringLiteral(":/help/%1/")
+                     .arg(InterfaceLanguageCode(InstalledInterfaceLanguage()));
+}
 
-const QString kHelpRoot = QStringLiteral("qrc:/help/");
-
-} // namespace
-
-const QList<TfrmHelp::Topic>& TfrmHelp::Topics() {
-    static const QList<Topic> topics = {
-        {QStringLiteral("index.html"), QStringLiteral("目次")},
-        {QStringLiteral("overview.html"), QStringLiteral("Vellomar について")},
-        {QStringLiteral("color.html"), QStringLiteral("色を選ぶ")},
-        {QStringLiteral("chart.html"), QStringLiteral("カラーチャート")},
-        {QStringLiteral("gradient.html"), QStringLiteral("グラデーションテーブル")},
-        {QStringLiteral("pagetext.html"), QStringLiteral("グラデーションテキスト")},
-        {QStringLiteral("pagetable.html"), QStringLiteral("テーブル")},
-        {QStringLiteral("pagebody.html"), QStringLiteral("ボディ")},
-        {QStringLiteral("pagerule.html"), QStringLiteral("水平線")},
+QList<TfrmHelp::Topic> TfrmHelp::Topics() {
+    // Made at each call: the titles follow the language installed.
+    return {
+        {QStringLiteral("index.html"), tr("目次")},
+        {QStringLiteral("overview.html"), tr("Vellomar について")},
+        {QStringLiteral("color.html"), tr("色を選ぶ")},
+        {QStringLiteral("chart.html"), tr("カラーチャート")},
+        {QStringLiteral("gradient.html"), tr("グラデーションテーブル")},
+        {QStringLiteral("pagetext.html"), tr("グラデーションテキスト")},
+        {QStringLiteral("pagetable.html"), tr("テーブル")},
+        {QStringLiteral("pagebody.html"), tr("ボディ")},
+        {QStringLiteral("pagerule.html"), tr("水平線")},
         {QStringLiteral("pagecolor.html"), QStringLiteral("Color")},
-        {QStringLiteral("output.html"), QStringLiteral("コピー・保存・ブラウザで確認")},
-        {QStringLiteral("options.html"), QStringLiteral("オプション")},
-        {QStringLiteral("helponhelp.html"), QStringLiteral("ヘルプの使い方")},
+        {QStringLiteral("output.html"), tr("コピー・保存・ブラウザで確認")},
+        {QStringLiteral("options.html"), tr("オプション")},
+        {QStringLiteral("helponhelp.html"), tr("ヘルプの使い方")},
     };
-    return topics;
 }
 
 TfrmHelp::TfrmHelp(QWidget* parent) : QWidget(parent, Qt::Window) {
     InitHelpResources();
+    m_folder = PageFolder();
+    m_topics = Topics();
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral("Vellomar ヘルプ"));
+    setWindowTitle(tr("Vellomar ヘルプ"));
 
     auto* splitter = new QSplitter(this);
     tabHelp = new QTabWidget(splitter);
@@ -54,7 +60,7 @@ TfrmHelp::TfrmHelp(QWidget* parent) : QWidget(parent, Qt::Window) {
     treContents = new QTreeWidget(tabHelp);
     treContents->setObjectName(QStringLiteral("treContents"));
     treContents->setHeaderHidden(true);
-    for (const Topic& topic : Topics()) {
+    for (const Topic& topic : m_topics) {
         auto* item = new QTreeWidgetItem(treContents, {topic.title});
         item->setData(0, Qt::UserRole, topic.file);
     }
@@ -62,11 +68,11 @@ TfrmHelp::TfrmHelp(QWidget* parent) : QWidget(parent, Qt::Window) {
             [this](QTreeWidgetItem* item) { showTopic(item->data(0, Qt::UserRole).toString()); });
     connect(treContents, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* item) { showTopic(item->data(0, Qt::UserRole).toString()); });
-    tabHelp->addTab(treContents, QStringLiteral("目次"));
+    tabHelp->addTab(treContents, tr("目次"));
 
     auto* search = new QWidget(tabHelp);
     auto* searchLayout = new QVBoxLayout(search);
-    auto* prompt = new QLabel(QStringLiteral("キーワードを入力してください:"), search);
+    auto* prompt = new QLabel(tr("キーワードを入力してください:"), search);
     searchLayout->addWidget(prompt);
     edtKeyword = new QLineEdit(search);
     edtKeyword->setObjectName(QStringLiteral("edtKeyword"));
@@ -74,17 +80,17 @@ TfrmHelp::TfrmHelp(QWidget* parent) : QWidget(parent, Qt::Window) {
     searchLayout->addWidget(edtKeyword);
     lstKeywords = new QListWidget(search);
     lstKeywords->setObjectName(QStringLiteral("lstKeywords"));
-    lstKeywords->setAccessibleName(QStringLiteral("キーワード"));
+    lstKeywords->setAccessibleName(tr("キーワード"));
     searchLayout->addWidget(lstKeywords, 1);
     connect(edtKeyword, &QLineEdit::textChanged, this, &TfrmHelp::filterKeywords);
     connect(edtKeyword, &QLineEdit::returnPressed, this, &TfrmHelp::openKeyword);
     connect(lstKeywords, &QListWidget::itemActivated, this, &TfrmHelp::openKeyword);
     connect(lstKeywords, &QListWidget::itemClicked, this, &TfrmHelp::openKeyword);
-    tabHelp->addTab(search, QStringLiteral("キーワード"));
+    tabHelp->addTab(search, tr("キーワード"));
 
     txtTopic = new QTextBrowser(splitter);
     txtTopic->setObjectName(QStringLiteral("txtTopic"));
-    txtTopic->setSearchPaths({QStringLiteral(":/help")});
+    txtTopic->setSearchPaths({m_folder});
     txtTopic->setOpenExternalLinks(true);
 
     splitter->addWidget(tabHelp);
@@ -103,8 +109,8 @@ void TfrmHelp::buildIndex() {
     static const QRegularExpression meta(
         QStringLiteral("<meta\\s+name=\"keywords\"\\s+content=\"([^\"]*)\""),
         QRegularExpression::CaseInsensitiveOption);
-    for (const Topic& topic : Topics()) {
-        QFile file(QStringLiteral(":/help/") + topic.file);
+    for (const Topic& topic : m_topics) {
+        QFile file(m_folder + topic.file);
         if (!file.open(QIODevice::ReadOnly))
             continue;
         const QString html = QString::fromUtf8(file.readAll());
@@ -126,7 +132,7 @@ void TfrmHelp::filterKeywords(const QString& text) {
             continue;
         for (const QString& file : it.value()) {
             QString title = file;
-            for (const Topic& topic : Topics())
+            for (const Topic& topic : m_topics)
                 if (topic.file == file)
                     title = topic.title;
             auto* item = new QListWidgetItem(
@@ -145,7 +151,7 @@ void TfrmHelp::openKeyword() {
 }
 
 void TfrmHelp::showTopic(const QString& file) {
-    txtTopic->setSource(QUrl(kHelpRoot + file));
+    txtTopic->setSource(QUrl(QStringLiteral("qrc") + m_folder + file));
 }
 
 QString TfrmHelp::currentTopic() const {

@@ -11,18 +11,22 @@ class QTabWidget;
 class QTextBrowser;
 class QTreeWidget;
 
-// The help window: the program's own help pages from its resources, with a
-// contents tab, a keyword index and a page on using help.
+// The help window: the program's own help pages from its resources, in the
+// interface language installed when it is made, with a contents tab, a
+// keyword index and a page on using help.
 class TfrmHelp : public QWidget {
     Q_OBJECT
 public:
     explicit TfrmHelp(QWidget* parent = nullptr);
 
     struct Topic {
-        QString file; // under qrc:/help/
+        QString file; // in PageFolder()
         QString title;
     };
-    static const QList<Topic>& Topics();
+    // The pages of the interface language installed, and their titles in it.
+    static QList<Topic> Topics();
+    // The resource folder of the pages, ":/help/" or ":/help/en/".
+    static QString PageFolder();
     // Keyword -> files of the pages that name it in their keywords meta tag.
     const QMap<QString, QStringList>& keywordIndex() const { return m_keywords; }
 
@@ -45,5 +49,7 @@ private:
     void openKeyword();
     void bringForward();
 
+    QString m_folder;
+    QList<Topic> m_topics;
     QMap<QString, QStringList> m_keywords;
 };

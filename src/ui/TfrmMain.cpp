@@ -120,16 +120,15 @@ void TfrmMain::createColorStrip(QWidget* strip) {
     auto* eyedropper = new Eyedropper(*m_color, strip);
     eyedropper->move(0, 0);
     // Some desktops (Wayland) do not let a program read the screen.
-    connect(eyedropper, &Eyedropper::screenUnreadable, this, [this] {
-        statusBar()->showMessage(QStringLiteral("画面の色を読み取れませんでした。"), 5000);
-    });
+    connect(eyedropper, &Eyedropper::screenUnreadable, this,
+            [this] { statusBar()->showMessage(tr("画面の色を読み取れませんでした。"), 5000); });
     connect(eyedropper, &Eyedropper::screenshotFailed, this,
             [this](const QString& message) { statusBar()->showMessage(message, 5000); });
 
     m_imgcolor = new ColorSwatch(strip);
     m_imgcolor->setObjectName(QStringLiteral("imgcolor"));
     m_imgcolor->setGeometry(152, 7, 79, 63);
-    m_imgcolor->setAccessibleName(QStringLiteral("現在の色"));
+    m_imgcolor->setAccessibleName(tr("現在の色"));
     // The swatch shows a new colour first, then the controls.
     connect(m_color, &CurrentColorModel::changed, this, [this](TColor color) {
         m_imgcolor->fill(color);
@@ -163,9 +162,10 @@ void TfrmMain::createPages(QWidget* panel) {
     m_pageRule = new PageRule(*this);
     m_pages = {new PageText(*this), new PageTable(*this), new PageBody(*this), m_pageRule,
                new PageColor(*this)};
-    const char* const captions[5] = {"ｸﾞﾗﾃﾞｰｼｮﾝﾃｷｽﾄ", "テーブル", "ボディ", "水平線", "Color"};
+    const char* const captions[5] = {QT_TR_NOOP("ｸﾞﾗﾃﾞｰｼｮﾝﾃｷｽﾄ"), QT_TR_NOOP("テーブル"),
+                                     QT_TR_NOOP("ボディ"), QT_TR_NOOP("水平線"), "Color"};
     for (size_t i = 0; i < m_pages.size(); ++i)
-        m_PageControl1->addTab(m_pages[i], QString::fromUtf8(captions[i]));
+        m_PageControl1->addTab(m_pages[i], tr(captions[i]));
     {
         // The window opens on the body page with every action enabled.
         const QSignalBlocker blocker(m_PageControl1);
@@ -260,10 +260,11 @@ void TfrmMain::saveState() {
     if (m_state.save([this](SettingsStore& store) { saveWindows(store); }))
         return;
     const QString where = m_state.store().fileName();
-    QMessageBox::critical(this, QStringLiteral("Vellomar"),
-                          where.isEmpty() ? QStringLiteral("設定を保存できませんでした。")
-                                          : QStringLiteral("設定を保存できませんでした。\n%1")
-                                                .arg(QDir::toNativeSeparators(where)));
+    QMessageBox::critical(
+        this, QStringLiteral("Vellomar"),
+        where.isEmpty()
+            ? tr("設定を保存できませんでした。")
+            : tr("設定を保存できませんでした。\n%1").arg(QDir::toNativeSeparators(where)));
 }
 
 void TfrmMain::saveWindows(SettingsStore& store) {

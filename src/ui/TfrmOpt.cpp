@@ -26,17 +26,15 @@
 
 namespace {
 
-const QString kInitialiseQuestion = QStringLiteral("初期化してよろしいですか");
-
-QPushButton* Button(QWidget* parent, const char* name, const char* caption, const QRect& r) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+QPushButton* Button(QWidget* parent, const char* name, const QString& caption, const QRect& r) {
+    auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(r);
     return button;
 }
 
-QCheckBox* CheckBox(QWidget* parent, const char* name, const char* caption, const QRect& r) {
-    auto* box = new QCheckBox(QString::fromUtf8(caption), parent);
+QCheckBox* CheckBox(QWidget* parent, const char* name, const QString& caption, const QRect& r) {
+    auto* box = new QCheckBox(caption, parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setGeometry(r);
     return box;
@@ -50,8 +48,8 @@ QLineEdit* Edit(QWidget* parent, const char* name, const QRect& r) {
 }
 
 // A caption above a control; it names the control for screen readers too.
-QLabel* Caption(QWidget* parent, const char* text, const QRect& r, QWidget* buddy = nullptr) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
+QLabel* Caption(QWidget* parent, const QString& text, const QRect& r, QWidget* buddy = nullptr) {
+    auto* label = new QLabel(text, parent);
     label->setGeometry(r);
     if (buddy) {
         label->setBuddy(buddy);
@@ -71,7 +69,7 @@ TfrmOpt::~TfrmOpt() = default;
 TfrmOpt::TfrmOpt(ProgramOptions& options, SharedColorDialog* colorDialog, QWidget* parent)
     : QDialog(parent), m_options(options), m_ColorDialog1(colorDialog) {
     setObjectName(QStringLiteral("frmOpt"));
-    setWindowTitle(QStringLiteral("ｵﾌﾟｼｮﾝ"));
+    setWindowTitle(tr("ｵﾌﾟｼｮﾝ"));
     QFont font;
     font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
                       QStringLiteral("IPAGothic")});
@@ -90,32 +88,33 @@ TfrmOpt::TfrmOpt(ProgramOptions& options, SharedColorDialog* colorDialog, QWidge
     // Font table.
     auto* fontTab = new QWidget;
     fontTab->setObjectName(QStringLiteral("tabfont"));
-    m_pgcoption->addTab(fontTab, QStringLiteral("フォント"));
-    auto* fontGroup = new QGroupBox(QStringLiteral("フォントテーブル"), fontTab);
+    m_pgcoption->addTab(fontTab, tr("フォント"));
+    auto* fontGroup = new QGroupBox(tr("フォントテーブル"), fontTab);
     fontGroup->setGeometry(6, 6, 352, 180);
-    auto* note = new QLabel(QStringLiteral("フォント名を \",\"で区切ることによって、"
-                                           "代替フォントを指定する事が出来ます。"),
+    auto* note = new QLabel(tr("フォント名を \",\"で区切ることによって、"
+                               "代替フォントを指定する事が出来ます。"),
                             fontGroup);
     note->setWordWrap(true);
     note->setGeometry(10, 18, 332, 32);
     m_cmbfontname = new QComboBox(fontGroup);
     m_cmbfontname->setObjectName(QStringLiteral("cmbfontname"));
-    m_cmbfontname->setAccessibleName(QStringLiteral("フォントテーブル"));
+    m_cmbfontname->setAccessibleName(tr("フォントテーブル"));
     m_cmbfontname->setGeometry(10, 56, 332, 22);
     m_edtfontname = Edit(fontGroup, "edtfontname", QRect(10, 86, 332, 22));
-    m_edtfontname->setAccessibleName(QStringLiteral("フォント名"));
-    m_btnfontadd = Button(fontGroup, "btnfontadd", "追加(&A)", QRect(10, 118, 62, 25));
-    m_btnfontupdate = Button(fontGroup, "btnfontupdate", "更新(&U)", QRect(77, 118, 62, 25));
-    m_btnfontdel = Button(fontGroup, "btnfontdel", "削除(&D)", QRect(144, 118, 62, 25));
-    m_cmbfontview = Button(fontGroup, "cmbfontview", "参照(&V)...", QRect(211, 118, 64, 25));
-    m_btnfontinit = Button(fontGroup, "btnfontinit", "初期化", QRect(280, 118, 62, 25));
+    m_edtfontname->setAccessibleName(tr("フォント名"));
+    m_btnfontadd = Button(fontGroup, "btnfontadd", tr("追加(&A)"), QRect(10, 118, 62, 25));
+    m_btnfontupdate = Button(fontGroup, "btnfontupdate", tr("更新(&U)"), QRect(77, 118, 62, 25));
+    m_btnfontdel = Button(fontGroup, "btnfontdel", tr("削除(&D)"), QRect(144, 118, 62, 25));
+    m_cmbfontview = Button(fontGroup, "cmbfontview", tr("参照(&V)..."), QRect(211, 118, 64, 25));
+    m_btnfontinit = Button(fontGroup, "btnfontinit", tr("初期化"), QRect(280, 118, 62, 25));
 
     // Table.
     auto* tableTab = new QWidget;
     tableTab->setObjectName(QStringLiteral("tabtable"));
-    m_pgcoption->addTab(tableTab, QStringLiteral("テーブル"));
+    m_pgcoption->addTab(tableTab, tr("テーブル"));
     m_txttblchar = Edit(tableTab, "txttblchar", QRect(12, 36, 120, 22));
-    Caption(tableTab, "テーブル初期値 : (デフォルトは★）", QRect(12, 14, 330, 18), m_txttblchar);
+    Caption(tableTab, tr("テーブル初期値 : (デフォルトは★）"), QRect(12, 14, 330, 18),
+            m_txttblchar);
 
     // HTML.
     auto* htmlTab = new QWidget;
@@ -126,59 +125,63 @@ TfrmOpt::TfrmOpt(ProgramOptions& options, SharedColorDialog* colorDialog, QWidge
     m_cmbhtmlcase->addItems(
         {QStringLiteral("html"), QStringLiteral("HTML"), QStringLiteral("Html")});
     m_cmbhtmlcase->setGeometry(12, 30, 120, 22);
-    Caption(htmlTab, "HTML文の大文字・小文字", QRect(12, 10, 330, 18), m_cmbhtmlcase);
+    Caption(htmlTab, tr("HTML文の大文字・小文字"), QRect(12, 10, 330, 18), m_cmbhtmlcase);
     m_chkhtmlcr =
-        CheckBox(htmlTab, "chkhtmlcr", "HTMLソース内に改行を入れる", QRect(12, 62, 330, 20));
-    m_chkhtmlsave = CheckBox(htmlTab, "chkhtmlsave", "ファイル保存時に有効なＨＴＭＬとする",
+        CheckBox(htmlTab, "chkhtmlcr", tr("HTMLソース内に改行を入れる"), QRect(12, 62, 330, 20));
+    m_chkhtmlsave = CheckBox(htmlTab, "chkhtmlsave", tr("ファイル保存時に有効なＨＴＭＬとする"),
                              QRect(12, 86, 330, 20));
     m_chkcolorconst =
-        CheckBox(htmlTab, "chkcolorconst", "カラー定数を優先する", QRect(12, 110, 330, 20));
+        CheckBox(htmlTab, "chkcolorconst", tr("カラー定数を優先する"), QRect(12, 110, 330, 20));
     m_cmbmarkupstyle = new QComboBox(htmlTab);
     m_cmbmarkupstyle->setObjectName(QStringLiteral("cmbmarkupstyle"));
-    m_cmbmarkupstyle->addItems({QStringLiteral("従来 (FONT)"), QStringLiteral("CSS (HTML5)")});
+    m_cmbmarkupstyle->addItems({tr("従来 (FONT)"), QStringLiteral("CSS (HTML5)")});
     m_cmbmarkupstyle->setGeometry(12, 160, 160, 22);
-    Caption(htmlTab, "マークアップ形式", QRect(12, 140, 330, 18), m_cmbmarkupstyle);
+    Caption(htmlTab, tr("マークアップ形式"), QRect(12, 140, 330, 18), m_cmbmarkupstyle);
 
     // Other: the body list and the browsers.
     auto* otherTab = new QWidget;
     otherTab->setObjectName(QStringLiteral("tabother"));
-    m_pgcoption->addTab(otherTab, QStringLiteral("その他"));
-    m_btnbodyinit = Button(otherTab, "btnbodyinit", "body リストの初期化", QRect(6, 6, 150, 25));
-    auto* grpwww = new QGroupBox(QStringLiteral("ブラウザの設定"), otherTab);
+    m_pgcoption->addTab(otherTab, tr("その他"));
+    m_btnbodyinit =
+        Button(otherTab, "btnbodyinit", tr("body リストの初期化"), QRect(6, 6, 150, 25));
+    auto* grpwww = new QGroupBox(tr("ブラウザの設定"), otherTab);
     grpwww->setObjectName(QStringLiteral("grpwww"));
     grpwww->setGeometry(6, 38, 352, 150);
-    m_chkwww = CheckBox(grpwww, "chkwww", "ブラウザの指定", QRect(10, 20, 160, 20));
-    m_btnviewback = Button(grpwww, "btnviewback", "背景色", QRect(250, 17, 60, 25));
+    m_chkwww = CheckBox(grpwww, "chkwww", tr("ブラウザの指定"), QRect(10, 20, 160, 20));
+    m_btnviewback = Button(grpwww, "btnviewback", tr("背景色"), QRect(250, 17, 60, 25));
+    // A longer caption widens it to the left, into the room beside the check box.
+    if (const int extra = m_btnviewback->sizeHint().width() - 60; extra > 0)
+        m_btnviewback->setGeometry(250 - extra, 17, 60 + extra, 25);
     m_shpviewback = new ColorShape(grpwww);
     m_shpviewback->setObjectName(QStringLiteral("shpviewback"));
-    m_shpviewback->setAccessibleName(QStringLiteral("背景色"));
+    m_shpviewback->setAccessibleName(tr("背景色"));
     m_shpviewback->setGeometry(316, 19, 24, 21);
     m_edtwww = Edit(grpwww, "edtwww", QRect(10, 66, 270, 22));
-    Caption(grpwww, "ブラウザ1のパス", QRect(10, 48, 200, 18), m_edtwww);
-    m_btnwww = Button(grpwww, "btnwww", "参照", QRect(286, 64, 56, 25));
+    Caption(grpwww, tr("ブラウザ1のパス"), QRect(10, 48, 200, 18), m_edtwww);
+    m_btnwww = Button(grpwww, "btnwww", tr("参照"), QRect(286, 64, 56, 25));
     m_edtwww2 = Edit(grpwww, "edtwww2", QRect(10, 114, 270, 22));
-    Caption(grpwww, "ブラウザ2のパス", QRect(10, 96, 200, 18), m_edtwww2);
-    m_btnwww2 = Button(grpwww, "btnwww2", "参照", QRect(286, 112, 56, 25));
+    Caption(grpwww, tr("ブラウザ2のパス"), QRect(10, 96, 200, 18), m_edtwww2);
+    m_btnwww2 = Button(grpwww, "btnwww2", tr("参照"), QRect(286, 112, 56, 25));
 
     // Plug-ins.
     auto* pluginTab = new QWidget;
     pluginTab->setObjectName(QStringLiteral("tabplugin"));
     m_pgcoption->addTab(pluginTab, QStringLiteral("Plugin"));
     m_edtplugin = Edit(pluginTab, "edtplugin", QRect(12, 34, 300, 22));
-    Caption(pluginTab, "Plugin Folder", QRect(12, 14, 300, 18), m_edtplugin);
+    Caption(pluginTab, QStringLiteral("Plugin Folder"), QRect(12, 14, 300, 18), m_edtplugin);
     m_sbplugin = new QToolButton(pluginTab);
     m_sbplugin->setObjectName(QStringLiteral("sbplugin"));
     m_sbplugin->setAutoRaise(true);
     m_sbplugin->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-    m_sbplugin->setToolTip(QStringLiteral("参照"));
-    m_sbplugin->setAccessibleName(QStringLiteral("Plugin Folder の参照"));
+    m_sbplugin->setToolTip(tr("参照"));
+    m_sbplugin->setAccessibleName(tr("Plugin Folder の参照"));
     m_sbplugin->setGeometry(316, 33, 24, 24);
-    auto* restart = new QLabel(QStringLiteral("変更は再起動後に有効になります。"), pluginTab);
+    auto* restart = new QLabel(tr("変更は再起動後に有効になります。"), pluginTab);
     restart->setGeometry(12, 66, 330, 18);
 
-    m_Button1 = Button(this, "Button1", "&OK", QRect(214, 238, 75, 25));
+    m_Button1 = Button(this, "Button1", QStringLiteral("&OK"), QRect(214, 238, 75, 25));
     m_Button1->setDefault(true);
-    m_Button2 = Button(this, "Button2", "ｷｬﾝｾﾙ", QRect(298, 238, 75, 25));
+    m_Button2 = Button(this, "Button2", tr("ｷｬﾝｾﾙ"), QRect(298, 238, 75, 25));
     connect(m_Button1, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_Button2, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -314,7 +317,7 @@ void TfrmOpt::cmbfontviewClick() {
 }
 
 void TfrmOpt::btnfontinitClick() {
-    if (!ConfirmQuestion(this, kInitialiseQuestion))
+    if (!ConfirmQuestion(this, tr("初期化してよろしいですか")))
         return;
     const QSignalBlocker blocker(m_cmbfontname);
     m_cmbfontname->clear();
@@ -323,7 +326,7 @@ void TfrmOpt::btnfontinitClick() {
 }
 
 void TfrmOpt::btnbodyinitClick() {
-    if (!ConfirmQuestion(this, kInitialiseQuestion))
+    if (!ConfirmQuestion(this, tr("初期化してよろしいですか")))
         return;
     LoadDefaultBodyPresets(m_options.bodyPresets);
     emit bodyPresetsReset();
@@ -352,7 +355,7 @@ void TfrmOpt::chkwwwClick() {
 
 void TfrmOpt::browseBrowser(QLineEdit* edit) {
     if (!m_OpenDialog1) {
-        m_OpenDialog1 = new QFileDialog(this, QStringLiteral("WWWブラウザを指定"));
+        m_OpenDialog1 = new QFileDialog(this, tr("WWWブラウザを指定"));
         m_OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
         m_OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
         m_OpenDialog1->setFileMode(QFileDialog::ExistingFile);

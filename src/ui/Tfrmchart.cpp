@@ -13,7 +13,7 @@ Tfrmchart::Tfrmchart(CurrentColorModel& model, QWidget* parent)
                           Qt::WindowCloseButtonHint),
       m_model(model) {
     setObjectName(QStringLiteral("frmchart"));
-    setWindowTitle(QStringLiteral("カラーチャート"));
+    setWindowTitle(tr("カラーチャート"));
 
     // A window made smaller than the chart scrolls it.
     auto* scroll = new QScrollArea(this);

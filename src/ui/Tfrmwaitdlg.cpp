@@ -11,7 +11,7 @@ Tfrmwaitdlg::Tfrmwaitdlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Vellomar"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     auto* layout = new QVBoxLayout(this);
-    m_Label1 = new QLabel(QStringLiteral("しばらくお待ちください"), this);
+    m_Label1 = new QLabel(tr("しばらくお待ちください"), this);
     m_Label1->setObjectName(QStringLiteral("Label1"));
     m_Label1->setAlignment(Qt::AlignCenter);
     layout->addWidget(m_Label1);

@@ -10,7 +10,8 @@
 #include <QCloseEvent>
 #include <QSessionManager>
 
-VellomarApp::VellomarApp(SettingsStore& store, QObject* parent) : QObject(parent) {
+VellomarApp::VellomarApp(SettingsStore& store, InterfaceLanguage language, QObject* parent)
+    : QObject(parent) {
     // Closing the main window ends the program even while the chart is shown.
     QApplication::setQuitOnLastWindowClosed(false);
     // Installed first, so that a request during start-up waits for the event loop.
@@ -25,8 +26,8 @@ VellomarApp::VellomarApp(SettingsStore& store, QObject* parent) : QObject(parent
     connect(m_singleInstance.get(), &TSingleInstance::activationRequested, this,
             &VellomarApp::bringForward);
 
-    // The interface is Japanese; without Qt's catalogue its own texts stay English.
-    InstallQtTranslations(InterfaceLanguage::Japanese);
+    // Before any window, which takes its texts when it is made.
+    InstallInterfaceLanguage(language);
     m_state = std::make_unique<ProgramState>(store);
     m_main = std::make_unique<TfrmMain>(*m_state);
     m_main->installEventFilter(this);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/InterfaceLanguage.h"
+
 #include <QObject>
 #include <memory>
 
@@ -12,12 +14,14 @@ class TfrmMain;
 // The window program. The single-instance check runs first: a second copy
 // for the same user brings the first forward and ends without building a
 // window or touching the settings. The first copy builds its main window,
-// which makes the other windows, runs the event loop until the main window
-// closes, and saves its state at that orderly end.
+// which makes the other windows in `language`, runs the event loop until the
+// main window closes, and saves its state at that orderly end.
 class VellomarApp : public QObject {
     Q_OBJECT
 public:
-    explicit VellomarApp(SettingsStore& store, QObject* parent = nullptr);
+    explicit VellomarApp(SettingsStore& store,
+                         InterfaceLanguage language = InterfaceLanguage::Japanese,
+                         QObject* parent = nullptr);
     ~VellomarApp() override;
 
     // Shows the main window and runs the event loop; 0 at once for a duplicate.

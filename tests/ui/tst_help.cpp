@@ -1,6 +1,7 @@
 // The help window over the program's own pages, the help actions and the
 // about box.
 #include "settings/SettingsStore.h"
+#include "ui/InterfaceLanguage.h"
 #include "ui/MainActions.h"
 #include "ui/ProgramState.h"
 #include "ui/TfrmAboutBox.h"
@@ -22,34 +23,73 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+namespace {
+
+QString PageText(const QString& path) {
+    QFile page(path);
+    return page.open(QIODevice::ReadOnly) ? QString::fromUtf8(page.readAll()) : QString();
+}
+
+QStringList Links(const QString& html) {
+    static const QRegularExpression href(QStringLiteral("href=\"([^\"]*)\""));
+    QStringList links;
+    for (const QRegularExpressionMatch& m : href.globalMatch(html))
+        links << m.captured(1);
+    return links;
+}
+
+} // namespace
+
 class TestHelp : public QObject {
     Q_OBJECT
 private slots:
+    void everyPageAndLinkExists_data() {
+        QTest::addColumn<bool>("english");
+        QTest::newRow("ja") << false;
+        QTest::newRow("en") << true;
+    }
+
     void everyPageAndLinkExists() {
+        QFETCH(bool, english);
+        InstallInterfaceLanguage(english ? InterfaceLanguage::English
+                                         : InterfaceLanguage::Japanese);
         TfrmHelp help; // registers the pages
+        const QString folder = TfrmHelp::PageFolder();
         // Every page in the resources is a topic, so the loop below sees them all.
         QStringList topics;
         for (const TfrmHelp::Topic& topic : TfrmHelp::Topics())
             topics << topic.file;
-        const QStringList pages = QDir(QStringLiteral(":/help")).entryList({"*.html"});
+        const QStringList pages = QDir(folder).entryList({"*.html"});
         QVERIFY(!pages.isEmpty());
         topics.sort();
         QCOMPARE(topics, pages);
         int links = 0;
         for (const TfrmHelp::Topic& topic : TfrmHelp::Topics()) {
-            QFile page(QStringLiteral(":/help/") + topic.file);
-            QVERIFY2(page.open(QIODevice::ReadOnly), qPrintable(topic.file));
-            const QString html = QString::fromUtf8(page.readAll());
+            const QString html = PageText(folder + topic.file);
+            QVERIFY2(!html.isEmpty(), qPrintable(topic.file));
             QVERIFY2(html.contains(QStringLiteral("<title>") + topic.title),
                      qPrintable(topic.file));
-            static const QRegularExpression href(QStringLiteral("href=\"([^\"#]+)\""));
-            for (const QRegularExpressionMatch& m : href.globalMatch(html)) {
-                QVERIFY2(QFile::exists(QStringLiteral(":/help/") + m.captured(1)),
-                         qPrintable(topic.file + QStringLiteral(" -> ") + m.captured(1)));
+            for (const QString& target : Links(html)) {
+                const QString file = target.section(QLatin1Char('#'), 0, 0);
+                if (file.isEmpty())
+                    continue; // a place on the same page
+                QVERIFY2(QFile::exists(folder + file),
+                         qPrintable(topic.file + QStringLiteral(" -> ") + target));
                 ++links;
             }
+            if (!english)
+                continue;
+            // A translation: no Japanese left, and the original's links and sections.
+            static const QRegularExpression japanese(
+                QStringLiteral("[\\x{3000}-\\x{30FF}\\x{4E00}-\\x{9FFF}\\x{FF00}-\\x{FFEF}]"));
+            QVERIFY2(!html.contains(japanese), qPrintable(topic.file));
+            const QString original = PageText(QStringLiteral(":/help/") + topic.file);
+            QCOMPARE(Links(html), Links(original));
+            static const QRegularExpression heading(QStringLiteral("<h[2-4]>"));
+            QCOMPARE(html.count(heading), original.count(heading));
         }
         QVERIFY(links > 0); // the pattern still finds the pages' links
+        InstallInterfaceLanguage(InterfaceLanguage::Japanese);
     }
 
     void keywordSearchFindsPages() {
