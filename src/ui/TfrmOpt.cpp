@@ -4,6 +4,7 @@
 #include "settings/ProgramOptions.h"
 #include "ui/ColorShape.h"
 #include "ui/ConfirmBox.h"
+#include "ui/FormFont.h"
 #include "ui/SharedColorDialog.h"
 
 #include <QCheckBox>
@@ -72,11 +73,7 @@ TfrmOpt::TfrmOpt(ProgramOptions& options, SharedColorDialog* colorDialog, QWidge
     : QDialog(parent), m_options(options), m_ColorDialog1(colorDialog) {
     setObjectName(QStringLiteral("frmOpt"));
     setWindowTitle(QStringLiteral("ｵﾌﾟｼｮﾝ"));
-    QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
-                      QStringLiteral("IPAGothic")});
-    font.setPixelSize(12);
-    setFont(font);
+    setFont(FormFont());
     setFixedSize(382, 270);
     if (!m_ColorDialog1) {
         m_ownColorDialog = std::make_unique<SharedColorDialog>(this);
