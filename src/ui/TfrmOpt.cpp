@@ -4,6 +4,7 @@
 #include "settings/ProgramOptions.h"
 #include "ui/ColorShape.h"
 #include "ui/ConfirmBox.h"
+#include "ui/DeferredIcon.h"
 #include "ui/FormFont.h"
 #include "ui/SharedColorDialog.h"
 
@@ -166,7 +167,7 @@ TfrmOpt::TfrmOpt(ProgramOptions& options, SharedColorDialog* colorDialog, QWidge
     m_sbplugin = new QToolButton(pluginTab);
     m_sbplugin->setObjectName(QStringLiteral("sbplugin"));
     m_sbplugin->setAutoRaise(true);
-    m_sbplugin->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+    m_sbplugin->setIcon(DeferredStandardIcon(QStyle::SP_DirOpenIcon));
     m_sbplugin->setToolTip(QStringLiteral("参照"));
     m_sbplugin->setAccessibleName(QStringLiteral("Plugin Folder の参照"));
     m_sbplugin->setGeometry(316, 33, 24, 24);
