@@ -165,7 +165,7 @@ bool LocalRequestServer::listen(const QString& name) {
 
 void LocalRequestServer::close() {
     while (!m_clients.empty())
-        dropClient(m_clients.begin()->first);
+        dropClient(m_clients.begin()->first, false);
     delete m_notifier;
     m_notifier = nullptr;
     if (m_fd >= 0)
@@ -226,17 +226,19 @@ void LocalRequestServer::readClient(int fd) {
         break;
     }
     if (ended)
-        dropClient(fd);
+        dropClient(fd, true);
 }
 
-void LocalRequestServer::dropClient(int fd) {
+void LocalRequestServer::dropClient(int fd, bool fromNotifier) {
     const auto found = m_clients.find(fd);
     if (found == m_clients.end())
         return;
-    // This may run inside the notifier's own signal: it goes once that returns.
-    QSocketNotifier* notifier = found->second->notifier.release();
-    notifier->setEnabled(false);
-    notifier->deleteLater();
+    if (fromNotifier) {
+        // Still inside the notifier's own signal: it goes once that returns.
+        QSocketNotifier* notifier = found->second->notifier.release();
+        notifier->setEnabled(false);
+        notifier->deleteLater();
+    }
     m_clients.erase(found);
     ::close(fd);
 }

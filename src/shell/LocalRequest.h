@@ -73,7 +73,7 @@ private:
     struct Client;
     void acceptClients();
     void readClient(int fd);
-    void dropClient(int fd);
+    void dropClient(int fd, bool fromNotifier);
 
     int m_fd = -1;
     QByteArray m_path;
