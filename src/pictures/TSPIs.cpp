@@ -16,6 +16,43 @@ QString WithSeparator(const QString& folder) {
     return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
 }
 
+// A file name against a mask of "*" and "?", ignoring case as QDir's name
+// filters do; matched by hand because a name filter would load the regular
+// expression library at every start.
+bool MatchesMask(QStringView name, QStringView mask) {
+    const auto same = [](QChar a, QChar b) { return a.toCaseFolded() == b.toCaseFolded(); };
+    qsizetype n = 0, m = 0, starMask = -1, starName = 0;
+    while (n < name.size()) {
+        if (m < mask.size() && mask[m] == QLatin1Char('*')) {
+            starMask = m++;
+            starName = n;
+        } else if (m < mask.size() && (mask[m] == QLatin1Char('?') || same(mask[m], name[n]))) {
+            ++m;
+            ++n;
+        } else if (starMask >= 0) {
+            m = starMask + 1;
+            n = ++starName;
+        } else {
+            return false;
+        }
+    }
+    while (m < mask.size() && mask[m] == QLatin1Char('*'))
+        ++m;
+    return m == mask.size();
+}
+
+QFileInfoList MatchingFiles(const QDir& dir, const QString& mask) {
+    constexpr QDir::Filters kFilters = QDir::Files | QDir::System;
+    // Sets in brackets are left to QDir.
+    if (mask.contains(QLatin1Char('[')))
+        return dir.entryInfoList({mask}, kFilters, QDir::Unsorted);
+    QFileInfoList files;
+    for (const QFileInfo& entry : dir.entryInfoList(kFilters, QDir::Unsorted))
+        if (MatchesMask(entry.fileName(), mask))
+            files.append(entry);
+    return files;
+}
+
 } // namespace
 
 QString SusiePluginFolder(const QString& settingsFile) {
@@ -90,8 +127,7 @@ void TSPIs::SearchFolder(const QString& folder, const QString& mask) {
         return;
     QStringList files;
     // Hidden files are skipped; the file system's order is kept.
-    for (const QFileInfo& entry :
-         dir.entryInfoList({mask}, QDir::Files | QDir::System, QDir::Unsorted)) {
+    for (const QFileInfo& entry : MatchingFiles(dir, mask)) {
         // The canonical path, so that one library reached by two paths loads once.
         const QString path = entry.canonicalFilePath();
         if (!path.isEmpty() && IndexOfFile(path) < 0 && !files.contains(path, Qt::CaseInsensitive))

@@ -1,10 +1,10 @@
 #include "shell/TSingleInstance.h"
 
+#include "shell/LocalRequest.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QThread>
@@ -15,8 +15,6 @@ int g_instances = 0;
 
 const QByteArray kActivate = "activate\n";
 const QByteArray kDone = "ok\n";
-// Longer than any request; a client sending more without a line end is dropped.
-constexpr qint64 kMaxRequest = 64;
 
 #ifndef Q_OS_UNIX
 QString UserSuffix() {
@@ -34,8 +32,7 @@ TSingleInstance::TSingleInstance(QObject* parent) : QObject(parent) {
 }
 
 TSingleInstance::~TSingleInstance() {
-    if (m_server)
-        m_server->close();
+    m_server.reset();
     --g_instances;
 }
 
@@ -77,18 +74,14 @@ bool TSingleInstance::Loaded() {
         }
     }
 
-    QLocalSocket probe;
+    LocalRequestClient probe;
     if (!name.isEmpty()) {
         // A copy that holds the lock may still be about to listen.
         QDeadlineTimer deadline(heldElsewhere ? 1000 : 0);
-        for (;;) {
-            probe.connectToServer(name);
-            if (probe.waitForConnected(1000) || deadline.hasExpired())
-                break;
+        while (!probe.connectTo(name, 1000) && !deadline.hasExpired())
             QThread::msleep(50);
-        }
     }
-    const bool answered = probe.state() == QLocalSocket::ConnectedState;
+    const bool answered = probe.isConnected();
     if (heldElsewhere || answered) {
         m_lock.reset();
         m_duplicate = true;
@@ -96,20 +89,14 @@ bool TSingleInstance::Loaded() {
             OnDuplicate(this);
         switch (DupInstAction) {
         case TDupInstAction::diActivateFirst:
-            if (answered) {
-                probe.write(kActivate);
-                probe.waitForBytesWritten(1000);
-                if (probe.waitForReadyRead(1000))
-                    m_activated = probe.readLine() == kDone;
-            }
+            if (answered)
+                m_activated = probe.ask(kActivate, 1000) == kDone;
             break;
         case TDupInstAction::diException:
             throw EMultiAppInstance(ErrorMessage.toStdString());
         case TDupInstAction::diTerminate:
             break;
         }
-        if (answered)
-            probe.disconnectFromServer();
         return true;
     }
 
@@ -117,28 +104,15 @@ bool TSingleInstance::Loaded() {
     // socket that cannot listen (a path too long for one) only costs the
     // request to come forward; the lock still keeps later copies out.
     if (!name.isEmpty()) {
-        QLocalServer::removeServer(name);
-        m_server = new QLocalServer(this);
-        m_server->setSocketOptions(QLocalServer::UserAccessOption);
-        if (m_server->listen(name))
-            connect(m_server, &QLocalServer::newConnection, this, &TSingleInstance::serveClient);
+        m_server = std::make_unique<LocalRequestServer>();
+        m_server->onLine = [this](const QByteArray& line) {
+            if (line != kActivate)
+                return QByteArray();
+            emit activationRequested();
+            return kDone;
+        };
+        if (!m_server->listen(name))
+            m_server.reset();
     }
     return false;
-}
-
-void TSingleInstance::serveClient() {
-    while (QLocalSocket* client = m_server->nextPendingConnection()) {
-        connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
-        connect(client, &QLocalSocket::readyRead, this, [this, client] {
-            while (client->canReadLine()) {
-                if (client->readLine() == kActivate) {
-                    emit activationRequested();
-                    client->write(kDone);
-                    client->flush();
-                }
-            }
-            if (client->bytesAvailable() > kMaxRequest)
-                client->abort();
-        });
-    }
 }

@@ -6,7 +6,7 @@
 #include <memory>
 #include <stdexcept>
 
-class QLocalServer;
+class LocalRequestServer;
 class QLockFile;
 
 enum class TDupInstAction { diActivateFirst, diException, diTerminate };
@@ -62,9 +62,7 @@ signals:
     void activationRequested();
 
 private:
-    void serveClient();
-
-    QLocalServer* m_server = nullptr;
+    std::unique_ptr<LocalRequestServer> m_server;
     std::unique_ptr<QLockFile> m_lock;
     bool m_duplicate = false;
     bool m_activated = false;

@@ -36,6 +36,14 @@ QStringList JapaneseFallbackFamilies(const QString& fontName, const QStringList&
     return families;
 }
 
+QStringList FirstInstalledFamily(const QStringList& families) {
+    const QStringList installed = QFontDatabase::families();
+    for (const QString& family : families)
+        if (installed.contains(family, Qt::CaseInsensitive))
+            return {family};
+    return families;
+}
+
 void SubstituteMissingJapaneseFonts(const QStringList& fontNames) {
     const QStringList installed = QFontDatabase::families(QFontDatabase::Japanese);
     if (installed.isEmpty())

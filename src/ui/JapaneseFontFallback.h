@@ -13,3 +13,8 @@ void SubstituteMissingJapaneseFonts(const QStringList& fontNames);
 // mincho faces first for a mincho name, proportional ones for a name with
 // a full-width "Ｐ".
 QStringList JapaneseFallbackFamilies(const QString& fontName, const QStringList& installed);
+
+// The first of the families that the machine has, alone; all of them when it
+// has none. A font naming one family it has is drawn without a search for
+// fallbacks, and no second face is loaded beside the one in use.
+QStringList FirstInstalledFamily(const QStringList& families);

@@ -4,6 +4,7 @@
 #include "gradient/GradientStore.h"
 #include "gradient/GradientTableList.h"
 #include "ui/ConfirmBox.h"
+#include "ui/FormFont.h"
 #include "ui/GradientBar.h"
 #include "ui/GradientMark.h"
 #include "ui/SharedColorDialog.h"
@@ -31,11 +32,7 @@ TfrmGradEdit::TfrmGradEdit(GradientTableList& list, SharedColorDialog* colorDial
     setObjectName(QStringLiteral("frmGradEdit"));
     setWindowTitle(tr("グラデーションエディタ"));
     setFixedSize(443, 222);
-    QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
-                      QStringLiteral("IPAGothic")});
-    font.setPixelSize(12);
-    setFont(font);
+    setFont(FormFont());
     if (!m_colorDialog) {
         m_ownColorDialog = std::make_unique<SharedColorDialog>(this);
         m_colorDialog = m_ownColorDialog.get();

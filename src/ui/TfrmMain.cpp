@@ -10,6 +10,7 @@
 #include "ui/CurrentColorModel.h"
 #include "ui/DialogCustomColors.h"
 #include "ui/Eyedropper.h"
+#include "ui/FormFont.h"
 #include "ui/FormPlacement.h"
 #include "ui/GlyphIcons.h"
 #include "ui/GradientPicker.h"
@@ -64,11 +65,7 @@ const int kPreviewHeight = 200;
 TfrmMain::TfrmMain(ProgramState& state, QWidget* parent) : QMainWindow(parent), m_state(state) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kCaption);
-    QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
-                      QStringLiteral("IPAGothic")});
-    font.setPixelSize(12);
-    setFont(font);
+    setFont(FormFont());
     setFixedSize(kWindowSize);
     setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
 

@@ -4,6 +4,8 @@
 #include "settings/ProgramOptions.h"
 #include "ui/ColorShape.h"
 #include "ui/ConfirmBox.h"
+#include "ui/DeferredIcon.h"
+#include "ui/FormFont.h"
 #include "ui/SharedColorDialog.h"
 
 #include <QCheckBox>
@@ -70,11 +72,7 @@ TfrmOpt::TfrmOpt(ProgramOptions& options, SharedColorDialog* colorDialog, QWidge
     : QDialog(parent), m_options(options), m_ColorDialog1(colorDialog) {
     setObjectName(QStringLiteral("frmOpt"));
     setWindowTitle(tr("ｵﾌﾟｼｮﾝ"));
-    QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
-                      QStringLiteral("IPAGothic")});
-    font.setPixelSize(12);
-    setFont(font);
+    setFont(FormFont());
     setFixedSize(382, 270);
     if (!m_ColorDialog1) {
         m_ownColorDialog = std::make_unique<SharedColorDialog>(this);
@@ -172,7 +170,7 @@ TfrmOpt::TfrmOpt(ProgramOptions& options, SharedColorDialog* colorDialog, QWidge
     m_sbplugin = new QToolButton(pluginTab);
     m_sbplugin->setObjectName(QStringLiteral("sbplugin"));
     m_sbplugin->setAutoRaise(true);
-    m_sbplugin->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+    m_sbplugin->setIcon(DeferredStandardIcon(QStyle::SP_DirOpenIcon));
     m_sbplugin->setToolTip(tr("参照"));
     m_sbplugin->setAccessibleName(tr("Plugin Folder の参照"));
     m_sbplugin->setGeometry(316, 33, 24, 24);

@@ -1,6 +1,7 @@
 #include "ui/Tfrmchart.h"
 
 #include "ui/CurrentColorModel.h"
+#include "ui/JapaneseFontFallback.h"
 #include "ui/PictureBox.h"
 
 #include <QMouseEvent>
@@ -30,15 +31,12 @@ Tfrmchart::Tfrmchart(CurrentColorModel& model, QWidget* parent)
     m_Image1->installEventFilter(this);
     scroll->setWidget(m_Image1);
 
-    m_chartFont.setFamilies({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"),
-                             QStringLiteral("Noto Sans Mono CJK JP"),
-                             QStringLiteral("DejaVu Sans Mono")});
+    m_chartFont.setFamilies(FirstInstalledFamily(
+        {QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"),
+         QStringLiteral("Noto Sans Mono CJK JP"), QStringLiteral("DejaVu Sans Mono")}));
     m_chartFont.setStyleHint(QFont::Monospace);
     m_chartFont.setPointSize(9);
-    DrawChart();
-    // Until a placement is restored the window fits the chart.
     move(316, 112);
-    resize(m_Image1->size());
 }
 
 void Tfrmchart::DrawChart() {
@@ -46,8 +44,11 @@ void Tfrmchart::DrawChart() {
     m_highlighted.reset();
     // The cells follow the font the machine has, so labels never overlap.
     m_geometry = ChartGeometryFor(QFontMetrics(m_chartFont));
-    m_Image1->setPicture(::DrawChart(m_chartFont, m_geometry));
     m_Image1->setFixedSize(ChartImageSize(m_geometry));
+    m_Image1->setPicture(::DrawChart(m_chartFont, m_geometry));
+    // Until a placement is restored the window fits the chart.
+    if (!testAttribute(Qt::WA_Resized))
+        resize(m_Image1->size());
     m_ready = true;
 }
 
@@ -87,6 +88,10 @@ void Tfrmchart::drawLabel(const ChartCell& cell, bool highlighted) {
 }
 
 void Tfrmchart::showEvent(QShowEvent* event) {
+    // Measured and drawn once, when first shown: a chart never opened costs
+    // neither the time nor the memory of its font and picture at start.
+    if (!m_ready)
+        DrawChart();
     QWidget::showEvent(event);
     if (!event->spontaneous())
         emit visibilityChanged(true);

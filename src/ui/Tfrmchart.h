@@ -10,7 +10,8 @@ class CurrentColorModel;
 class PictureBox;
 
 // The colour chart window, a sizeable tool window shown and hidden by the
-// main window's chart action. The chart is drawn once; pointing at a cell
+// main window's chart action. The chart is measured and drawn once, when the
+// window is first shown. Pointing at a cell
 // highlights its label and a press with any button makes its colour current.
 class Tfrmchart : public QWidget {
     Q_OBJECT
@@ -18,6 +19,7 @@ public:
     explicit Tfrmchart(CurrentColorModel& model, QWidget* parent = nullptr);
 
     bool ChartVisible() const { return isVisible(); }
+    // The cells' measures, known once the window has been shown.
     const ChartGeometry& chartGeometry() const { return m_geometry; }
 
 signals:

@@ -2,6 +2,7 @@
 
 #include "shell/TSingleInstance.h"
 #include "shell/TerminationSignals.h"
+#include "ui/FormFont.h"
 #include "ui/InterfaceLanguage.h"
 #include "ui/ProgramState.h"
 #include "ui/TfrmMain.h"
@@ -28,6 +29,9 @@ VellomarApp::VellomarApp(SettingsStore& store, InterfaceLanguage language, QObje
 
     // Before any window, which takes its texts when it is made.
     InstallInterfaceLanguage(language);
+    // Parts that stand alone for a moment (a tool bar's widget, a message box)
+    // draw with the windows' face too, not with a second one.
+    QApplication::setFont(FormFont());
     m_state = std::make_unique<ProgramState>(store);
     m_main = std::make_unique<TfrmMain>(*m_state);
     m_main->installEventFilter(this);

@@ -99,6 +99,17 @@ TEST(SpiHost, EachLibraryLoadsOnceWhateverPathReachesIt) {
     EXPECT_EQ(host.Count(), 2);
     EXPECT_GE(host.IndexOfFile(dir.filePath("GOOD.spi")), 0); // letter case aside
     EXPECT_EQ(host.IndexOfFile(dir.filePath("other.spi")), -1);
+
+    // A name that only begins or ends like the mask is no match.
+    QTemporaryDir near;
+    ASSERT_TRUE(QFile::copy(dir.filePath("good.spi"), near.filePath("good.spi.old")));
+    ASSERT_TRUE(QFile::copy(dir.filePath("good.spi"), near.filePath("good.spix")));
+    ASSERT_TRUE(QFile::copy(dir.filePath("good.spi"), near.filePath("xgood.spi")));
+    host.Search(near.path() + "/good.spi");
+    EXPECT_EQ(host.Count(), 2);
+    host.Search(near.path() + "/G?OD.*X");
+    EXPECT_EQ(host.Count(), 3);
+    EXPECT_GE(host.IndexOfFile(near.filePath("good.spix")), 0);
 }
 
 TEST(SpiHost, FoldersAndFilesOthersCanWriteAreSkipped) {

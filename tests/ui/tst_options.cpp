@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -345,7 +346,11 @@ private slots:
                 folders->selectFile(plugins);
                 static_cast<QDialog*>(folders)->accept();
             });
-            Child<QToolButton>(&d, "sbplugin")->click();
+            // The folder picture, looked up only now that it is drawn, is the style's.
+            auto* browse = Child<QToolButton>(&d, "sbplugin");
+            QCOMPARE(browse->icon().pixmap(16).toImage(),
+                     d.style()->standardIcon(QStyle::SP_DirOpenIcon).pixmap(16).toImage());
+            browse->click();
             QCOMPARE(Child<QLineEdit>(&d, "edtplugin")->text(), QDir::toNativeSeparators(plugins));
             ClickOk(&d);
         }));

@@ -64,6 +64,11 @@ private slots:
         TSingleInstance first;
         QVERIFY(!first.Loaded());
         QVERIFY(!first.IsDuplicate());
+        // Only this user may reach the socket.
+        QCOMPARE(QFileInfo(first.ServerName()).permissions() &
+                     (QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther |
+                      QFile::WriteOther | QFile::ExeOther),
+                 QFile::Permissions());
         QSignalSpy activation(&first, &TSingleInstance::activationRequested);
         QLocalSocket later;
         later.connectToServer(first.ServerName());
