@@ -690,6 +690,14 @@ public:
     int pointOf(const uchar* p) const { return int(m_table.get()[FineCellOf(p)]) - 1; }
     int cellOf(int point) const { return int(m_cells[size_t(point)]); }
 
+    // Puts a value for each point into the table in place of its number,
+    // for a last pass that then reads one table instead of two.
+    void relabel(const std::vector<int>& values) {
+        for (size_t i = 0; i < values.size(); ++i)
+            m_table.get()[m_cells[i]] = quint32(values[i]);
+    }
+    int valueOf(const uchar* p) const { return int(m_table.get()[FineCellOf(p)]); }
+
 private:
     static constexpr qint64 kFold = qint64(1) << 30;
     struct Count {
@@ -770,6 +778,14 @@ public:
     // The entry nearest to pixel `p` (blue, green, red), the first of equals.
     int index(const uchar* p) const {
         const int e = m_entry[size_t(m_histogram.pointOf(p))];
+        return e >= 0 ? e : search(e, p, nullptr);
+    }
+
+    // The last use: the histogram's table takes each cell's entry or list,
+    // and index(histogram, p) finds a pixel's entry through it alone.
+    void relabel(FineHistogram& histogram) const { histogram.relabel(m_entry); }
+    int index(const FineHistogram& relabelled, const uchar* p) const {
+        const int e = relabelled.valueOf(p);
         return e >= 0 ? e : search(e, p, nullptr);
     }
 
@@ -958,7 +974,7 @@ DibContent QuantizeHigh(const DibContent& source, int bits, int divideId,
     }
 
     const qint64 whole = 3 * qint64(h);
-    const FineHistogram histogram(source, counter, whole);
+    FineHistogram histogram(source, counter, whole);
     // The pixels are mapped to the palette as written: the whole-number colours.
     const std::vector<Rgb> palette = DistinctColours(
         HighPalette(source, histogram, maxColors, divideId, counter, 2 * qint64(h), whole));
@@ -967,18 +983,20 @@ DibContent QuantizeHigh(const DibContent& source, int bits, int divideId,
     for (int i = 0; i < n; ++i)
         out.colors[size_t(i)] = QuadOf(RoundedKey(palette[size_t(i)]));
     const CellMapper mapper(histogram, palette);
+    mapper.relabel(histogram);
     for (qint32 y = 0; y < h; ++y) {
         const uchar* p = source.row(y);
         uchar* d = out.row(y);
         if (bits == 8) {
             for (qint32 x = 0; x < w; ++x, p += 3)
-                d[x] = uchar(mapper.index(p));
+                d[x] = uchar(mapper.index(histogram, p));
         } else {
             qint32 x = 0;
             for (; x + 1 < w; x += 2, p += 6)
-                d[x >> 1] = uchar((mapper.index(p) << 4) | mapper.index(p + 3));
+                d[x >> 1] =
+                    uchar((mapper.index(histogram, p) << 4) | mapper.index(histogram, p + 3));
             if (x < w)
-                d[x >> 1] = uchar(mapper.index(p) << 4);
+                d[x >> 1] = uchar(mapper.index(histogram, p) << 4);
         }
         counter.reach(2 * qint64(h) + y + 1, whole);
     }
