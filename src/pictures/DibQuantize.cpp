@@ -768,7 +768,8 @@ public:
                 continue;
             }
             found.insert(std::lower_bound(found.begin(), found.end(), e), e);
-            m_entry[size_t(i)] = -1 - int(m_lists.size());
+            m_entry[size_t(i)] = -1 - int(m_listStart.size());
+            m_listStart.push_back(int(m_lists.size()));
             m_lists.push_back(quint16(found.size()));
             for (int f : found)
                 m_lists.push_back(quint16(f));
@@ -782,11 +783,26 @@ public:
     }
 
     // The last use: the histogram's table takes each cell's entry or list,
-    // and index(histogram, p) finds a pixel's entry through it alone.
-    void relabel(FineHistogram& histogram) const { histogram.relabel(m_entry); }
-    int index(const FineHistogram& relabelled, const uchar* p) const {
+    // and map() finds a pixel's entry through it alone. It remembers, for a
+    // cell of several entries, the entry of each of its 64 colours once
+    // searched: a photograph has many pixels of each colour.
+    void relabel(FineHistogram& histogram) {
+        histogram.relabel(m_entry);
+        m_known.assign(m_listStart.size(), 0);
+        m_remembered.resize(m_listStart.size() * 64);
+    }
+    int map(const FineHistogram& relabelled, const uchar* p) {
         const int e = relabelled.valueOf(p);
-        return e >= 0 ? e : search(e, p, nullptr);
+        if (e >= 0)
+            return e;
+        const size_t cell = size_t(-1 - e);
+        const int colour = ((p[2] & 3) << 4) | ((p[1] & 3) << 2) | (p[0] & 3);
+        quint8& entry = m_remembered[cell * 64 + size_t(colour)];
+        if (!(m_known[cell] >> colour & 1)) {
+            entry = quint8(search(e, p, nullptr));
+            m_known[cell] |= quint64(1) << colour;
+        }
+        return entry;
     }
 
     // As index(), also giving the squared distance.
@@ -809,8 +825,8 @@ private:
         return dr * dr + dg * dg + db * db;
     }
 
-    int search(int list, const uchar* p, int* distance) const {
-        const quint16* k = m_lists.data() + (-1 - list);
+    int search(int code, const uchar* p, int* distance) const {
+        const quint16* k = m_lists.data() + m_listStart[size_t(-1 - code)];
         const int count = *k++;
         int best = k[0], bestDistance = squared(k[0], p);
         for (int j = 1; j < count; ++j) {
@@ -827,8 +843,11 @@ private:
 
     const FineHistogram& m_histogram;
     std::vector<std::array<int, 3>> m_colours;
-    std::vector<int> m_entry;     // per point: its one entry, or -1 - its list's place
-    std::vector<quint16> m_lists; // per point of several: their count, then the entries
+    std::vector<int> m_entry;         // per point: its one entry, or -1 - its list's number
+    std::vector<int> m_listStart;     // per list: where it starts in m_lists
+    std::vector<quint16> m_lists;     // per point of several: their count, then the entries
+    std::vector<quint64> m_known;     // per list: the colours whose entry is remembered
+    std::vector<quint8> m_remembered; // per list: 64 entries, one a colour of the cell
 };
 
 // The distinct whole-number colours of `entries`, in their order.
@@ -982,21 +1001,20 @@ DibContent QuantizeHigh(const DibContent& source, int bits, int divideId,
     DibContent out = MakeDibContent(w, source.header.biHeight, bits, quint32(n));
     for (int i = 0; i < n; ++i)
         out.colors[size_t(i)] = QuadOf(RoundedKey(palette[size_t(i)]));
-    const CellMapper mapper(histogram, palette);
+    CellMapper mapper(histogram, palette);
     mapper.relabel(histogram);
     for (qint32 y = 0; y < h; ++y) {
         const uchar* p = source.row(y);
         uchar* d = out.row(y);
         if (bits == 8) {
             for (qint32 x = 0; x < w; ++x, p += 3)
-                d[x] = uchar(mapper.index(histogram, p));
+                d[x] = uchar(mapper.map(histogram, p));
         } else {
             qint32 x = 0;
             for (; x + 1 < w; x += 2, p += 6)
-                d[x >> 1] =
-                    uchar((mapper.index(histogram, p) << 4) | mapper.index(histogram, p + 3));
+                d[x >> 1] = uchar((mapper.map(histogram, p) << 4) | mapper.map(histogram, p + 3));
             if (x < w)
-                d[x >> 1] = uchar(mapper.index(histogram, p) << 4);
+                d[x >> 1] = uchar(mapper.map(histogram, p) << 4);
         }
         counter.reach(2 * qint64(h) + y + 1, whole);
     }
