@@ -6,6 +6,10 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+#include <cpuid.h>
+#endif
+
 namespace {
 
 using Lists = NearestEntries::Lists;
@@ -181,8 +185,21 @@ __attribute__((target("avx2"))) void RivalsWide(const Lists& l, int start, int p
     Rivals<8>(l, start, places, c, e, self, halfWidth, found);
 }
 
+// Asked of the processor only when first needed: __builtin_cpu_supports would
+// add a constructor to every start of the programs, and in a virtual machine
+// each cpuid is a trip to the host.
 bool HasWideLanes() {
-    static const bool wide = __builtin_cpu_supports("avx2");
+    static const bool wide = [] {
+        unsigned a, b, c, d;
+        if (!__get_cpuid(1, &a, &b, &c, &d) || !(c & bit_OSXSAVE) || !(c & bit_AVX))
+            return false;
+        // The system must save the vector registers it switches.
+        unsigned low, high;
+        __asm__("xgetbv" : "=a"(low), "=d"(high) : "c"(0));
+        if ((low & 6) != 6)
+            return false;
+        return __get_cpuid_count(7, 0, &a, &b, &c, &d) && (b & bit_AVX2);
+    }();
     return wide;
 }
 #endif
