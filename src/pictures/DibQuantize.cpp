@@ -776,14 +776,19 @@ public:
         }
     }
 
-    // The entry nearest to pixel `p` (blue, green, red), the first of equals.
-    int index(const uchar* p) const {
+    // The entry nearest to pixel `p` (blue, green, red), the first of
+    // equals, and its squared distance.
+    int find(const uchar* p, int& distance) const {
         const int e = m_entry[size_t(m_histogram.pointOf(p))];
-        return e >= 0 ? e : search(e, p, nullptr);
+        if (e >= 0) {
+            distance = squared(e, p);
+            return e;
+        }
+        return search(e, p, &distance);
     }
 
     // The last use: the histogram's table takes each cell's entry or list,
-    // and map() finds a pixel's entry through it alone. It remembers, for a
+    // and map() finds a pixel's entry through it alone, without distance. It remembers, for a
     // cell of several entries, the entry of each of its 64 colours once
     // searched: a photograph has many pixels of each colour.
     void relabel(FineHistogram& histogram) {
@@ -803,16 +808,6 @@ public:
             m_known[cell] |= quint64(1) << colour;
         }
         return entry;
-    }
-
-    // As index(), also giving the squared distance.
-    int find(const uchar* p, int& distance) const {
-        const int e = m_entry[size_t(m_histogram.pointOf(p))];
-        if (e >= 0) {
-            distance = squared(e, p);
-            return e;
-        }
-        return search(e, p, &distance);
     }
 
 private:
