@@ -53,7 +53,7 @@ QRgb PhotoLike(int x, int y) {
         g = 90 * light + 40;
         b = 200 * light + 30;
     }
-    const quint32 noise = quint32(x * 73856093) ^ quint32(y * 19349663);
+    const quint32 noise = quint32(x) * 73856093u ^ quint32(y) * 19349663u;
     const int grain = int(noise % 9) - 4;
     auto clamp = [&](double v) { return qBound(0, int(std::lround(v)) + grain, 255); };
     return qRgb(clamp(r), clamp(g), clamp(b));
