@@ -2,6 +2,7 @@
 
 #include "DibErrors.h"
 #include "DibTypes.h"
+#include "PictureFile.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -13,20 +14,15 @@ void TVmGraphic::Assign(const TVmGraphic*) {
 
 void TVmGraphic::LoadFromFile(const QString& fileName) {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        throw EFOpenError(
-            QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, file.errorString()));
+    OpenPictureForReading(file);
     LoadFromStream(file);
 }
 
 void TVmGraphic::SaveToFile(const QString& fileName) {
     QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw EFOpenError(
-            QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, file.errorString()));
+    OpenPictureForWriting(file);
     SaveToStream(file);
-    if (!file.flush())
-        throw EWriteError(QStringLiteral("Stream write error"));
+    FinishPictureWriting(file);
 }
 
 void TVmGraphic::Changed() {

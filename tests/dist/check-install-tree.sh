@@ -40,6 +40,13 @@ grep -q "<release version=\"$version\" date=\"[0-9]\{4\}-[0-9]\{2\}-[0-9]\{2\}\"
     fail "the metainfo has no dated release entry for $version"
 reported=$("$prefix/bin/vellomar-cli" --version)
 [ "$reported" = "vellomar-cli $version" ] || fail "vellomar-cli --version says '$reported', not $version"
+# The picture commands load their module from the installed tree.
+if listed=$("$prefix/bin/vellomar-cli" --settings "$work/settings.ini" plugins 2>&1); then
+    grep -qF "$prefix/lib/vellomar/plugins/iftga.spi" <<<"$listed" ||
+        fail "vellomar-cli plugins does not list the installed importers: $listed"
+else
+    fail "vellomar-cli plugins failed: $listed"
+fi
 
 if found=$(grep -rlF "$build" "$prefix"); then
     fail "installed files name the build folder: $found"

@@ -2,6 +2,7 @@
 // High palettes (exact colours, distinct entries, quality, determinism).
 #include "DibTestUtil.h"
 
+#include <climits>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
@@ -52,7 +53,7 @@ QRgb PhotoLike(int x, int y) {
         g = 90 * light + 40;
         b = 200 * light + 30;
     }
-    const quint32 noise = quint32(x * 73856093) ^ quint32(y * 19349663);
+    const quint32 noise = quint32(x) * 73856093u ^ quint32(y) * 19349663u;
     const int grain = int(noise % 9) - 4;
     auto clamp = [&](double v) { return qBound(0, int(std::lround(v)) + grain, 255); };
     return qRgb(clamp(r), clamp(g), clamp(b));
@@ -148,14 +149,30 @@ TEST(DibPaletteHigh, ManyColoursFillThePaletteWithDistinctEntries) {
     EXPECT_EQ(PaletteOf(palette).size(), 256u);
 }
 
-TEST(DibPaletteHigh, BeatsLowOnAPhotographLikePicture) {
+TEST(DibPaletteHigh, BeatsLowOnAPhotographLikePictureAndMapsToTheNearestEntry) {
     TVmDIB original;
-    MakePicture(original, 160, 120, PhotoLike);
+    MakePicture(original, 161, 120, PhotoLike);
+    const Pixels source(original);
+    auto distance = [](QRgb a, QRgb b) {
+        const int dr = qRed(a) - qRed(b), dg = qGreen(a) - qGreen(b), db = qBlue(a) - qBlue(b);
+        return dr * dr + dg * dg + db * db;
+    };
     for (int format : {DibFormat8Bit, DibFormat4Bit}) {
         SCOPED_TRACE(format);
+        const auto high = Converted(original, ConvertQualityHigh, format);
         const double low = Psnr(original, *Converted(original, ConvertQualityLow, format));
-        const double high = Psnr(original, *Converted(original, ConvertQualityHigh, format));
-        EXPECT_GT(high, low);
+        EXPECT_GT(Psnr(original, *high), low);
+        // No entry of the palette is nearer to a pixel than the one it got.
+        const std::set<QRgb> palette = PaletteOf(*high);
+        const Pixels mapped(*high);
+        for (int y = 0; y < source.height(); ++y)
+            for (int x = 0; x < source.width(); ++x) {
+                int nearest = INT_MAX;
+                for (QRgb entry : palette)
+                    nearest = std::min(nearest, distance(entry, source.at(x, y)));
+                ASSERT_EQ(distance(mapped.at(x, y), source.at(x, y)), nearest)
+                    << "at " << x << "," << y;
+            }
     }
 }
 

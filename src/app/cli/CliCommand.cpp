@@ -17,12 +17,23 @@ CliCommand::CliCommand(const char* name, const char* usage, const char* help, Ru
     Registry().push_back(this);
 }
 
+// Every command's run reads these: a plain scan, as compiling a regular
+// expression costs more than the rest of a short command.
 QStringList CliCommand::options() const {
-    static const QRegularExpression option(QStringLiteral("--[a-z][a-z-]*"));
+    auto lower = [](char c) { return c >= 'a' && c <= 'z'; };
     QStringList list;
-    for (const QRegularExpressionMatch& m : option.globalMatch(QLatin1String(usage))) {
-        if (!list.contains(m.captured()))
-            list << m.captured();
+    for (const char* p = usage; *p;) {
+        if (p[0] != '-' || p[1] != '-' || !lower(p[2])) {
+            ++p;
+            continue;
+        }
+        const char* end = p + 3;
+        while (lower(*end) || *end == '-')
+            ++end;
+        const QString option = QString::fromLatin1(p, end - p);
+        if (!list.contains(option))
+            list << option;
+        p = end;
     }
     return list;
 }

@@ -5,7 +5,8 @@
 #include "NearestName.h"
 
 #include "pictures/DibErrors.h"
-#include "pictures/TVmDIB.h"
+#include "pictures/PictureFile.h"
+#include "pictures/TVmInternalDIB.h"
 
 namespace {
 
@@ -27,15 +28,30 @@ QString CompressionName(quint32 compression) {
     }
 }
 
+// The picture data as TVmDIB holds them: the window's picture class itself
+// draws through the GUI library, which these commands do not need.
+void Load(TVmInternalDIB& dib, const QString& fileName) {
+    QFile file(fileName);
+    OpenPictureForReading(file);
+    dib.LoadFromStream(file);
+}
+
+void Save(const TVmInternalDIB& dib, const QString& fileName) {
+    QFile file(fileName);
+    OpenPictureForWriting(file);
+    dib.SaveToStream(file);
+    FinishPictureWriting(file);
+}
+
 int Info(CliContext& context) {
     const QString file = context.takePositional(QStringLiteral("FILE"));
     context.expectNoMore();
-    TVmDIB dib;
-    dib.LoadFromFile(file);
-    const BitmapInfoHeader& h = dib.InternalDIB().header();
+    TVmInternalDIB dib;
+    Load(dib, file);
+    const BitmapInfoHeader& h = dib.header();
     const DibPixelFormat format = dib.GetPixelFormat();
-    WriteLine(QStringLiteral("width=%1").arg(dib.GetWidth()));
-    WriteLine(QStringLiteral("height=%1").arg(dib.GetHeight()));
+    WriteLine(QStringLiteral("width=%1").arg(dib.width()));
+    WriteLine(QStringLiteral("height=%1").arg(dib.height()));
     WriteLine(QStringLiteral("bitcount=%1").arg(h.biBitCount));
     WriteLine(QStringLiteral("compression=%1").arg(CompressionName(h.biCompression)));
     WriteLine(QStringLiteral("colors=%1").arg(h.biClrUsed));
@@ -60,20 +76,22 @@ int Convert(CliContext& context) {
             names << QLatin1String(name);
         throw UsageError(UnknownNameMessage(QStringLiteral("unknown format"), formatName, names));
     }
-    TVmDIB dib;
+    int convertQuality = ConvertQualityLow;
+    TColor keyColor = 0xFFFFFF;
     if (quality) {
         if (*quality == QLatin1String("low"))
-            dib.ConvertQuality = ConvertQualityLow;
+            convertQuality = ConvertQualityLow;
         else if (*quality == QLatin1String("high"))
-            dib.ConvertQuality = ConvertQualityHigh;
+            convertQuality = ConvertQualityHigh;
         else
             throw UsageError(QStringLiteral("--quality takes low or high, not '%1'").arg(*quality));
     }
     if (key)
-        dib.MonoKeyColor = ParseColorArgument(context, *key);
-    dib.LoadFromFile(in);
-    dib.SetPixelFormat(format);
-    dib.SaveToFile(out);
+        keyColor = ParseColorArgument(context, *key);
+    TVmInternalDIB dib;
+    Load(dib, in);
+    dib.SetPixelsFormat(format, convertQuality, {}, keyColor);
+    Save(dib, out);
     return 0;
 }
 
@@ -81,10 +99,10 @@ int Palette(CliContext& context) {
     const QString in = context.takePositional(QStringLiteral("IN"));
     const QString out = context.takePositional(QStringLiteral("OUT"));
     context.expectNoMore();
-    TVmDIB dib;
-    dib.LoadFromFile(in);
-    dib.CreateTrueColorPalette();
-    dib.SaveToFile(out);
+    TVmInternalDIB dib;
+    Load(dib, in);
+    dib.CreateTrueColorPalette(ConvertQualityLow, {});
+    Save(dib, out);
     return 0;
 }
 

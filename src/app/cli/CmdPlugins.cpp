@@ -1,33 +1,29 @@
 // plugins | picture info: the plug-in host and the picture framework from a shell.
 #include "CliCommand.h"
 #include "CliContext.h"
+#include "CliPictures.h"
 
-#include "pictures/DibErrors.h"
-#include "pictures/PictureFormats.h"
-#include "pictures/PictureStartup.h"
-#include "pictures/TQtImageDIB.h"
-#include "pictures/TSPIVmDIB.h"
 #include "settings/ProgramOptions.h"
 
 namespace {
 
-// The window program's host: its standard folders, then --plugins DIR or
-// else the stored `plugin` option.
-std::unique_ptr<TSPIs> StartHost(CliContext& context) {
+// The window program's host searches its standard folders, then --plugins DIR
+// or else the stored `plugin` option.
+QString PluginFolder(CliContext& context) {
     const std::optional<QString> folder = context.takeOption(QStringLiteral("--plugins"));
-    QString pluginFolder = folder ? *folder : context.loadOptions().plugin;
-    return StartPicturePlugins(pluginFolder);
+    return folder ? *folder : context.loadOptions().plugin;
+}
+
+void WriteLines(const CliPictureCall& call) {
+    for (const QString& line : call.lines)
+        WriteLine(line);
 }
 
 int RunPlugins(CliContext& context) {
-    const std::unique_ptr<TSPIs> host = StartHost(context);
+    CliPictureCall call{QStringLiteral("plugins"), PluginFolder(context), {}, {}, {}};
     context.expectNoMore();
-    for (int i = 0; i < host->Count(); ++i) {
-        const TSPI& plugin = host->Items(i);
-        QStringList fields{plugin.ModuleFileName(), plugin.APIVersion(), plugin.Description()};
-        fields += plugin.Filters();
-        WriteLine(fields.join(QLatin1Char('\t')));
-    }
+    RunCliPictures(call);
+    WriteLines(call);
     return 0;
 }
 
@@ -35,25 +31,11 @@ int RunPicture(CliContext& context) {
     const QString verb = context.takePositional(QStringLiteral("info"));
     if (verb != QLatin1String("info"))
         throw UsageError(QStringLiteral("unknown picture command %1").arg(verb));
-    const std::unique_ptr<TSPIs> host = StartHost(context);
-    const QString file = context.takePositional(QStringLiteral("FILE"));
+    CliPictureCall call{QStringLiteral("picture info"), PluginFolder(context), {}, {}, {}};
+    call.file = context.takePositional(QStringLiteral("FILE"));
     context.expectNoMore();
-    std::unique_ptr<TVmGraphic> picture;
-    try {
-        picture = TPictureFormats::Instance().LoadFromFile(file);
-    } catch (const EPictureError& e) {
-        throw OperationError(e.message());
-    }
-    QString reader;
-    if (const auto* dib = dynamic_cast<const TSPIVmDIB*>(picture.get()))
-        reader = dib->LastReader();
-    else if (const auto* qt = dynamic_cast<const TQtImageDIB*>(picture.get()))
-        reader = QStringLiteral("Qt ") + QString::fromLatin1(qt->ReaderFormat());
-    else
-        reader = QStringLiteral("BMP");
-    WriteLine(QStringLiteral("width=%1").arg(picture->GetWidth()));
-    WriteLine(QStringLiteral("height=%1").arg(picture->GetHeight()));
-    WriteLine(QStringLiteral("reader=%1").arg(reader));
+    RunCliPictures(call);
+    WriteLines(call);
     return 0;
 }
 
