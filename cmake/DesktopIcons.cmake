@@ -17,7 +17,7 @@ endif()
 set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
              ${VELLOMAR_ICON_SVG})
 
-set(VELLOMAR_ICON_PNGS)
+set(VELLOMAR_WINDOW_ICON_PNGS)
 foreach(size IN LISTS VELLOMAR_ICON_SIZES)
     set(png ${VELLOMAR_ICON_DIR}/${size}x${size}/apps/${VELLOMAR_APP_ID}.png)
     if(NOT EXISTS ${png} OR ${VELLOMAR_ICON_SVG} IS_NEWER_THAN ${png})
@@ -29,5 +29,10 @@ foreach(size IN LISTS VELLOMAR_ICON_SIZES)
             message(FATAL_ERROR "rendering the ${size} px icon failed: ${error}")
         endif()
     endif()
-    list(APPEND VELLOMAR_ICON_PNGS ${png})
+    # The window carries only title-bar and task-bar sizes: the window
+    # system gets every size at the first show, decoded. Larger views take
+    # the installed theme icon.
+    if(size LESS_EQUAL 64)
+        list(APPEND VELLOMAR_WINDOW_ICON_PNGS ${png})
+    endif()
 endforeach()

@@ -210,8 +210,11 @@ void TfrmMain::connectActions() {
 }
 
 void TfrmMain::FormCreate() {
-    QApplication::setWindowIcon(ProgramIcon());
-    setWindowIcon(ProgramIcon());
+    // The installed pictures, when the program found them, are the icon the
+    // desktop shows for its entry; the drawn one stands in without them.
+    if (QApplication::windowIcon().isNull())
+        QApplication::setWindowIcon(ProgramIcon());
+    setWindowIcon(QApplication::windowIcon());
     const QFileInfo program(QCoreApplication::applicationFilePath());
     m_helpFile = program.dir().filePath(program.completeBaseName() + QStringLiteral(".hlp"));
     // The key name is the settings store's and the about text the about box's.
