@@ -37,9 +37,11 @@ QStringList JapaneseFallbackFamilies(const QString& fontName, const QStringList&
 }
 
 QStringList FirstInstalledFamily(const QStringList& families) {
-    const QStringList installed = QFontDatabase::families();
+    // families() lists the localised names under a Japanese locale ("IPA
+    // Pゴシック") and would miss "IPAPGothic"; this query knows a face by each
+    // of its names and, unlike hasFamily(), asks fontconfig nothing.
     for (const QString& family : families)
-        if (installed.contains(family, Qt::CaseInsensitive))
+        if (QFontDatabase::isSmoothlyScalable(family))
             return {family};
     return families;
 }

@@ -2,6 +2,7 @@
 // tool bars, page switching, and what start and end leave in the store.
 #include "settings/CustomColors.h"
 #include "settings/SettingsStore.h"
+#include "ui/FormFont.h"
 #include "ui/GradientBar.h"
 #include "ui/MainActions.h"
 #include "ui/MainBars.h"
@@ -14,6 +15,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDialog>
+#include <QFontDatabase>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -218,6 +220,18 @@ private slots:
         const int wider = captionsWidth(QFontMetrics(wide));
         QVERIFY(wider > width);
         QCOMPARE(bars.Toolbar972->width(), wider + 10);
+    }
+
+    // The tests run under a Japanese locale, where the font database lists
+    // the installed faces by their Japanese names.
+    void windowsDrawWithOneInstalledFace() {
+        const QStringList families = FormFont().families();
+        QCOMPARE(families.size(), 1);
+        QVERIFY2(QFontDatabase::hasFamily(families.first()), qPrintable(families.first()));
+        SettingsStore store(iniPath());
+        ProgramState state(store);
+        TfrmMain w(state);
+        QCOMPARE(w.font().families(), families);
     }
 
     void editActionsActOnTheirPagesOnly() {
