@@ -788,9 +788,9 @@ public:
     }
 
     // The last use: the histogram's table takes each cell's entry or list,
-    // and map() finds a pixel's entry through it alone, without distance. It remembers, for a
-    // cell of several entries, the entry of each of its 64 colours once
-    // searched: a photograph has many pixels of each colour.
+    // and map() finds a pixel's entry through it alone, without distance. It
+    // remembers, for a cell of several entries, the entry of each of its 64
+    // colours once searched: a photograph has many pixels of each colour.
     void relabel(FineHistogram& histogram) {
         histogram.relabel(m_entry);
         m_known.assign(m_listStart.size(), 0);
