@@ -4,7 +4,7 @@
 #include "ColorArgument.h"
 #include "NearestName.h"
 
-#include "pictures/DibErrors.h"
+#include "dib/DibErrors.h"
 #include "pictures/PictureFile.h"
 #include "pictures/TVmInternalDIB.h"
 

@@ -1,7 +1,7 @@
 // The work of vellomar-cli's plugins and picture commands, loaded only by them.
 #include "CliPictures.h"
 
-#include "pictures/DibErrors.h"
+#include "dib/DibErrors.h"
 #include "pictures/PictureFormats.h"
 #include "pictures/PictureStartup.h"
 #include "pictures/TQtImageDIB.h"
