@@ -5,6 +5,10 @@
 #include <functional>
 #include <optional>
 
+// The names of the pixel formats on the command line, in DibPixelFormat order.
+inline constexpr const char* DibPixelFormatNames[] = {"1bit",    "4bit",  "4bitrle",  "8bit",
+                                                      "8bitrle", "24bit", "halftone", "halftonebw"};
+
 // The pixel format a header describes; EVmDIBInvalidDIB for any other header.
 DibPixelFormat PixelFormatOf(const BitmapInfoHeader& header);
 
