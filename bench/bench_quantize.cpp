@@ -2,7 +2,7 @@
 // photograph-like picture: time and PSNR, beside ImageMagick's
 // "convert -colors 256 +dither" as a whole process. scripts/bench-palettes
 // compares whole processes on real photographs.
-#include "pictures/DibConversions.h"
+#include "dib/DibConversions.h"
 #include "pictures/TVmDIB.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
 // RLE8 encoding and decoding of a 4096 x 4096 8-bit picture made of runs.
-#include "pictures/DibConversions.h"
+#include "dib/DibConversions.h"
 
 #include <benchmark/benchmark.h>
 #include <random>
@@ -11,14 +11,14 @@ const DibContent& Picture() {
         DibContent c = MakeDibContent(4096, 4096, 8, 256);
         std::mt19937 random(42);
         for (int y = 0; y < 4096; ++y) {
-            uchar* row = c.row(y);
+            uint8_t* row = c.row(y);
             int x = 0;
             while (x < 4096) {
                 // Mostly runs, now and then a short stretch of differing pixels.
                 int length = 1 + int(random() % 48);
                 const bool stretch = random() % 4 == 0;
                 for (int k = 0; k < length && x < 4096; ++k, ++x)
-                    row[x] = uchar(stretch ? random() : (y / 8 + x / 64) * 7);
+                    row[x] = uint8_t(stretch ? random() : (y / 8 + x / 64) * 7);
             }
         }
         return c;
@@ -28,7 +28,7 @@ const DibContent& Picture() {
 
 void BM_Rle8Encode(benchmark::State& state) {
     const DibContent& picture = Picture();
-    qint64 compressed = 0;
+    int64_t compressed = 0;
     for (auto _ : state) {
         DibContent out = Convert8BitRGBTo8BitRLE(picture);
         compressed = out.bits.size();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pictures/DibErrors.h"
+#include "dib/DibErrors.h"
 #include "pictures/TVmDIB.h"
 
 #include <QBuffer>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "pictures/DibConversions.h"
-#include "pictures/DibErrors.h"
+#include "dib/DibConversions.h"
+#include "dib/DibErrors.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -14,10 +14,10 @@ inline void FuzzRle(const uint8_t* data, size_t size, int bits) {
     DibContent source;
     source.header.biWidth = 1 + (data[0] | ((data[1] & 3) << 8));
     source.header.biHeight = 1 + data[2];
-    source.header.biBitCount = quint16(bits);
+    source.header.biBitCount = uint16_t(bits);
     source.header.biCompression = bits == 8 ? BI_RLE8 : BI_RLE4;
     source.header.biClrUsed = bits == 8 ? 256 : 16;
-    source.bits = DibSection(qint64(size - 3));
+    source.bits = DibSection(int64_t(size - 3));
     if (size > 3)
         std::memcpy(source.bits.data(), data + 3, size - 3);
     DibContent decoded;

@@ -1,6 +1,6 @@
 #include "PictureFile.h"
 
-#include "DibErrors.h"
+#include "dib/DibErrors.h"
 
 void OpenPictureForReading(QFile& file) {
     if (!file.open(QIODevice::ReadOnly))

@@ -1,9 +1,9 @@
 #include "PictureFormats.h"
 
-#include "DibErrors.h"
-#include "DibTypes.h"
 #include "TQtImageDIB.h"
 #include "TVmDIB.h"
+#include "dib/DibErrors.h"
+#include "dib/DibTypes.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

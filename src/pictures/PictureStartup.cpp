@@ -18,11 +18,12 @@ void SPIs1PictureRegister(TInSPI&, const QString& extension, const QString&,
         graphicClass = nullptr;
 }
 
-std::unique_ptr<TSPIs> StartPicturePlugins(QString& pluginFolder,
-                                           const QString& susieSettingsFile) {
+std::unique_ptr<TSPIs> StartPicturePlugins(QString& pluginFolder, const QString& susieSettingsFile,
+                                           const QString& programFolder) {
     auto host = std::make_unique<TSPIs>();
     host->SearchOptions = spsSusieDir | spsAppDir | spsSystemDir | spsWindowsDir;
     host->SusieSettingsFile = susieSettingsFile;
+    host->ProgramFolder = programFolder;
     host->OnSearch = SPIs1Search;
     host->OnPictureRegister = SPIs1PictureRegister;
     host->Loaded();

@@ -16,6 +16,8 @@ void SPIs1PictureRegister(TInSPI& plugin, const QString& extension, const QStrin
 // handlers, searches the standard folders (Susie's, the program's own, the
 // system and the shared plug-in folder), then `pluginFolder` (the `plugin`
 // option). A `pluginFolder` that names no existing folder is emptied.
+// `programFolder` stands for the running executable's folder when given.
 // Raises ESPIDupCreateSPIs while another host exists.
 std::unique_ptr<TSPIs> StartPicturePlugins(QString& pluginFolder,
-                                           const QString& susieSettingsFile = QString());
+                                           const QString& susieSettingsFile = QString(),
+                                           const QString& programFolder = QString());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DibErrors.h"
+#include "dib/DibErrors.h"
 
 // Errors of the plug-in host; plug-ins that raise them during a search are skipped.
 class ESPIError : public EPictureError {

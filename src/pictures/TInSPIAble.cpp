@@ -1,9 +1,9 @@
 #include "TInSPIAble.h"
 
-#include "DibErrors.h"
-#include "DibTypes.h"
 #include "SpiErrors.h"
 #include "TSPIs.h"
+#include "dib/DibErrors.h"
+#include "dib/DibTypes.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "TQtImageDIB.h"
 
-#include "DibErrors.h"
+#include "dib/DibErrors.h"
 
 #include <QCoreApplication>
 #include <QImage>

@@ -1,6 +1,6 @@
 #include "TSPIBitmap.h"
 
-#include "DibErrors.h"
+#include "dib/DibErrors.h"
 
 #include <QIODevice>
 #include <QImage>

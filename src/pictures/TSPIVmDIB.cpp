@@ -1,6 +1,6 @@
 #include "TSPIVmDIB.h"
 
-#include "DibTypes.h"
+#include "dib/DibTypes.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -94,16 +94,16 @@ QStringList TSPIs::SearchFolders() const {
         if (!susie.isEmpty())
             folders.append(susie);
     }
-    if ((SearchOptions & spsAppDir) && QCoreApplication::instance())
-        folders.append(QCoreApplication::applicationDirPath());
+    const QString own = !ProgramFolder.isEmpty()       ? ProgramFolder
+                        : QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
+                                                       : QString();
+    if ((SearchOptions & spsAppDir) && !own.isEmpty())
+        folders.append(own);
     if (SearchOptions & spsCurrentDir)
         folders.append(QDir::currentPath());
     // The program lives in <prefix>/bin; its folders are found from there, so
     // an installed tree works wherever it was put.
-    const QString prefix =
-        QCoreApplication::instance()
-            ? QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/.."))
-            : QString();
+    const QString prefix = own.isEmpty() ? QString() : QDir::cleanPath(own + QStringLiteral("/.."));
     if ((SearchOptions & spsSystemDir) && !prefix.isEmpty())
         folders.append(prefix + QStringLiteral("/lib/vellomar/plugins"));
     if ((SearchOptions & spsWindowsDir) && !prefix.isEmpty())

@@ -38,6 +38,9 @@ public:
         OnPictureRegister;
     // Where the Susie folder is read from; empty: the settings store "Susie", "Plug-in".
     QString SusieSettingsFile;
+    // The program's own folder, from which the system folders are found too;
+    // empty: the folder of the running executable.
+    QString ProgramFolder;
 
     // What the owner calls once it has been loaded: searches "*.spi" when AutoSearch is on.
     void Loaded();

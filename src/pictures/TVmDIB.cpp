@@ -1,8 +1,8 @@
 #include "TVmDIB.h"
 
-#include "DibConversions.h"
-#include "DibErrors.h"
 #include "TVmDIBCanvas.h"
+#include "dib/DibConversions.h"
+#include "dib/DibErrors.h"
 
 #include <QImage>
 #include <QPainter>

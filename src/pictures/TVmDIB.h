@@ -1,9 +1,9 @@
 #pragma once
 
-#include "DibTypes.h"
 #include "TVmGraphic.h"
 #include "TVmInternalDIB.h"
 #include "core/Color.h"
+#include "dib/DibTypes.h"
 
 #include <functional>
 

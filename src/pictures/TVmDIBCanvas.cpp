@@ -1,8 +1,8 @@
 #include "TVmDIBCanvas.h"
 
-#include "DibConversions.h"
-#include "DibErrors.h"
 #include "TVmDIB.h"
+#include "dib/DibConversions.h"
+#include "dib/DibErrors.h"
 
 #include <QHash>
 #include <QPainter>

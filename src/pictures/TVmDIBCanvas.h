@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DibTypes.h"
+#include "dib/DibTypes.h"
 
 #include <QImage>
 #include <memory>

@@ -1,8 +1,8 @@
 #include "TVmGraphic.h"
 
-#include "DibErrors.h"
-#include "DibTypes.h"
 #include "PictureFile.h"
+#include "dib/DibErrors.h"
+#include "dib/DibTypes.h"
 
 #include <QBuffer>
 #include <QFile>

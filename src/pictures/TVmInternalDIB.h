@@ -1,9 +1,9 @@
 #pragma once
 
-#include "DibContent.h"
-#include "DibTypes.h"
 #include "TVmPalette.h"
 #include "core/Color.h"
+#include "dib/DibContent.h"
+#include "dib/DibTypes.h"
 
 #include <QByteArray>
 #include <functional>

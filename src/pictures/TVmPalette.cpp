@@ -1,5 +1,7 @@
 #include "TVmPalette.h"
 
+#include "dib/DibConversions.h"
+
 TVmPaletteRef GetPaletteFromDIBInfos(const ColorTable& colors, quint32 count) {
     QList<QRgb> entries;
     const quint32 n = count > 256 ? 256 : count;
@@ -11,15 +13,7 @@ TVmPaletteRef GetPaletteFromDIBInfos(const ColorTable& colors, quint32 count) {
 
 TVmPaletteRef HalftonePalette() {
     static const TVmPaletteRef palette = [] {
-        QList<QRgb> entries;
-        entries.reserve(215);
-        for (int r : HalftoneRedLevels)
-            for (int g : HalftoneGreenLevels)
-                for (int b : HalftoneBlueLevels)
-                    entries.append(qRgb(r, g, b));
-        entries << qRgb(128, 0, 0) << qRgb(128, 128, 0) << qRgb(128, 0, 128) << qRgb(192, 192, 192)
-                << qRgb(128, 128, 128);
-        return std::make_shared<const TVmPalette>(std::move(entries));
+        return GetPaletteFromDIBInfos(HalftoneColors(), HalftoneColorCount);
     }();
     return palette;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DibTypes.h"
+#include "dib/DibTypes.h"
 
 #include <QList>
 #include <QRgb>
@@ -27,8 +27,3 @@ TVmPaletteRef GetPaletteFromDIBInfos(const ColorTable& colors, quint32 count);
 // The shared 215-colour halftone palette and the black/white one; made once.
 TVmPaletteRef HalftonePalette();
 TVmPaletteRef BlackWhitePalette();
-
-// The red, green and blue levels of the halftone colour cube.
-inline constexpr std::array<int, 6> HalftoneRedLevels{0, 51, 102, 153, 204, 255};
-inline constexpr std::array<int, 7> HalftoneGreenLevels{0, 43, 85, 128, 171, 214, 255};
-inline constexpr std::array<int, 5> HalftoneBlueLevels{0, 64, 128, 192, 255};

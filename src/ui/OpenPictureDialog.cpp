@@ -1,6 +1,6 @@
 #include "ui/OpenPictureDialog.h"
 
-#include "pictures/DibErrors.h"
+#include "dib/DibErrors.h"
 #include "pictures/PictureFormats.h"
 
 #include <QFileInfo>

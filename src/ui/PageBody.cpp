@@ -1,10 +1,10 @@
 #include "ui/PageBody.h"
 
+#include "dib/DibErrors.h"
 #include "html/BodyContrast.h"
 #include "html/BodyHtml.h"
 #include "html/BodyPresetEdit.h"
 #include "html/PageMarkup.h"
-#include "pictures/DibErrors.h"
 #include "pictures/PictureFormats.h"
 #include "pictures/PictureTiling.h"
 #include "settings/ProgramOptions.h"

@@ -1,6 +1,10 @@
 // vellomar-cli bmp info | convert | palette, run as a process.
 #include "CliProcess.h"
+#include "dib/DibErrors.h"
+#include "dib/DibFormat.h"
+#include "pictures/TVmInternalDIB.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -67,4 +71,104 @@ TEST(CliBmp, PictureErrorsExitOneAndUsageErrorsTwo) {
         RunCli({"bmp", "convert", kSuite + "g/rgb24.bmp", out, "8bit", "--quality", "best"}).status,
         2);
     EXPECT_EQ(RunCli({"bmp", "rotate"}).status, 2);
+}
+
+namespace {
+
+// The picture the window's own classes make of `in` in `format`, or their
+// error message as the command prints it.
+QByteArray ConvertedInProcess(const QString& in, int format, int quality) {
+    QFile file(in);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    try {
+        TVmInternalDIB dib;
+        dib.LoadFromStream(file);
+        dib.SetPixelsFormat(format, quality, {}, 0xFFFFFF);
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        dib.SaveToStream(buffer);
+        return buffer.data();
+    } catch (const EPictureError& e) {
+        return QByteArray(e.what()) + '\n';
+    }
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+// vellomar-cli converts BMP files without loading the toolkit; what it writes
+// must be what the picture classes make, byte for byte.
+TEST(CliBmp, ConversionsMatchThePictureClasses) {
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("o.bmp"));
+    const QStringList pictures{"g/rgb24.bmp", "g/pal8rle.bmp", "g/pal4.bmp",
+                               "g/rgb16.bmp", "g/rgb32bf.bmp", "q/rgb24largepal.bmp"};
+    for (const QString& picture : pictures) {
+        for (int format = 0; format < 8; ++format) {
+            for (int quality : {ConvertQualityLow, ConvertQualityHigh}) {
+                SCOPED_TRACE((picture + " " + DibPixelFormatNames[format]).toStdString() +
+                             (quality ? " high" : " low"));
+                const CliRun run =
+                    RunCli({"bmp", "convert", kSuite + picture, out, DibPixelFormatNames[format],
+                            "--quality", quality ? "high" : "low"});
+                const QByteArray expected = ConvertedInProcess(kSuite + picture, format, quality);
+                if (expected.startsWith("BM")) {
+                    ASSERT_EQ(run.status, 0) << run.errText().toStdString();
+                    EXPECT_EQ(ReadAll(out), expected);
+                } else {
+                    EXPECT_EQ(run.status, 1);
+                    EXPECT_EQ(run.err, expected);
+                }
+            }
+        }
+    }
+}
+
+TEST(CliBmp, ConversionLoadsNoToolkitAndReportsFailures) {
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("o.bmp"));
+    // The loader lists every library it loads; the conversion must need none
+    // of Qt, while the other commands do load it.
+    auto loaded = [](const QStringList& args) {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("files"));
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(VELLOMAR_CLI), args);
+        EXPECT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), 0);
+        return process.readAllStandardError();
+    };
+    EXPECT_TRUE(loaded({"--version"}).contains("libQt6Core"));
+    const QByteArray converting =
+        loaded({"bmp", "convert", kSuite + "g/rgb24.bmp", out, "8bit", "--quality", "high"});
+    EXPECT_FALSE(converting.contains("libQt6")) << converting.toStdString();
+
+    // A write that fails is an error, not a short file reported as written.
+    if (QFile::exists(QStringLiteral("/dev/full"))) {
+        const CliRun full = RunCli({"bmp", "convert", kSuite + "g/rgb24.bmp", "/dev/full", "4bit"});
+        EXPECT_EQ(full.status, 1);
+        EXPECT_EQ(full.errText(), "Stream write error\n");
+    }
+    // Files that cannot be opened keep the messages that name them.
+    const CliRun missing = RunCli({"bmp", "convert", dir.filePath("none.bmp"), out, "8bit"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_TRUE(missing.errText().startsWith("Cannot open file \"" + dir.filePath("none.bmp")))
+        << missing.errText().toStdString();
+    const CliRun folder =
+        RunCli({"bmp", "convert", kSuite + "g/rgb24.bmp", dir.filePath("no/o.bmp"), "8bit"});
+    EXPECT_EQ(folder.status, 1);
+    EXPECT_TRUE(folder.errText().startsWith("Cannot create file"))
+        << folder.errText().toStdString();
+    // A picture converted onto itself is read whole before it is written.
+    const QString same = dir.filePath(QStringLiteral("same.bmp"));
+    ASSERT_TRUE(QFile::copy(kSuite + "g/rgb24.bmp", same));
+    ASSERT_EQ(RunCli({"bmp", "convert", same, same, "8bit", "--quality", "high"}).status, 0);
+    EXPECT_EQ(ReadAll(same),
+              ConvertedInProcess(kSuite + "g/rgb24.bmp", DibFormat8Bit, ConvertQualityHigh));
 }

@@ -1,5 +1,5 @@
 // The picture format registry, its filter texts and the tiling rule.
-#include "pictures/DibErrors.h"
+#include "dib/DibErrors.h"
 #include "pictures/PictureFormats.h"
 #include "pictures/PictureTiling.h"
 #include "pictures/TSPI.h"

@@ -1,7 +1,7 @@
 // Pixel-format conversions, RLE, quantisers and the true-colour palette.
 #include "DibTestUtil.h"
 
-#include "pictures/DibConversions.h"
+#include "dib/DibConversions.h"
 
 #include <QRandomGenerator>
 #include <cmath>

@@ -30,6 +30,9 @@ CliPicturesEntry LoadEntry() {
 } // namespace
 
 void RunCliPictures(CliPictureCall& call) {
+    // The plug-in folders are found from the program the user ran, not from
+    // this one in lib/vellomar.
+    call.programFolder = qEnvironmentVariable("VELLOMAR_CLI_FOLDER");
     if (!LoadEntry()(&call))
         throw OperationError(call.error);
 }

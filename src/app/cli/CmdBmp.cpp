@@ -4,14 +4,12 @@
 #include "ColorArgument.h"
 #include "NearestName.h"
 
-#include "pictures/DibErrors.h"
+#include "dib/DibErrors.h"
+#include "dib/DibFormat.h"
 #include "pictures/PictureFile.h"
 #include "pictures/TVmInternalDIB.h"
 
 namespace {
-
-const char* const kFormatNames[] = {"1bit",    "4bit",  "4bitrle",  "8bit",
-                                    "8bitrle", "24bit", "halftone", "halftonebw"};
 
 QString CompressionName(quint32 compression) {
     switch (compression) {
@@ -55,7 +53,7 @@ int Info(CliContext& context) {
     WriteLine(QStringLiteral("bitcount=%1").arg(h.biBitCount));
     WriteLine(QStringLiteral("compression=%1").arg(CompressionName(h.biCompression)));
     WriteLine(QStringLiteral("colors=%1").arg(h.biClrUsed));
-    WriteLine(QStringLiteral("format=%1").arg(QLatin1String(kFormatNames[format])));
+    WriteLine(QStringLiteral("format=%1").arg(QLatin1String(DibPixelFormatNames[format])));
     return 0;
 }
 
@@ -68,11 +66,11 @@ int Convert(CliContext& context) {
     context.expectNoMore();
     int format = -1;
     for (int i = 0; i < 8; ++i)
-        if (formatName == QLatin1String(kFormatNames[i]))
+        if (formatName == QLatin1String(DibPixelFormatNames[i]))
             format = i;
     if (format < 0) {
         QStringList names;
-        for (const char* name : kFormatNames)
+        for (const char* name : DibPixelFormatNames)
             names << QLatin1String(name);
         throw UsageError(UnknownNameMessage(QStringLiteral("unknown format"), formatName, names));
     }

@@ -20,7 +20,7 @@ void WriteLines(const CliPictureCall& call) {
 }
 
 int RunPlugins(CliContext& context) {
-    CliPictureCall call{QStringLiteral("plugins"), PluginFolder(context), {}, {}, {}};
+    CliPictureCall call{QStringLiteral("plugins"), PluginFolder(context), {}, {}, {}, {}};
     context.expectNoMore();
     RunCliPictures(call);
     WriteLines(call);
@@ -31,7 +31,7 @@ int RunPicture(CliContext& context) {
     const QString verb = context.takePositional(QStringLiteral("info"));
     if (verb != QLatin1String("info"))
         throw UsageError(QStringLiteral("unknown picture command %1").arg(verb));
-    CliPictureCall call{QStringLiteral("picture info"), PluginFolder(context), {}, {}, {}};
+    CliPictureCall call{QStringLiteral("picture info"), PluginFolder(context), {}, {}, {}, {}};
     call.file = context.takePositional(QStringLiteral("FILE"));
     context.expectNoMore();
     RunCliPictures(call);

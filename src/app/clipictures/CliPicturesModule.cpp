@@ -1,7 +1,7 @@
 // The work of vellomar-cli's plugins and picture commands, loaded only by them.
 #include "CliPictures.h"
 
-#include "pictures/DibErrors.h"
+#include "dib/DibErrors.h"
 #include "pictures/PictureFormats.h"
 #include "pictures/PictureStartup.h"
 #include "pictures/TQtImageDIB.h"
@@ -36,7 +36,7 @@ void PictureInfo(const QString& file, QStringList& lines) {
 
 extern "C" Q_DECL_EXPORT bool VellomarCliPictures(CliPictureCall* call) {
     QString folder = call->pluginFolder;
-    const std::unique_ptr<TSPIs> host = StartPicturePlugins(folder);
+    const std::unique_ptr<TSPIs> host = StartPicturePlugins(folder, QString(), call->programFolder);
     if (call->command == QLatin1String("plugins")) {
         ListPlugins(*host, call->lines);
         return true;

@@ -21,8 +21,8 @@ namespace {
 class StepCounter {
 public:
     StepCounter(const std::function<void()>& step, int total) : m_step(step), m_total(total) {}
-    void reach(qint64 part, qint64 whole) {
-        const qint64 target = whole > 0 ? m_total * part / whole : m_total;
+    void reach(int64_t part, int64_t whole) {
+        const int64_t target = whole > 0 ? m_total * part / whole : m_total;
         while (m_done < target) {
             ++m_done;
             if (m_step)
@@ -31,18 +31,18 @@ public:
     }
     void finish() { reach(1, 1); }
     // How far the steps have come, in parts of `whole`.
-    qint64 done(qint64 whole) const { return m_total > 0 ? m_done * whole / m_total : whole; }
+    int64_t done(int64_t whole) const { return m_total > 0 ? m_done * whole / m_total : whole; }
 
 private:
     const std::function<void()>& m_step;
-    qint64 m_total;
-    qint64 m_done = 0;
+    int64_t m_total;
+    int64_t m_done = 0;
 };
 
 // A set of pixels of one colour cell: how many and the sums of their channels.
 struct ColorPoint {
-    qint64 count = 0;
-    qint64 sum[3] = {0, 0, 0}; // red, green, blue
+    int64_t count = 0;
+    int64_t sum[3] = {0, 0, 0}; // red, green, blue
     double mean(int c) const { return double(sum[c]) / double(count); }
 };
 
@@ -156,14 +156,14 @@ public:
     }
 
     RgbQuad meanColor(const Box& box) const {
-        qint64 n = 0, s[3] = {0, 0, 0};
+        int64_t n = 0, s[3] = {0, 0, 0};
         for (int i = box.begin; i < box.end; ++i) {
             const ColorPoint& p = m_points[size_t(m_order[size_t(i)])];
             n += p.count;
             for (int c = 0; c < 3; ++c)
                 s[c] += p.sum[c];
         }
-        auto avg = [&](int c) { return quint8((s[c] + n / 2) / n); };
+        auto avg = [&](int c) { return uint8_t((s[c] + n / 2) / n); };
         return RgbQuad{avg(2), avg(1), avg(0), 0};
     }
 
@@ -202,8 +202,8 @@ inline float Distance(const float* a, const Rgb& b) {
     return d0 * d0 + d1 * d1 + d2 * d2;
 }
 
-inline quint32 RoundedKey(const Rgb& c) {
-    auto q = [](float v) { return quint32(std::lround(std::clamp(v, 0.0f, 255.0f))); };
+inline uint32_t RoundedKey(const Rgb& c) {
+    auto q = [](float v) { return uint32_t(std::lround(std::clamp(v, 0.0f, 255.0f))); };
     return (q(c[0]) << 16) | (q(c[1]) << 8) | q(c[2]);
 }
 
@@ -226,7 +226,7 @@ public:
         for (const ColorPoint& p : points) {
             Point q{{double(p.count), double(p.sum[0]), double(p.sum[1]), double(p.sum[2])}, {}};
             for (int c = 0; c < 3; ++c)
-                q.level[c] = quint8(std::clamp(int(p.mean(c)), 0, 255));
+                q.level[c] = uint8_t(std::clamp(int(p.mean(c)), 0, 255));
             m_points.push_back(q);
         }
     }
@@ -258,11 +258,11 @@ public:
         }
         std::vector<Rgb> entries;
         for (const Cut& box : boxes) {
-            qint64 sum[4] = {0, 0, 0, 0};
+            int64_t sum[4] = {0, 0, 0, 0};
             for (int i = box.begin; i < box.end; ++i)
                 for (int k = 0; k < 4; ++k)
-                    sum[k] += qint64(m_points[size_t(i)].v[k]);
-            const qint64 n = sum[0];
+                    sum[k] += int64_t(m_points[size_t(i)].v[k]);
+            const int64_t n = sum[0];
             Rgb e;
             for (int c = 0; c < 3; ++c)
                 e[size_t(c)] = float((sum[c + 1] + n / 2) / n);
@@ -284,7 +284,7 @@ private:
     };
     struct Point {
         alignas(16) double v[4];
-        quint8 level[3];
+        uint8_t level[3];
     };
     struct Cut {
         int begin, end;
@@ -412,9 +412,9 @@ void Refine(const std::vector<ColorPoint>& points, const std::vector<Rgb>& at,
             moved = std::max(moved, shift[e]);
             entries[e] = mean;
         }
-        std::vector<quint32> keys;
+        std::vector<uint32_t> keys;
         for (size_t e = 0; e < n; ++e) {
-            const quint32 key = RoundedKey(entries[e]);
+            const uint32_t key = RoundedKey(entries[e]);
             if (std::find(keys.begin(), keys.end(), key) != keys.end()) {
                 if (std::find(lost.begin(), lost.end(), e) == lost.end())
                     lost.push_back(e);
@@ -488,7 +488,7 @@ std::vector<Rgb> MeanSplitPalette(std::vector<ColorPoint> points, int maxColors,
 int PaletteOfPoints(std::vector<ColorPoint>& points, bool high, int maxColors, int divideId,
                     const char* routine, ColorTable& table) {
     if (high && divideId != 0 && divideId != 1)
-        throw EVmDIBAssert(QString::fromLatin1(routine) + QStringLiteral(": Invalid DivideID"));
+        throw EVmDIBAssert(std::string(routine) + ": Invalid DivideID");
     points.erase(std::remove_if(points.begin(), points.end(),
                                 [](const ColorPoint& p) { return p.count == 0; }),
                  points.end());
@@ -500,8 +500,8 @@ int PaletteOfPoints(std::vector<ColorPoint>& points, bool high, int maxColors, i
         std::vector<Rgb> entries = BestCutSplitter(points).split(maxColors, divideId == 1);
         Refine(points, MeansOf(points), entries, 12, 0.01f, {});
         for (size_t i = 0; i < entries.size(); ++i) {
-            const quint32 k = RoundedKey(entries[i]);
-            table[i] = RgbQuad{quint8(k), quint8(k >> 8), quint8(k >> 16), 0};
+            const uint32_t k = RoundedKey(entries[i]);
+            table[i] = RgbQuad{uint8_t(k), uint8_t(k >> 8), uint8_t(k >> 16), 0};
         }
         return int(entries.size());
     }
@@ -522,7 +522,7 @@ class ColorSet {
 public:
     explicit ColorSet(int limit) : m_limit(limit), m_keys(4096, kEmpty), m_index(4096, 0) {}
     // False once more than `limit` colours were seen.
-    bool add(quint32 key) {
+    bool add(uint32_t key) {
         size_t h = slot(key);
         if (m_keys[h] == key)
             return true;
@@ -531,45 +531,45 @@ public:
         if (int(m_colors.size()) >= m_limit)
             return false;
         m_keys[h] = key;
-        m_index[h] = quint8(m_colors.size());
+        m_index[h] = uint8_t(m_colors.size());
         m_colors.push_back(key);
         return true;
     }
-    int indexOf(quint32 key) const { return m_index[slot(key)]; }
-    const std::vector<quint32>& colors() const { return m_colors; }
+    int indexOf(uint32_t key) const { return m_index[slot(key)]; }
+    const std::vector<uint32_t>& colors() const { return m_colors; }
     // Orders the entries by colour value so that palettes do not depend on pixel order.
     void sort() {
         std::sort(m_colors.begin(), m_colors.end());
         for (size_t i = 0; i < m_colors.size(); ++i)
-            m_index[slot(m_colors[i])] = quint8(i);
+            m_index[slot(m_colors[i])] = uint8_t(i);
     }
 
 private:
-    static constexpr quint32 kEmpty = 0xFFFFFFFFu;
-    size_t slot(quint32 key) const {
+    static constexpr uint32_t kEmpty = 0xFFFFFFFFu;
+    size_t slot(uint32_t key) const {
         size_t h = (key * 2654435761u) >> 20;
         while (m_keys[h] != key && m_keys[h] != kEmpty)
             h = (h + 1) & 4095;
         return h;
     }
     int m_limit;
-    std::vector<quint32> m_keys;
-    std::vector<quint8> m_index;
-    std::vector<quint32> m_colors;
+    std::vector<uint32_t> m_keys;
+    std::vector<uint8_t> m_index;
+    std::vector<uint32_t> m_colors;
 };
 
-inline quint32 PixelKey(const uchar* p) {
-    return quint32(p[0]) | (quint32(p[1]) << 8) | (quint32(p[2]) << 16);
+inline uint32_t PixelKey(const uint8_t* p) {
+    return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16);
 }
 
 // Collects the picture's colours while there are no more than the set holds.
 bool ExactColors(const DibContent& source, ColorSet& set) {
-    const qint32 w = source.width(), h = source.absHeight();
-    quint32 last = 0xFFFFFFFFu;
-    for (qint32 y = 0; y < h; ++y) {
-        const uchar* p = source.row(y);
-        for (qint32 x = 0; x < w; ++x, p += 3) {
-            const quint32 key = PixelKey(p);
+    const int32_t w = source.width(), h = source.absHeight();
+    uint32_t last = 0xFFFFFFFFu;
+    for (int32_t y = 0; y < h; ++y) {
+        const uint8_t* p = source.row(y);
+        for (int32_t x = 0; x < w; ++x, p += 3) {
+            const uint32_t key = PixelKey(p);
             if (key == last)
                 continue;
             last = key;
@@ -581,18 +581,18 @@ bool ExactColors(const DibContent& source, ColorSet& set) {
 }
 
 constexpr int kCells = 32 * 64 * 32;
-inline int CellOf(const uchar* p) { // p: blue, green, red
+inline int CellOf(const uint8_t* p) { // p: blue, green, red
     return ((p[2] >> 3) << 11) | ((p[1] >> 2) << 5) | (p[0] >> 3);
 }
 
 // The 32 x 64 x 32 histogram: per cell the pixel count and the exact channel sums.
 std::vector<ColorPoint> Histogram(const DibContent& source, StepCounter& counter,
-                                  qint64 stepsWhole) {
+                                  int64_t stepsWhole) {
     std::vector<ColorPoint> cells(kCells);
-    const qint32 w = source.width(), h = source.absHeight();
-    for (qint32 y = 0; y < h; ++y) {
-        const uchar* p = source.row(y);
-        for (qint32 x = 0; x < w; ++x, p += 3) {
+    const int32_t w = source.width(), h = source.absHeight();
+    for (int32_t y = 0; y < h; ++y) {
+        const uint8_t* p = source.row(y);
+        for (int32_t x = 0; x < w; ++x, p += 3) {
             ColorPoint& c = cells[size_t(CellOf(p))];
             ++c.count;
             c.sum[0] += p[2];
@@ -606,7 +606,7 @@ std::vector<ColorPoint> Histogram(const DibContent& source, StepCounter& counter
 
 void Require24(const DibContent& source, const char* routine) {
     if (source.header.biBitCount != 24 || source.header.biCompression != BI_RGB)
-        throw EVmDIBBadDIBType(QString::fromLatin1(routine) + QStringLiteral(": Invalid Bitcount"));
+        throw EVmDIBBadDIBType(std::string(routine) + ": Invalid Bitcount");
 }
 
 // The fine histogram of the High palettes: the picture's cells of a
@@ -618,18 +618,18 @@ void Require24(const DibContent& source, const char* routine) {
 constexpr int kFineCells = 64 * 64 * 64;
 
 // A channel's six high bits spread three apart, from bit `shift` up.
-constexpr std::array<quint32, 256> SpreadLevels(int shift) {
-    std::array<quint32, 256> spread{};
+constexpr std::array<uint32_t, 256> SpreadLevels(int shift) {
+    std::array<uint32_t, 256> spread{};
     for (int v = 0; v < 256; ++v)
         for (int bit = 0; bit < 6; ++bit)
-            spread[size_t(v)] |= quint32((v >> (2 + bit)) & 1) << (3 * bit + shift);
+            spread[size_t(v)] |= uint32_t((v >> (2 + bit)) & 1) << (3 * bit + shift);
     return spread;
 }
-constexpr std::array<quint32, 256> kSpreadRed = SpreadLevels(2);
-constexpr std::array<quint32, 256> kSpreadGreen = SpreadLevels(1);
-constexpr std::array<quint32, 256> kSpreadBlue = SpreadLevels(0);
+constexpr std::array<uint32_t, 256> kSpreadRed = SpreadLevels(2);
+constexpr std::array<uint32_t, 256> kSpreadGreen = SpreadLevels(1);
+constexpr std::array<uint32_t, 256> kSpreadBlue = SpreadLevels(0);
 
-inline int FineCellOf(const uchar* p) { // p: blue, green, red
+inline int FineCellOf(const uint8_t* p) { // p: blue, green, red
     return int(kSpreadRed[p[2]] | kSpreadGreen[p[1]] | kSpreadBlue[p[0]]);
 }
 
@@ -643,33 +643,33 @@ inline int FineCellBase(int cell, int channel) {
 
 class FineHistogram {
 public:
-    FineHistogram(const DibContent& source, StepCounter& counter, qint64 stepsWhole)
-        : m_table(static_cast<quint32*>(std::calloc(kFineCells, sizeof(quint32))), std::free) {
+    FineHistogram(const DibContent& source, StepCounter& counter, int64_t stepsWhole)
+        : m_table(static_cast<uint32_t*>(std::calloc(kFineCells, sizeof(uint32_t))), std::free) {
         if (!m_table)
             throw std::bad_alloc();
-        const qint32 w = source.width(), h = source.absHeight();
+        const int32_t w = source.width(), h = source.absHeight();
         // Room for every cell the picture can meet: only the pages used are
         // ever touched, and no growing copies the cells again.
-        const size_t most = size_t(std::min<qint64>(qint64(w) * h, kFineCells));
+        const size_t most = size_t(std::min<int64_t>(int64_t(w) * h, kFineCells));
         m_cells.reserve(most);
         m_counts.reserve(most);
-        qint64 pending = 0;
-        for (qint32 y = 0; y < h; ++y) {
-            const uchar* p = source.row(y);
-            for (qint32 x = 0; x < w;) {
+        int64_t pending = 0;
+        for (int32_t y = 0; y < h; ++y) {
+            const uint8_t* p = source.row(y);
+            for (int32_t x = 0; x < w;) {
                 // The low-bit sums fit 32 bits up to 2^30 pixels.
                 if (pending == kFold) {
                     fold();
                     pending = 0;
                 }
-                const qint32 end = qint32(std::min<qint64>(w, x + kFold - pending));
+                const int32_t end = int32_t(std::min<int64_t>(w, x + kFold - pending));
                 pending += end - x;
                 for (; x < end; ++x, p += 3) {
-                    quint32& number = m_table.get()[FineCellOf(p)];
+                    uint32_t& number = m_table.get()[FineCellOf(p)];
                     if (number == 0) {
-                        m_cells.push_back(quint32(FineCellOf(p)));
+                        m_cells.push_back(uint32_t(FineCellOf(p)));
                         m_counts.push_back({});
-                        number = quint32(m_cells.size());
+                        number = uint32_t(m_cells.size());
                     }
                     Count& c = m_counts[number - 1];
                     ++c.pixels;
@@ -687,22 +687,22 @@ public:
     // same picture.
     const std::vector<ColorPoint>& points() const { return m_points; }
     // The number of the point of pixel `p` (blue, green, red) of the picture.
-    int pointOf(const uchar* p) const { return int(m_table.get()[FineCellOf(p)]) - 1; }
+    int pointOf(const uint8_t* p) const { return int(m_table.get()[FineCellOf(p)]) - 1; }
     int cellOf(int point) const { return int(m_cells[size_t(point)]); }
 
     // Puts a value for each point into the table in place of its number,
     // for a last pass that then reads one table instead of two.
     void relabel(const std::vector<int>& values) {
         for (size_t i = 0; i < values.size(); ++i)
-            m_table.get()[m_cells[i]] = quint32(values[i]);
+            m_table.get()[m_cells[i]] = uint32_t(values[i]);
     }
-    int valueOf(const uchar* p) const { return int(m_table.get()[FineCellOf(p)]); }
+    int valueOf(const uint8_t* p) const { return int(m_table.get()[FineCellOf(p)]); }
 
 private:
-    static constexpr qint64 kFold = qint64(1) << 30;
+    static constexpr int64_t kFold = int64_t(1) << 30;
     struct Count {
-        quint32 pixels;
-        quint32 low[3]; // red, green, blue
+        uint32_t pixels;
+        uint32_t low[3]; // red, green, blue
     };
 
     void fold() {
@@ -712,26 +712,26 @@ private:
             ColorPoint& point = m_points[i];
             point.count += c.pixels;
             for (int k = 0; k < 3; ++k)
-                point.sum[k] += qint64(c.pixels) * FineCellBase(int(m_cells[i]), k) + c.low[k];
+                point.sum[k] += int64_t(c.pixels) * FineCellBase(int(m_cells[i]), k) + c.low[k];
             c = Count{};
         }
     }
 
-    std::unique_ptr<quint32, void (*)(void*)> m_table; // per cell: 0 not met, else its number + 1
-    std::vector<quint32> m_cells;                      // per point: its cell
+    std::unique_ptr<uint32_t, void (*)(void*)> m_table; // per cell: 0 not met, else its number + 1
+    std::vector<uint32_t> m_cells;                      // per point: its cell
     std::vector<Count> m_counts;
     std::vector<ColorPoint> m_points;
 };
 
-inline void PutIndex(uchar* row, qint32 x, int index, int bits) {
+inline void PutIndex(uint8_t* row, int32_t x, int index, int bits) {
     if (bits == 8)
-        row[x] = uchar(index);
+        row[x] = uint8_t(index);
     else
-        row[x >> 1] |= uchar((x & 1) ? index : index << 4);
+        row[x >> 1] |= uint8_t((x & 1) ? index : index << 4);
 }
 
-inline RgbQuad QuadOf(quint32 key) { // key: 0xRRGGBB
-    return RgbQuad{quint8(key), quint8(key >> 8), quint8(key >> 16), 0};
+inline RgbQuad QuadOf(uint32_t key) { // key: 0xRRGGBB
+    return RgbQuad{uint8_t(key), uint8_t(key >> 8), uint8_t(key >> 16), 0};
 }
 
 // The nearest entry of each pixel of a palette of whole-number colours,
@@ -770,15 +770,15 @@ public:
             found.insert(std::lower_bound(found.begin(), found.end(), e), e);
             m_entry[size_t(i)] = -1 - int(m_listStart.size());
             m_listStart.push_back(int(m_lists.size()));
-            m_lists.push_back(quint16(found.size()));
+            m_lists.push_back(uint16_t(found.size()));
             for (int f : found)
-                m_lists.push_back(quint16(f));
+                m_lists.push_back(uint16_t(f));
         }
     }
 
     // The entry nearest to pixel `p` (blue, green, red), the first of
     // equals, and its squared distance.
-    int find(const uchar* p, int& distance) const {
+    int find(const uint8_t* p, int& distance) const {
         const int e = m_entry[size_t(m_histogram.pointOf(p))];
         if (e >= 0) {
             distance = squared(e, p);
@@ -796,16 +796,16 @@ public:
         m_known.assign(m_listStart.size(), 0);
         m_remembered.resize(m_listStart.size() * 64);
     }
-    int map(const FineHistogram& relabelled, const uchar* p) {
+    int map(const FineHistogram& relabelled, const uint8_t* p) {
         const int e = relabelled.valueOf(p);
         if (e >= 0)
             return e;
         const size_t cell = size_t(-1 - e);
         const int colour = ((p[2] & 3) << 4) | ((p[1] & 3) << 2) | (p[0] & 3);
-        quint8& entry = m_remembered[cell * 64 + size_t(colour)];
+        uint8_t& entry = m_remembered[cell * 64 + size_t(colour)];
         if (!(m_known[cell] >> colour & 1)) {
-            entry = quint8(search(e, p, nullptr));
-            m_known[cell] |= quint64(1) << colour;
+            entry = uint8_t(search(e, p, nullptr));
+            m_known[cell] |= uint64_t(1) << colour;
         }
         return entry;
     }
@@ -814,14 +814,14 @@ private:
     // Every colour of a cell lies within this distance of its centre.
     static constexpr float kReach = 1.5f * 1.7320508f;
 
-    int squared(int e, const uchar* p) const {
+    int squared(int e, const uint8_t* p) const {
         const std::array<int, 3>& c = m_colours[size_t(e)];
         const int dr = c[0] - p[2], dg = c[1] - p[1], db = c[2] - p[0];
         return dr * dr + dg * dg + db * db;
     }
 
-    int search(int code, const uchar* p, int* distance) const {
-        const quint16* k = m_lists.data() + m_listStart[size_t(-1 - code)];
+    int search(int code, const uint8_t* p, int* distance) const {
+        const uint16_t* k = m_lists.data() + m_listStart[size_t(-1 - code)];
         const int count = *k++;
         int best = k[0], bestDistance = squared(k[0], p);
         for (int j = 1; j < count; ++j) {
@@ -838,19 +838,19 @@ private:
 
     const FineHistogram& m_histogram;
     std::vector<std::array<int, 3>> m_colours;
-    std::vector<int> m_entry;         // per point: its one entry, or -1 - its list's number
-    std::vector<int> m_listStart;     // per list: where it starts in m_lists
-    std::vector<quint16> m_lists;     // per point of several: their count, then the entries
-    std::vector<quint64> m_known;     // per list: the colours whose entry is remembered
-    std::vector<quint8> m_remembered; // per list: 64 entries, one a colour of the cell
+    std::vector<int> m_entry;          // per point: its one entry, or -1 - its list's number
+    std::vector<int> m_listStart;      // per list: where it starts in m_lists
+    std::vector<uint16_t> m_lists;     // per point of several: their count, then the entries
+    std::vector<uint64_t> m_known;     // per list: the colours whose entry is remembered
+    std::vector<uint8_t> m_remembered; // per list: 64 entries, one a colour of the cell
 };
 
 // The distinct whole-number colours of `entries`, in their order.
 std::vector<Rgb> DistinctColours(const std::vector<Rgb>& entries) {
     std::vector<Rgb> distinct;
-    std::vector<quint32> keys;
+    std::vector<uint32_t> keys;
     for (const Rgb& e : entries) {
-        const quint32 key = RoundedKey(e);
+        const uint32_t key = RoundedKey(e);
         if (std::find(keys.begin(), keys.end(), key) == keys.end()) {
             keys.push_back(key);
             distinct.push_back(Rgb{float(key >> 16), float((key >> 8) & 0xFF), float(key & 0xFF)});
@@ -867,25 +867,25 @@ void FillDistinct(const DibContent& source, const FineHistogram& histogram, int 
     if (int(entries.size()) >= maxColors)
         return;
     const CellMapper mapper(histogram, entries);
-    std::unordered_map<quint32, int> missing;
-    const qint32 w = source.width(), h = source.absHeight();
-    for (qint32 y = 0; y < h; ++y) {
-        const uchar* p = source.row(y);
-        for (qint32 x = 0; x < w; ++x, p += 3) {
+    std::unordered_map<uint32_t, int> missing;
+    const int32_t w = source.width(), h = source.absHeight();
+    for (int32_t y = 0; y < h; ++y) {
+        const uint8_t* p = source.row(y);
+        for (int32_t x = 0; x < w; ++x, p += 3) {
             int d;
             mapper.find(p, d);
             if (d > 0)
                 missing.emplace(PixelKey(p), d);
         }
     }
-    std::vector<std::pair<int, quint32>> order;
+    std::vector<std::pair<int, uint32_t>> order;
     for (const auto& [key, d] : missing)
         order.emplace_back(d, key);
     std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) {
         return a.first > b.first || (a.first == b.first && a.second < b.second);
     });
     for (size_t i = 0; i < order.size() && int(entries.size()) < maxColors; ++i) {
-        const quint32 k = order[i].second; // 0xRRGGBB
+        const uint32_t k = order[i].second; // 0xRRGGBB
         entries.push_back(Rgb{float((k >> 16) & 0xFF), float((k >> 8) & 0xFF), float(k & 0xFF)});
     }
 }
@@ -918,8 +918,8 @@ std::vector<ColorPoint> MergedPoints(const std::vector<ColorPoint>& points, int 
 // split of the fine histogram refined by Lloyd's method, with distinct
 // entries. Steps run to `done` of `whole`.
 std::vector<Rgb> HighPalette(const DibContent& source, const FineHistogram& histogram,
-                             int maxColors, int divideId, StepCounter& counter, qint64 done,
-                             qint64 whole) {
+                             int maxColors, int divideId, StepCounter& counter, int64_t done,
+                             int64_t whole) {
     const std::vector<ColorPoint>& points = histogram.points();
     const std::vector<Rgb> at = MeansOf(points);
     std::vector<Rgb> entries;
@@ -950,9 +950,9 @@ std::vector<Rgb> HighPalette(const DibContent& source, const FineHistogram& hist
         }
         rounds = 10;
     }
-    const qint64 from = counter.done(whole);
+    const int64_t from = counter.done(whole);
     Refine(points, at, entries, rounds, 0.01f, [&](int round) {
-        counter.reach(from + qint64(round + 1) * (done - from) / rounds, whole);
+        counter.reach(from + int64_t(round + 1) * (done - from) / rounds, whole);
     });
     FillDistinct(source, histogram, maxColors, entries);
     counter.reach(done, whole);
@@ -965,21 +965,21 @@ DibContent QuantizeHigh(const DibContent& source, int bits, int divideId,
                         const std::function<void()>& step) {
     const int maxColors = 1 << bits;
     StepCounter counter(step, maxColors);
-    const qint32 w = source.width(), h = source.absHeight();
+    const int32_t w = source.width(), h = source.absHeight();
 
     ColorSet exact(maxColors);
     if (ExactColors(source, exact)) {
         exact.sort();
         const int n = int(exact.colors().size());
-        DibContent out = MakeDibContent(w, source.header.biHeight, bits, quint32(qMax(n, 1)));
+        DibContent out = MakeDibContent(w, source.header.biHeight, bits, uint32_t(std::max(n, 1)));
         for (int i = 0; i < n; ++i) {
-            const quint32 k = exact.colors()[size_t(i)];
-            out.colors[size_t(i)] = RgbQuad{quint8(k), quint8(k >> 8), quint8(k >> 16), 0};
+            const uint32_t k = exact.colors()[size_t(i)];
+            out.colors[size_t(i)] = RgbQuad{uint8_t(k), uint8_t(k >> 8), uint8_t(k >> 16), 0};
         }
-        for (qint32 y = 0; y < h; ++y) {
-            const uchar* p = source.row(y);
-            uchar* d = out.row(y);
-            for (qint32 x = 0; x < w; ++x, p += 3)
+        for (int32_t y = 0; y < h; ++y) {
+            const uint8_t* p = source.row(y);
+            uint8_t* d = out.row(y);
+            for (int32_t x = 0; x < w; ++x, p += 3)
                 PutIndex(d, x, exact.indexOf(PixelKey(p)), bits);
             counter.reach(y + 1, h);
         }
@@ -987,31 +987,31 @@ DibContent QuantizeHigh(const DibContent& source, int bits, int divideId,
         return out;
     }
 
-    const qint64 whole = 3 * qint64(h);
+    const int64_t whole = 3 * int64_t(h);
     FineHistogram histogram(source, counter, whole);
     // The pixels are mapped to the palette as written: the whole-number colours.
     const std::vector<Rgb> palette = DistinctColours(
-        HighPalette(source, histogram, maxColors, divideId, counter, 2 * qint64(h), whole));
+        HighPalette(source, histogram, maxColors, divideId, counter, 2 * int64_t(h), whole));
     const int n = int(palette.size());
-    DibContent out = MakeDibContent(w, source.header.biHeight, bits, quint32(n));
+    DibContent out = MakeDibContent(w, source.header.biHeight, bits, uint32_t(n));
     for (int i = 0; i < n; ++i)
         out.colors[size_t(i)] = QuadOf(RoundedKey(palette[size_t(i)]));
     CellMapper mapper(histogram, palette);
     mapper.relabel(histogram);
-    for (qint32 y = 0; y < h; ++y) {
-        const uchar* p = source.row(y);
-        uchar* d = out.row(y);
+    for (int32_t y = 0; y < h; ++y) {
+        const uint8_t* p = source.row(y);
+        uint8_t* d = out.row(y);
         if (bits == 8) {
-            for (qint32 x = 0; x < w; ++x, p += 3)
-                d[x] = uchar(mapper.map(histogram, p));
+            for (int32_t x = 0; x < w; ++x, p += 3)
+                d[x] = uint8_t(mapper.map(histogram, p));
         } else {
-            qint32 x = 0;
+            int32_t x = 0;
             for (; x + 1 < w; x += 2, p += 6)
-                d[x >> 1] = uchar((mapper.map(histogram, p) << 4) | mapper.map(histogram, p + 3));
+                d[x >> 1] = uint8_t((mapper.map(histogram, p) << 4) | mapper.map(histogram, p + 3));
             if (x < w)
-                d[x >> 1] = uchar(mapper.map(histogram, p) << 4);
+                d[x >> 1] = uint8_t(mapper.map(histogram, p) << 4);
         }
-        counter.reach(2 * qint64(h) + y + 1, whole);
+        counter.reach(2 * int64_t(h) + y + 1, whole);
     }
     counter.finish();
     return out;
@@ -1023,8 +1023,8 @@ DibContent QuantizeLow(const DibContent& source, int bits, const std::function<v
                        const char* routine) {
     const int maxColors = 1 << bits;
     StepCounter counter(step, maxColors);
-    const qint32 w = source.width(), h = source.absHeight();
-    const qint64 whole = 2 * qint64(h);
+    const int32_t w = source.width(), h = source.absHeight();
+    const int64_t whole = 2 * int64_t(h);
     std::vector<ColorPoint> cells = Histogram(source, counter, whole);
     std::vector<int> occupied;
     for (int i = 0; i < kCells; ++i)
@@ -1033,17 +1033,17 @@ DibContent QuantizeLow(const DibContent& source, int bits, const std::function<v
     std::vector<ColorPoint> points = cells;
     ColorTable table{};
     const int n = PaletteOfPoints(points, false, maxColors, 0, routine, table);
-    std::vector<uchar> cellIndex(kCells, 0);
+    std::vector<uint8_t> cellIndex(kCells, 0);
     for (int i : occupied) {
         const ColorPoint& c = cells[size_t(i)];
-        cellIndex[size_t(i)] = uchar(Nearest(table, n, c.mean(0), c.mean(1), c.mean(2)));
+        cellIndex[size_t(i)] = uint8_t(Nearest(table, n, c.mean(0), c.mean(1), c.mean(2)));
     }
-    DibContent out = MakeDibContent(w, source.header.biHeight, bits, quint32(n));
+    DibContent out = MakeDibContent(w, source.header.biHeight, bits, uint32_t(n));
     out.colors = table;
-    for (qint32 y = 0; y < h; ++y) {
-        const uchar* p = source.row(y);
-        uchar* d = out.row(y);
-        for (qint32 x = 0; x < w; ++x, p += 3)
+    for (int32_t y = 0; y < h; ++y) {
+        const uint8_t* p = source.row(y);
+        uint8_t* d = out.row(y);
+        for (int32_t x = 0; x < w; ++x, p += 3)
             PutIndex(d, x, cellIndex[size_t(CellOf(p))], bits);
         counter.reach(h + y + 1, whole);
     }
@@ -1056,7 +1056,7 @@ DibContent QuantizeLow(const DibContent& source, int bits, const std::function<v
 int BuildTrueColorPalette(const DibContent& source, bool high, int maxColors, ColorTable& table,
                           const std::function<void()>& step, int steps, int divideId) {
     if (high && divideId != 0 && divideId != 1)
-        throw EVmDIBAssert(QStringLiteral("ConvertTrueColorTo8BitRGBHigh: Invalid DivideID"));
+        throw EVmDIBAssert("ConvertTrueColorTo8BitRGBHigh: Invalid DivideID");
     StepCounter counter(step, steps);
     if (high) {
         ColorSet exact(maxColors);
@@ -1066,9 +1066,9 @@ int BuildTrueColorPalette(const DibContent& source, bool high, int maxColors, Co
             for (int i = 0; i < n; ++i)
                 table[size_t(i)] = QuadOf(exact.colors()[size_t(i)] & 0xFFFFFFu);
             counter.finish();
-            return qMax(n, 1);
+            return std::max(n, 1);
         }
-        const qint64 whole = 2 * qint64(source.absHeight());
+        const int64_t whole = 2 * int64_t(source.absHeight());
         const FineHistogram histogram(source, counter, whole);
         const std::vector<Rgb> entries =
             HighPalette(source, histogram, maxColors, divideId, counter, whole, whole);
@@ -1093,7 +1093,7 @@ DibContent ConvertTrueColorTo8BitRGBHigh(const DibContent& source,
                                          const std::function<void()>& step, int divideId) {
     Require24(source, "ConvertTrueColorTo8BitRGBHigh");
     if (divideId != 0 && divideId != 1)
-        throw EVmDIBAssert(QStringLiteral("ConvertTrueColorTo8BitRGBHigh: Invalid DivideID"));
+        throw EVmDIBAssert("ConvertTrueColorTo8BitRGBHigh: Invalid DivideID");
     return QuantizeHigh(source, 8, divideId, step);
 }
 
@@ -1108,32 +1108,31 @@ DibContent ConvertTrueColorTo4BitRGBHigh(const DibContent& source,
     Require24(source, "ConvertTrueColorTo4BitRGBHigh");
     // The 4-bit routine reports its division setting under the 8-bit routine's name.
     if (divideId != 0 && divideId != 1)
-        throw EVmDIBAssert(QStringLiteral("ConvertTrueColorTo8BitRGBHigh: Invalid DivideID"));
+        throw EVmDIBAssert("ConvertTrueColorTo8BitRGBHigh: Invalid DivideID");
     return QuantizeHigh(source, 4, divideId, step);
 }
 DibContent Convert8BitRGBTo4BitRGB(const DibContent& source, const std::function<void()>& step) {
     if (source.header.biBitCount != 8 || source.header.biCompression != BI_RGB)
-        throw EVmDIBBadDIBType(
-            QStringLiteral("Convert8BitRGBTo4BitRGB: Invalid Bitcount or Compression"));
+        throw EVmDIBBadDIBType("Convert8BitRGBTo4BitRGB: Invalid Bitcount or Compression");
     StepCounter counter(step, 16);
-    const qint32 w = source.width(), h = source.absHeight();
-    qint64 used[256] = {};
-    for (qint32 y = 0; y < h; ++y) {
-        const uchar* p = source.row(y);
-        for (qint32 x = 0; x < w; ++x)
+    const int32_t w = source.width(), h = source.absHeight();
+    int64_t used[256] = {};
+    for (int32_t y = 0; y < h; ++y) {
+        const uint8_t* p = source.row(y);
+        for (int32_t x = 0; x < w; ++x)
             ++used[p[x]];
-        counter.reach(y + 1, 2 * qint64(h));
+        counter.reach(y + 1, 2 * int64_t(h));
     }
     // Each used colour of the table is a point weighted by its pixels; equal
     // table entries fall together.
     std::vector<ColorPoint> points;
-    std::vector<quint32> keys;
+    std::vector<uint32_t> keys;
     for (int i = 0; i < 256; ++i) {
         if (!used[i])
             continue;
         const RgbQuad& c = source.colors[size_t(i)];
-        const quint32 key =
-            quint32(c.rgbBlue) | (quint32(c.rgbGreen) << 8) | (quint32(c.rgbRed) << 16);
+        const uint32_t key =
+            uint32_t(c.rgbBlue) | (uint32_t(c.rgbGreen) << 8) | (uint32_t(c.rgbRed) << 16);
         const auto at = std::find(keys.begin(), keys.end(), key);
         if (at == keys.end()) {
             keys.push_back(key);
@@ -1150,27 +1149,27 @@ DibContent Convert8BitRGBTo4BitRGB(const DibContent& source, const std::function
     ColorTable table{};
     int n;
     if (points.size() <= 16) {
-        n = qMax(1, int(points.size()));
+        n = std::max(1, int(points.size()));
         for (size_t i = 0; i < points.size(); ++i) {
-            const quint32 k = keys[i];
-            table[i] = RgbQuad{quint8(k), quint8(k >> 8), quint8(k >> 16), 0};
+            const uint32_t k = keys[i];
+            table[i] = RgbQuad{uint8_t(k), uint8_t(k >> 8), uint8_t(k >> 16), 0};
         }
     } else {
         n = PaletteOfPoints(points, true, 16, 0, "Convert8BitRGBTo4BitRGB", table);
     }
-    uchar map[256];
+    uint8_t map[256];
     for (int i = 0; i < 256; ++i) {
         const RgbQuad& c = source.colors[size_t(i)];
-        map[i] = uchar(Nearest(table, n, c.rgbRed, c.rgbGreen, c.rgbBlue));
+        map[i] = uint8_t(Nearest(table, n, c.rgbRed, c.rgbGreen, c.rgbBlue));
     }
-    DibContent out = MakeDibContent(w, source.header.biHeight, 4, quint32(n));
+    DibContent out = MakeDibContent(w, source.header.biHeight, 4, uint32_t(n));
     out.colors = table;
-    for (qint32 y = 0; y < h; ++y) {
-        const uchar* p = source.row(y);
-        uchar* d = out.row(y);
-        for (qint32 x = 0; x < w; ++x)
+    for (int32_t y = 0; y < h; ++y) {
+        const uint8_t* p = source.row(y);
+        uint8_t* d = out.row(y);
+        for (int32_t x = 0; x < w; ++x)
             PutIndex(d, x, map[p[x]], 4);
-        counter.reach(h + y + 1, 2 * qint64(h));
+        counter.reach(h + y + 1, 2 * int64_t(h));
     }
     counter.finish();
     return out;

@@ -1,13 +1,22 @@
 #pragma once
 
-#include <QString>
 #include <stdexcept>
+#include <string>
+
+class QString;
 
 // Every picture error carries a fixed message; callers show what() as it is.
+// The picture data code has no Qt in it, so that a command can convert a
+// picture without loading the toolkit; the windowed side still builds and
+// reads messages as QString.
 class EPictureError : public std::runtime_error {
 public:
-    explicit EPictureError(const QString& message) : std::runtime_error(message.toStdString()) {}
-    QString message() const { return QString::fromUtf8(what()); }
+    explicit EPictureError(const std::string& message) : std::runtime_error(message) {}
+    explicit EPictureError(const char* message) : std::runtime_error(message) {}
+    template <typename Text>
+    requires requires(const Text& text) { text.toStdString(); }
+    explicit EPictureError(const Text& message) : std::runtime_error(message.toStdString()) {}
+    template <typename Text = QString> Text message() const { return Text::fromUtf8(what()); }
 };
 
 #define VELLOMAR_PICTURE_ERROR(Name)                                                               \

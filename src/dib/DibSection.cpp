@@ -7,40 +7,40 @@
 #include <cstring>
 #include <utility>
 
-#if defined(Q_OS_LINUX)
+#if defined(__linux__)
 #include <sys/mman.h>
 #endif
 
 namespace {
 constexpr size_t kHugePage = size_t(2) << 20;
-constexpr qint64 kMapFrom = qint64(4) << 20;
+constexpr int64_t kMapFrom = int64_t(4) << 20;
 } // namespace
 
-DibSection::DibSection(qint64 size) {
-    if (size < 0 || quint64(size) > quint64(SIZE_MAX / 2))
-        throw EOutOfResources(QStringLiteral("GetFileMap: Cannot Make File Mapping Object"));
-#if defined(Q_OS_LINUX)
+DibSection::DibSection(int64_t size) {
+    if (size < 0 || uint64_t(size) > uint64_t(SIZE_MAX / 2))
+        throw EOutOfResources("GetFileMap: Cannot Make File Mapping Object");
+#if defined(__linux__)
     if (size >= kMapFrom) {
         // Fresh anonymous pages are zero; align to a huge page so that the
         // kernel can back the block with them.
         const size_t length = ((size_t(size) + kHugePage - 1) / kHugePage + 1) * kHugePage;
         void* p = mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
         if (p == MAP_FAILED)
-            throw EOutOfResources(QStringLiteral("GetFileMap: Cannot Make View of File Map"));
+            throw EOutOfResources("GetFileMap: Cannot Make View of File Map");
         const uintptr_t aligned =
             (reinterpret_cast<uintptr_t>(p) + kHugePage - 1) & ~uintptr_t(kHugePage - 1);
         madvise(reinterpret_cast<void*>(aligned), length - (aligned - uintptr_t(p)), MADV_HUGEPAGE);
         m_mapping = p;
         m_mappingLength = length;
-        m_data = reinterpret_cast<uchar*>(aligned);
+        m_data = reinterpret_cast<uint8_t*>(aligned);
         m_size = size;
         return;
     }
 #endif
     void* p = std::calloc(size_t(size > 0 ? size : 1), 1);
     if (!p)
-        throw EOutOfResources(QStringLiteral("GetFileMap: Cannot Make View of File Map"));
-    m_data = static_cast<uchar*>(p);
+        throw EOutOfResources("GetFileMap: Cannot Make View of File Map");
+    m_data = static_cast<uint8_t*>(p);
     m_size = size;
 }
 
@@ -65,7 +65,7 @@ DibSection& DibSection::operator=(DibSection&& other) noexcept {
 }
 
 void DibSection::release() {
-#if defined(Q_OS_LINUX)
+#if defined(__linux__)
     if (m_mapping) {
         munmap(m_mapping, m_mappingLength);
         m_mapping = nullptr;

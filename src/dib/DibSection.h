@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QtGlobal>
+#include <cstddef>
+#include <cstdint>
 
 // The block of memory that holds a picture's pixel rows. It is zero-filled
 // when made and owned by exactly one data object (move-only). Large blocks
@@ -10,16 +11,16 @@ class DibSection {
 public:
     DibSection() = default;
     // Throws EOutOfResources when the memory cannot be had.
-    explicit DibSection(qint64 size);
+    explicit DibSection(int64_t size);
     ~DibSection();
     DibSection(DibSection&& other) noexcept;
     DibSection& operator=(DibSection&& other) noexcept;
     DibSection(const DibSection&) = delete;
     DibSection& operator=(const DibSection&) = delete;
 
-    uchar* data() { return m_data; }
-    const uchar* data() const { return m_data; }
-    qint64 size() const { return m_size; }
+    uint8_t* data() { return m_data; }
+    const uint8_t* data() const { return m_data; }
+    int64_t size() const { return m_size; }
     bool isNull() const { return !m_data; }
 
     DibSection clone() const;
@@ -27,8 +28,8 @@ public:
 private:
     void release();
 
-    uchar* m_data = nullptr;
-    qint64 m_size = 0;
+    uint8_t* m_data = nullptr;
+    int64_t m_size = 0;
     void* m_mapping = nullptr; // start of the mapping, when mapped
     size_t m_mappingLength = 0;
 };

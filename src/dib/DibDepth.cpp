@@ -5,7 +5,7 @@
 namespace {
 
 [[noreturn]] void BadType(const char* routine, const char* what) {
-    throw EVmDIBBadDIBType(QString::fromLatin1(routine) + QLatin1String(what));
+    throw EVmDIBBadDIBType(std::string(routine) + what);
 }
 
 void Require(const DibContent& source, int bits, const char* routine, const char* what) {
@@ -16,7 +16,7 @@ void Require(const DibContent& source, int bits, const char* routine, const char
 constexpr const char* kCombination = ": Invalid Bitcount & Compression Combination";
 
 // Palette index of pixel x in a row of 1, 4 or 8 bits.
-inline int IndexAt(const uchar* row, qint32 x, int bits) {
+inline int IndexAt(const uint8_t* row, int32_t x, int bits) {
     switch (bits) {
     case 1:
         return (row[x >> 3] >> (7 - (x & 7))) & 1;
@@ -32,16 +32,16 @@ DibContent Widen(const DibContent& source, int fromBits, int toBits, const char*
     DibContent out =
         MakeDibContent(source.width(), source.header.biHeight, toBits, source.header.biClrUsed);
     out.colors = source.colors;
-    const qint32 w = source.width(), h = source.absHeight();
-    for (qint32 y = 0; y < h; ++y) {
-        const uchar* s = source.row(y);
-        uchar* d = out.row(y);
-        for (qint32 x = 0; x < w; ++x) {
+    const int32_t w = source.width(), h = source.absHeight();
+    for (int32_t y = 0; y < h; ++y) {
+        const uint8_t* s = source.row(y);
+        uint8_t* d = out.row(y);
+        for (int32_t x = 0; x < w; ++x) {
             const int v = IndexAt(s, x, fromBits);
             if (toBits == 8)
-                d[x] = uchar(v);
+                d[x] = uint8_t(v);
             else
-                d[x >> 1] |= uchar((x & 1) ? v : v << 4);
+                d[x >> 1] |= uint8_t((x & 1) ? v : v << 4);
         }
     }
     return out;
@@ -50,11 +50,11 @@ DibContent Widen(const DibContent& source, int fromBits, int toBits, const char*
 DibContent ToTrueColor(const DibContent& source, int fromBits, const char* routine) {
     Require(source, fromBits, routine, kCombination);
     DibContent out = MakeDibContent(source.width(), source.header.biHeight, 24, 0);
-    const qint32 w = source.width(), h = source.absHeight();
-    for (qint32 y = 0; y < h; ++y) {
-        const uchar* s = source.row(y);
-        uchar* d = out.row(y);
-        for (qint32 x = 0; x < w; ++x) {
+    const int32_t w = source.width(), h = source.absHeight();
+    for (int32_t y = 0; y < h; ++y) {
+        const uint8_t* s = source.row(y);
+        uint8_t* d = out.row(y);
+        for (int32_t x = 0; x < w; ++x) {
             const RgbQuad& c = source.colors[size_t(IndexAt(s, x, fromBits))];
             d[0] = c.rgbBlue;
             d[1] = c.rgbGreen;
@@ -70,13 +70,13 @@ template <typename IsKey> DibContent ToMono(const DibContent& source, IsKey isKe
     DibContent out = MakeDibContent(source.width(), source.header.biHeight, 1, 2);
     out.colors[0] = RgbQuad{0, 0, 0, 0};
     out.colors[1] = RgbQuad{255, 255, 255, 0};
-    const qint32 w = source.width(), h = source.absHeight();
-    for (qint32 y = 0; y < h; ++y) {
-        const uchar* s = source.row(y);
-        uchar* d = out.row(y);
-        for (qint32 x = 0; x < w; ++x)
+    const int32_t w = source.width(), h = source.absHeight();
+    for (int32_t y = 0; y < h; ++y) {
+        const uint8_t* s = source.row(y);
+        uint8_t* d = out.row(y);
+        for (int32_t x = 0; x < w; ++x)
             if (isKey(s, x))
-                d[x >> 3] |= uchar(0x80 >> (x & 7));
+                d[x >> 3] |= uint8_t(0x80 >> (x & 7));
     }
     return out;
 }
@@ -87,7 +87,8 @@ DibContent PaletteToMono(const DibContent& source, int bits, int red, int green,
         const RgbQuad& c = source.colors[size_t(i)];
         key[i] = c.rgbRed == red && c.rgbGreen == green && c.rgbBlue == blue;
     }
-    return ToMono(source, [&](const uchar* row, qint32 x) { return key[IndexAt(row, x, bits)]; });
+    return ToMono(source,
+                  [&](const uint8_t* row, int32_t x) { return key[IndexAt(row, x, bits)]; });
 }
 
 } // namespace
@@ -118,8 +119,8 @@ DibContent Convert8BitRGBToTrueColor(const DibContent& source) {
 
 DibContent ConvertTrueColorTo1BitRGB(const DibContent& source, int red, int green, int blue) {
     Require(source, 24, "ConvertTrueColorTo1BitRGB", ": Invalid Bitcount");
-    return ToMono(source, [&](const uchar* row, qint32 x) {
-        const uchar* p = row + qint64(x) * 3;
+    return ToMono(source, [&](const uint8_t* row, int32_t x) {
+        const uint8_t* p = row + int64_t(x) * 3;
         return p[0] == blue && p[1] == green && p[2] == red;
     });
 }

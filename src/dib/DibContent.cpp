@@ -8,13 +8,13 @@ DibContent DibContent::clone() const {
     return copy;
 }
 
-DibContent MakeDibContent(qint32 width, qint32 height, int bitCount, quint32 colorsUsed) {
+DibContent MakeDibContent(int32_t width, int32_t height, int bitCount, uint32_t colorsUsed) {
     DibContent content;
     content.header.biWidth = width;
     content.header.biHeight = height;
-    content.header.biBitCount = quint16(bitCount);
+    content.header.biBitCount = uint16_t(bitCount);
     content.header.biClrUsed = colorsUsed;
-    const qint64 rows = height < 0 ? -qint64(height) : qint64(height);
+    const int64_t rows = height < 0 ? -int64_t(height) : int64_t(height);
     content.bits = DibSection(DibRowSize(width, bitCount) * rows);
     return content;
 }

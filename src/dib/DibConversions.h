@@ -2,6 +2,7 @@
 
 #include "DibContent.h"
 
+#include <array>
 #include <functional>
 
 // The pixel-format conversion routines. Each reads a source and returns a new
@@ -37,6 +38,14 @@ DibContent ConvertTrueColorTo4BitRGBLow(const DibContent& source,
 DibContent ConvertTrueColorTo4BitRGBHigh(const DibContent& source,
                                          const std::function<void()>& step, int divideId = 0);
 DibContent Convert8BitRGBTo4BitRGB(const DibContent& source, const std::function<void()>& step);
+
+// The red, green and blue levels of the halftone colour cube.
+inline constexpr std::array<int, 6> HalftoneRedLevels{0, 51, 102, 153, 204, 255};
+inline constexpr std::array<int, 7> HalftoneGreenLevels{0, 43, 85, 128, 171, 214, 255};
+inline constexpr std::array<int, 5> HalftoneBlueLevels{0, 64, 128, 192, 255};
+// The 215 halftone colours: the cube, red slowest, then five more.
+inline constexpr int HalftoneColorCount = 215;
+const ColorTable& HalftoneColors();
 
 // Error diffusion onto the 215-colour halftone palette, or onto black and white.
 DibContent ConvertToHalfTone(const DibContent& source);

@@ -15,35 +15,34 @@ struct RleNames {
 constexpr RleNames Rle8Decoder{"Convert8BitRLETo8BitRGB", 1};
 constexpr RleNames Rle4Decoder{"Convert4BitRLETo4BitRGB", 5};
 
-inline void PutPixel(uchar* row, qint64 x, int value, int bits) {
+inline void PutPixel(uint8_t* row, int64_t x, int value, int bits) {
     if (bits == 8) {
-        row[x] = uchar(value);
+        row[x] = uint8_t(value);
     } else {
-        uchar& b = row[x >> 1];
-        b = (x & 1) ? uchar((b & 0xF0) | (value & 0x0F)) : uchar((b & 0x0F) | (value << 4));
+        uint8_t& b = row[x >> 1];
+        b = (x & 1) ? uint8_t((b & 0xF0) | (value & 0x0F)) : uint8_t((b & 0x0F) | (value << 4));
     }
 }
 
 template <int Bits> DibContent DecodeRle(const DibContent& source, const RleNames& names) {
-    const quint32 compression = Bits == 8 ? BI_RLE8 : BI_RLE4;
+    const uint32_t compression = Bits == 8 ? BI_RLE8 : BI_RLE4;
     if (source.header.biBitCount != Bits || source.header.biCompression != compression)
-        throw EVmDIBBadDIBType(QString::fromLatin1(names.routine) +
-                               QStringLiteral(": Invalid Bitcount & Compression Combination"));
+        throw EVmDIBBadDIBType(std::string(names.routine) +
+                               ": Invalid Bitcount & Compression Combination");
     auto bad = [&](int check) {
-        throw EVmDIBInvalidDIB(QStringLiteral("%1: Bad RLE Data %2")
-                                   .arg(QLatin1String(names.routine))
-                                   .arg(names.firstBadCode + check));
+        throw EVmDIBInvalidDIB(std::string(names.routine) + ": Bad RLE Data " +
+                               std::to_string(names.firstBadCode + check));
     };
-    const qint64 width = source.width();
-    const qint64 height = source.absHeight();
-    DibContent out = MakeDibContent(qint32(width), qint32(height), Bits, source.header.biClrUsed);
+    const int64_t width = source.width();
+    const int64_t height = source.absHeight();
+    DibContent out = MakeDibContent(int32_t(width), int32_t(height), Bits, source.header.biClrUsed);
     out.colors = source.colors;
     out.header.biXPelsPerMeter = source.header.biXPelsPerMeter;
     out.header.biYPelsPerMeter = source.header.biYPelsPerMeter;
 
-    const uchar* p = source.bits.data();
-    const qint64 n = source.bits.size();
-    qint64 i = 0, x = 0, y = 0;
+    const uint8_t* p = source.bits.data();
+    const int64_t n = source.bits.size();
+    int64_t i = 0, x = 0, y = 0;
     // Data that end without an end-of-picture code end the picture there.
     while (i + 2 <= n) {
         const int count = p[i];
@@ -52,7 +51,7 @@ template <int Bits> DibContent DecodeRle(const DibContent& source, const RleName
         if (count != 0) {
             if (y >= height || x + count > width)
                 bad(3);
-            uchar* row = out.row(qint32(y));
+            uint8_t* row = out.row(int32_t(y));
             if (Bits == 8) {
                 std::memset(row + x, value, size_t(count));
             } else {
@@ -70,25 +69,25 @@ template <int Bits> DibContent DecodeRle(const DibContent& source, const RleName
         } else if (value == 2) { // delta
             if (i + 2 > n)
                 break;
-            const qint64 dx = p[i], dy = p[i + 1];
+            const int64_t dx = p[i], dy = p[i + 1];
             i += 2;
             if (x + dx > width || y + dy > height)
                 bad(1);
             x += dx;
             y += dy;
         } else { // absolute run
-            const qint64 pixels = value;
+            const int64_t pixels = value;
             if (y >= height || x + pixels > width)
                 bad(2);
-            const qint64 bytes = Bits == 8 ? pixels : (pixels + 1) / 2;
-            const qint64 have = qMin(bytes, n - i);
-            uchar* row = out.row(qint32(y));
+            const int64_t bytes = Bits == 8 ? pixels : (pixels + 1) / 2;
+            const int64_t have = std::min(bytes, n - i);
+            uint8_t* row = out.row(int32_t(y));
             if (Bits == 8) {
                 std::memcpy(row + x, p + i, size_t(have));
             } else {
-                const qint64 got = qMin(pixels, have * 2);
-                for (qint64 k = 0; k < got; ++k) {
-                    const uchar b = p[i + k / 2];
+                const int64_t got = std::min(pixels, have * 2);
+                for (int64_t k = 0; k < got; ++k) {
+                    const uint8_t b = p[i + k / 2];
                     PutPixel(row, x + k, (k & 1) ? (b & 0x0F) : (b >> 4), Bits);
                 }
             }
@@ -101,44 +100,42 @@ template <int Bits> DibContent DecodeRle(const DibContent& source, const RleName
 
 template <int Bits> DibContent EncodeRle(const DibContent& source, const char* routine) {
     if (source.header.biBitCount != Bits || source.header.biCompression != BI_RGB)
-        throw EVmDIBBadDIBType(QString::fromLatin1(routine) +
-                               QStringLiteral(": Invalid Bitcount & Compression Combination"));
-    const qint32 width = source.width();
-    const qint32 height = source.absHeight();
-    const qint64 capacity = source.rowSize() * height;
+        throw EVmDIBBadDIBType(std::string(routine) +
+                               ": Invalid Bitcount & Compression Combination");
+    const int32_t width = source.width();
+    const int32_t height = source.absHeight();
+    const int64_t capacity = source.rowSize() * height;
     // A section, so that running out of memory is a picture error like any other.
     DibSection buffer(capacity);
-    uchar* out = buffer.data();
-    qint64 pos = 0;
-    auto room = [&](qint64 need) {
+    uint8_t* out = buffer.data();
+    int64_t pos = 0;
+    auto room = [&](int64_t need) {
         if (capacity - pos < need)
-            throw EVmDIBCompressionFailed(QString::fromLatin1(routine) +
-                                          QStringLiteral(": Compression Failed"));
+            throw EVmDIBCompressionFailed(std::string(routine) + ": Compression Failed");
     };
     auto encoded = [&](int count, int value) {
         room(6);
-        out[pos++] = uchar(count);
-        out[pos++] = Bits == 8 ? uchar(value) : uchar((value << 4) | value);
+        out[pos++] = uint8_t(count);
+        out[pos++] = Bits == 8 ? uint8_t(value) : uint8_t((value << 4) | value);
     };
-    std::vector<uchar> pixels(static_cast<size_t>(width));
-    auto absolute = [&](qint32 start, int count) {
+    std::vector<uint8_t> pixels(static_cast<size_t>(width));
+    auto absolute = [&](int32_t start, int count) {
         if (count <= 0)
-            throw EVmDIBAssert(QString::fromLatin1(routine) +
-                               QStringLiteral(": WriteAbsolute Error"));
+            throw EVmDIBAssert(std::string(routine) + ": WriteAbsolute Error");
         room(((count + 1) & ~1) + 6);
         out[pos++] = 0;
-        out[pos++] = uchar(count);
-        const uchar* px = pixels.data() + start;
-        qint64 bytes;
+        out[pos++] = uint8_t(count);
+        const uint8_t* px = pixels.data() + start;
+        int64_t bytes;
         if (Bits == 8) {
             std::memcpy(out + pos, px, size_t(count));
             bytes = count;
         } else {
             bytes = (count + 1) / 2;
-            for (qint64 k = 0; k < bytes; ++k) {
+            for (int64_t k = 0; k < bytes; ++k) {
                 const int hi = px[2 * k];
                 const int lo = 2 * k + 1 < count ? px[2 * k + 1] : 0;
-                out[pos + k] = uchar((hi << 4) | lo);
+                out[pos + k] = uint8_t((hi << 4) | lo);
             }
         }
         pos += bytes;
@@ -146,17 +143,17 @@ template <int Bits> DibContent EncodeRle(const DibContent& source, const char* r
             out[pos++] = 0;
     };
 
-    for (qint32 line = 0; line < height; ++line) {
+    for (int32_t line = 0; line < height; ++line) {
         // Rows go bottom-up whatever the source's row order.
-        const uchar* row = source.row(source.header.biHeight < 0 ? height - 1 - line : line);
+        const uint8_t* row = source.row(source.header.biHeight < 0 ? height - 1 - line : line);
         if (Bits == 8) {
             std::memcpy(pixels.data(), row, size_t(width));
         } else {
-            for (qint32 x = 0; x < width; ++x)
+            for (int32_t x = 0; x < width; ++x)
                 pixels[size_t(x)] = (x & 1) ? (row[x >> 1] & 0x0F) : (row[x >> 1] >> 4);
         }
-        const uchar* px = pixels.data();
-        qint32 x = 0;
+        const uint8_t* px = pixels.data();
+        int32_t x = 0;
         while (x < width) {
             int run = 1;
             while (x + run < width && run < 255 && px[x + run] == px[x])
@@ -167,8 +164,8 @@ template <int Bits> DibContent EncodeRle(const DibContent& source, const char* r
                 continue;
             }
             // A stretch of differing pixels ends where a pixel equals the next one.
-            const qint32 start = x;
-            qint32 end = x;
+            const int32_t start = x;
+            int32_t end = x;
             while (end < width && end - start < 255) {
                 if (end + 1 < width && px[end + 1] == px[end])
                     break;
@@ -176,7 +173,7 @@ template <int Bits> DibContent EncodeRle(const DibContent& source, const char* r
             }
             const int length = end - start;
             if (length <= 2) {
-                for (qint32 k = start; k < end; ++k)
+                for (int32_t k = start; k < end; ++k)
                     encoded(1, px[k]);
             } else {
                 absolute(start, length);
@@ -195,7 +192,7 @@ template <int Bits> DibContent EncodeRle(const DibContent& source, const char* r
     result.header = source.header;
     result.header.biHeight = height;
     result.header.biCompression = Bits == 8 ? BI_RLE8 : BI_RLE4;
-    result.header.biSizeImage = quint32(pos);
+    result.header.biSizeImage = uint32_t(pos);
     result.colors = source.colors;
     result.bits = DibSection(pos);
     std::memcpy(result.bits.data(), out, size_t(pos));

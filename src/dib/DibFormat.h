@@ -1,0 +1,20 @@
+#pragma once
+
+#include "DibContent.h"
+
+#include <functional>
+#include <optional>
+
+// The names of the pixel formats on the command line, in DibPixelFormat order.
+inline constexpr const char* DibPixelFormatNames[] = {"1bit",    "4bit",  "4bitrle",  "8bit",
+                                                      "8bitrle", "24bit", "halftone", "halftonebw"};
+
+// The pixel format a header describes; EVmDIBInvalidDIB for any other header.
+DibPixelFormat PixelFormatOf(const BitmapInfoHeader& header);
+
+// `source` converted to `target` (a DibPixelFormat) through the chain of
+// routines for the pair; nothing when it is in that format already. `quality`
+// is a DibConvertQuality; the key colour decides the one-bit conversions.
+std::optional<DibContent> ConvertPixelFormat(const DibContent& source, int target, int quality,
+                                             const std::function<void()>& step, int keyRed,
+                                             int keyGreen, int keyBlue);
