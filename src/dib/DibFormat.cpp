@@ -3,6 +3,8 @@
 #include "DibConversions.h"
 #include "DibErrors.h"
 
+#include <iterator>
+
 namespace {
 
 [[noreturn]] void Fail(const char* message) {
@@ -10,6 +12,13 @@ namespace {
 }
 
 } // namespace
+
+std::optional<DibPixelFormat> DibPixelFormatFromName(std::string_view name) {
+    for (size_t f = 0; f < std::size(DibPixelFormatNames); ++f)
+        if (name == DibPixelFormatNames[f])
+            return DibPixelFormat(f);
+    return std::nullopt;
+}
 
 DibPixelFormat PixelFormatOf(const BitmapInfoHeader& header) {
     const uint32_t c = header.biCompression;

@@ -4,10 +4,13 @@
 
 #include <functional>
 #include <optional>
+#include <string_view>
 
 // The names of the pixel formats on the command line, in DibPixelFormat order.
 inline constexpr const char* DibPixelFormatNames[] = {"1bit",    "4bit",  "4bitrle",  "8bit",
                                                       "8bitrle", "24bit", "halftone", "halftonebw"};
+// The format of that name; nothing for any other name.
+std::optional<DibPixelFormat> DibPixelFormatFromName(std::string_view name);
 
 // The pixel format a header describes; EVmDIBInvalidDIB for any other header.
 DibPixelFormat PixelFormatOf(const BitmapInfoHeader& header);

@@ -64,11 +64,9 @@ int Convert(CliContext& context) {
     const QString out = context.takePositional(QStringLiteral("OUT"));
     const QString formatName = context.takePositional(QStringLiteral("FORMAT"));
     context.expectNoMore();
-    int format = -1;
-    for (int i = 0; i < 8; ++i)
-        if (formatName == QLatin1String(DibPixelFormatNames[i]))
-            format = i;
-    if (format < 0) {
+    const std::optional<DibPixelFormat> format =
+        DibPixelFormatFromName(formatName.toUtf8().toStdString());
+    if (!format) {
         QStringList names;
         for (const char* name : DibPixelFormatNames)
             names << QLatin1String(name);
@@ -88,7 +86,7 @@ int Convert(CliContext& context) {
         keyColor = ParseColorArgument(context, *key);
     TVmInternalDIB dib;
     Load(dib, in);
-    dib.SetPixelsFormat(format, convertQuality, {}, keyColor);
+    dib.SetPixelsFormat(*format, convertQuality, {}, keyColor);
     Save(dib, out);
     return 0;
 }

@@ -53,12 +53,10 @@ std::optional<Request> Parse(int argc, char** argv) {
         return std::nullopt;
     request.in = positional[1].data();
     request.out = positional[2].data();
-    request.format = -1;
-    for (int f = 0; f < int(std::size(DibPixelFormatNames)); ++f)
-        if (positional[3] == DibPixelFormatNames[f])
-            request.format = f;
-    if (request.format < 0)
+    const std::optional<DibPixelFormat> format = DibPixelFormatFromName(positional[3]);
+    if (!format)
         return std::nullopt;
+    request.format = *format;
     return request;
 }
 
