@@ -38,6 +38,8 @@ done
 metainfo=$prefix/share/metainfo/$id.metainfo.xml
 grep -q "<release version=\"$version\" date=\"[0-9]\{4\}-[0-9]\{2\}-[0-9]\{2\}\"" "$metainfo" ||
     fail "the metainfo has no dated release entry for $version"
+# The programs find their private library from their own place.
+"$prefix/bin/vellomar" --help >/dev/null || fail "bin/vellomar does not start from the installed tree"
 reported=$("$prefix/bin/vellomar-cli" --version)
 [ "$reported" = "vellomar-cli $version" ] || fail "vellomar-cli --version says '$reported', not $version"
 # The picture commands load their module from the installed tree.
