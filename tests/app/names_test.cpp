@@ -1,4 +1,12 @@
+#include "Chromium.h"
+#include "CliContext.h"
 #include "CliProcess.h"
+#include "ColorArgument.h"
+#include "core/CssColorNames.h"
+#include "html/ColorAttribute.h"
+#include "settings/ProgramOptions.h"
+
+#include <QRegularExpression>
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -44,9 +52,12 @@ TEST(CliNames, ReadsTheStoredTableAndColourNames) {
         {QStringLiteral("--settings"), ini, QStringLiteral("color"), QStringLiteral("Ember")});
     ASSERT_EQ(run.status, 0) << run.err.constData();
     EXPECT_TRUE(run.out.startsWith("#010000\n"));
-    // Names come from that store only.
+    // Other names come from that store only; a CSS name is the browser's colour.
     run =
-        RunCli({QStringLiteral("--settings"), ini, QStringLiteral("color"), QStringLiteral("red")});
+        RunCli({QStringLiteral("--settings"), ini, QStringLiteral("color"), QStringLiteral("tan")});
+    EXPECT_TRUE(run.out.startsWith("#D2B48C\n"));
+    run = RunCli(
+        {QStringLiteral("--settings"), ini, QStringLiteral("color"), QStringLiteral("emberx")});
     EXPECT_EQ(run.status, 2);
     EXPECT_TRUE(run.err.startsWith("vellomar-cli: "));
 
@@ -55,6 +66,52 @@ TEST(CliNames, ReadsTheStoredTableAndColourNames) {
     EXPECT_EQ(run.status, 2);
     run = RunCli({QStringLiteral("--case"), QStringLiteral("shout"), QStringLiteral("names")});
     EXPECT_EQ(run.status, 2);
+}
+
+// Every name of the table and of the CSS list against Chromium's computed
+// colour: a name typed as a colour means that colour, and a table row's name
+// is written for its own colour only when Chromium draws it so.
+TEST(CliNames, NamesMeanWhatChromiumDraws) {
+    const QString chromium = FindChromium();
+    VELLOMAR_REQUIRE(!chromium.isEmpty(), "chromium");
+    QTemporaryDir dir;
+    ProgramOptions options;
+    LoadDefaultNamedColors(options.colors);
+    QStringList names;
+    for (int i = 0; i < options.colors.count(); ++i)
+        names << options.colors.at(i).name;
+    for (const auto& [name, color] : CssColorNames())
+        names << QString::fromLatin1(name);
+    names.removeDuplicates();
+    QFile page(dir.filePath("names.html"));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.write("<!DOCTYPE html><body style='color:rgb(1,2,3)'><script>const out = [];for (const n "
+               "of '" +
+               names.join(' ').toLatin1() +
+               "'.split(' ')) {const d = document.createElement('div');d.style.color = n;"
+               "document.body.append(d);out.push(n + '=' + getComputedStyle(d).color);}"
+               "document.body.textContent = out.join(';');</script>");
+    page.close();
+    const QString dom = DumpDom(chromium, page.fileName(), dir);
+    QHash<QString, TColor> drawn;
+    static const QRegularExpression item(QStringLiteral("(\\w+)=rgb\\((\\d+), (\\d+), (\\d+)\\)"));
+    for (auto it = item.globalMatch(dom); it.hasNext();) {
+        const auto m = it.next();
+        drawn[m.captured(1)] =
+            RgbToColor(m.captured(2).toInt(), m.captured(3).toInt(), m.captured(4).toInt());
+    }
+    ASSERT_EQ(drawn.size(), names.size()) << dom.toStdString();
+    CliContext context;
+    context.settingsFile = dir.filePath("none.ini");
+    for (const QString& name : names)
+        EXPECT_EQ(ParseColorArgument(context, name), drawn.value(name)) << name.toStdString();
+    for (int i = 0; i < options.colors.count(); ++i) {
+        const NamedColor& row = options.colors.at(i);
+        const QString written = ColorToAttributeText(row.value, true, options);
+        EXPECT_TRUE(written.startsWith('#') ? drawn.value(row.name) != row.value
+                                            : drawn.value(written) == row.value)
+            << i;
+    }
 }
 
 } // namespace
