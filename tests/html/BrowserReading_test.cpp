@@ -39,7 +39,6 @@ TEST(BrowserReading, EveryWriterCase) {
         {[&] { return text(Text({{"x", Style()}}), hostile); }, "<font face=\"A&quot;B&amp;C\" size=3 color=#000000>x</font>"},
         {[&] { return WriteColorMarkup(kRed, 2, Css(HtmlOptions(1))); }, "color:#FF0000"},
         {[&] { return WriteColorMarkup(kRed, 9, Css(HtmlOptions(1, false, true))); }, "<SPAN STYLE=\"color:RED\">"},
-        {[&] { return WriteColorMarkup(kRed, 4, HtmlOptions(1)); }, "<STYLE COLOR:\"#FF0000\">"},
         {[&] { return text(Text({{"a", bold}, {"b", italicRed}, {"c", bold}}), HtmlOptions(1)); },
          head + "<FONT COLOR=#000000><B>a</B></FONT><FONT COLOR=#FF0000><I>b</I></FONT><FONT COLOR=#000000><B>c</B></FONT></FONT>"},
         {[&] { return text(Text({{"a\r", Style()}, {"\nb", Style(kRed)}}), HtmlOptions(1)); },
