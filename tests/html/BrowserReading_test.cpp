@@ -29,7 +29,8 @@ TEST(BrowserReading, EveryWriterCase) {
     const auto text = [](const StyledText& t, const ProgramOptions& o) {
         return WriteGradientTextMarkup(t, o);
     };
-    const QString controls = QString::fromUtf16(u"a\x01\x7f\x9f\xfeff" u"b");
+    const QString controls = QString::fromUtf16(u"a\x01\x7f\x9f\xfeff"
+                                                u"b");
     const QString head = QStringLiteral("<FONT FACE=\"ＭＳ Ｐゴシック\" SIZE=3 COLOR=#000000>");
     // clang-format off
     const std::pair<std::function<QString()>, QString> cases[] = {
