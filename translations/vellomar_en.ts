@@ -699,6 +699,10 @@
         <source>背景色</source>
         <translation>Background Color</translation>
     </message>
+    <message>
+        <source>HTML に書けない制御文字を除きました</source>
+        <translation>Left out control characters that HTML cannot hold</translation>
+    </message>
 </context>
 <context>
     <name>PortalScreenshot</name>
@@ -1077,6 +1081,14 @@
     <message>
         <source>WWWブラウザを指定</source>
         <translation>Choose a Web Browser</translation>
+    </message>
+    <message>
+        <source>この文字列は HTML としてそのまま書かれます (例: &amp;nbsp;)。</source>
+        <translation>This text goes into the HTML as it is (for example &amp;nbsp;).</translation>
+    </message>
+    <message>
+        <source>マークアップ文字をそのまま書く</source>
+        <translation>Write markup characters as typed</translation>
     </message>
 </context>
 <context>

@@ -10,7 +10,8 @@ namespace {
 // line, and '#', '?', '%' and '&' would be read as URL or entity syntax.
 bool NeedsEscape(QChar ch) {
     const char16_t c = ch.unicode();
-    return c < 0x20 || c == 0x7F || c == u'"' || c == u'#' || c == u'%' || c == u'&' || c == u'?';
+    return c < 0x20 || c == 0x7F || c == u'"' || c == u'#' || c == u'%' || c == u'&' || c == u'?' ||
+           c == u'\\';
 }
 
 } // namespace
@@ -39,9 +40,19 @@ std::array<QString, kBodyRoleCount> BodyLabelTexts(const BodyModel& page,
     return BodyLabelTexts(page, options.colors, HtmlCaseFromOption(options.htmlcase));
 }
 
+bool IsWindowsPath(const QString& path) {
+    if (path.startsWith(QLatin1String("\\\\")))
+        return true;
+    return path.size() >= 3 && path.at(0).isLetter() && path.at(0).unicode() < 0x80 &&
+           path.at(1) == QLatin1Char(':') &&
+           (path.at(2) == QLatin1Char('\\') || path.at(2) == QLatin1Char('/'));
+}
+
 QString BodyBackgroundUrl(const QString& path) {
     // Text is held as Unicode, so only a real backslash turns into a slash,
-    // never the second byte of a double-byte character.
+    // never the second byte of a double-byte character. In a POSIX name a
+    // backslash is part of the name.
+    const bool windows = IsWindowsPath(path);
     QString address = QStringLiteral("file:///");
     // An absolute path that already begins with one slash would make four.
     qsizetype start = 0;
@@ -49,7 +60,7 @@ QString BodyBackgroundUrl(const QString& path) {
         start = 1;
     for (qsizetype i = start; i < path.size(); ++i) {
         const QChar ch = path.at(i);
-        if (ch == QLatin1Char('\\'))
+        if (ch == QLatin1Char('\\') && windows)
             address += QLatin1Char('/');
         else if (NeedsEscape(ch))
             address += QStringLiteral("%%1").arg(ch.unicode(), 2, 16, QLatin1Char('0')).toUpper();

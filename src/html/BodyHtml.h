@@ -23,9 +23,14 @@ std::array<QString, kBodyRoleCount> BodyLabelTexts(const BodyModel& page,
 std::array<QString, kBodyRoleCount> BodyLabelTexts(const BodyModel& page,
                                                    const ProgramOptions& options);
 
-// The background attribute's address: "file:///" and the path with
-// backslashes turned into slashes. Characters that would end the
-// attribute or change what the address names are percent-escaped.
+// Whether a path is a Windows one: a drive letter and a colon before a
+// slash or backslash, or two backslashes (a network share).
+bool IsWindowsPath(const QString& path);
+
+// The background attribute's address: "file:///" and the path, a Windows
+// path with its backslashes turned into slashes. Characters that would end
+// the attribute or change what the address names (a backslash in a POSIX
+// file name among them) are percent-escaped.
 QString BodyBackgroundUrl(const QString& path);
 
 // The page's BODY tag, ended by CR LF.

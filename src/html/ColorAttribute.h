@@ -9,8 +9,9 @@ class NamedColorTable;
 struct ProgramOptions;
 
 // A colour as markup writes it: its "#RRGGBB" text (always upper-case hex),
-// or, when names are preferred and a row of the table holds exactly this
-// value, the first such row's name in the given letter case.
+// or, when names are preferred, the name of the first row of the table that
+// holds exactly this value under a name browsers read as this value, in the
+// given letter case.
 QString ColorToAttributeText(TColor color, bool preferName, const NamedColorTable& table,
                              HtmlCase mode);
 // The same with the table and the letter case of the options.

@@ -6,7 +6,7 @@
 #include <QCoreApplication>
 
 QString WriteColorNotation(TColor color, int notation, bool preferNames,
-                           const NamedColorTable& table, HtmlCase mode) {
+                           const NamedColorTable& table, HtmlCase mode, bool css) {
     if (notation < 0 || notation >= kColorNotationCount)
         return QString();
     const QString value =
@@ -14,24 +14,30 @@ QString WriteColorNotation(TColor color, int notation, bool preferNames,
     const auto cased = [mode](const char* piece) {
         return ApplyHtmlCase(QString::fromLatin1(piece), mode);
     };
-    switch (notation % 5) {
-    case 0:
+    const int form = notation % 5;
+    if (form == 0)
         return value;
-    case 1:
+    if (form == 1)
         return cased("COLOR=\"") + value + QLatin1Char('"');
-    case 2:
-        return cased("COLOR:\"") + value + QLatin1Char('"');
-    case 3:
-        return QLatin1Char('<') + cased("FONT ") + cased("COLOR=\"") + value + QLatin1String("\">");
-    default:
-        return QLatin1Char('<') + cased("STYLE ") + cased("COLOR:\"") + value +
-               QLatin1String("\">");
+    // A CSS page has no FONT and no quoted property values: both tags become
+    // a span with a style attribute.
+    if (css) {
+        if (form == 2)
+            return QLatin1String("color:") + value;
+        return QLatin1Char('<') + cased("SPAN ") + cased("STYLE=\"") + QLatin1String("color:") +
+               value + QLatin1String("\">");
     }
+    if (form == 2)
+        return cased("COLOR:\"") + value + QLatin1Char('"');
+    if (form == 3)
+        return QLatin1Char('<') + cased("FONT ") + cased("COLOR=\"") + value + QLatin1String("\">");
+    return QLatin1Char('<') + cased("STYLE ") + cased("COLOR:\"") + value + QLatin1String("\">");
 }
 
 QString WriteColorNotation(TColor color, int notation, const ProgramOptions& options) {
     return WriteColorNotation(color, notation, options.colorconst, options.colors,
-                              HtmlCaseFromOption(options.htmlcase));
+                              HtmlCaseFromOption(options.htmlcase),
+                              options.markupstyle == kMarkupCss);
 }
 
 QStringList ColorNotationTexts(TColor color, const ProgramOptions& options) {

@@ -3,14 +3,9 @@
 #include "html/ColorAttribute.h"
 #include "html/GradientTextFont.h"
 
-#include "core/NamedColorTable.h"
-
 #include <QStringList>
 
 namespace {
-
-// The built-in row whose value is not what browsers take its name for.
-constexpr int kOddBuiltInRow = 61;
 
 bool IsGenericFamily(const QString& name) {
     static const QStringList generic{
@@ -68,21 +63,8 @@ void AppendCssHexColor(QString& out, TColor color) {
     out += QLatin1StringView(text, 7);
 }
 
-bool IsCssColorName(const QString& name, TColor color) {
-    const auto& rows = BuiltInNamedColors();
-    for (int i = 0; i < int(rows.size()); ++i) {
-        if (i != kOddBuiltInRow && rows[size_t(i)].value == color &&
-            rows[size_t(i)].name.compare(name, Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    return false;
-}
-
 QString CssColorText(TColor color, bool preferName, const NamedColorTable& table, HtmlCase mode) {
-    const QString text = ColorToAttributeText(color, preferName, table, mode);
-    if (text.startsWith(QLatin1Char('#')) || IsCssColorName(text, color))
-        return text;
-    return ColorToHtml(color);
+    return ColorToAttributeText(color, preferName, table, mode);
 }
 
 QString CssFontFamily(const QString& entry) {

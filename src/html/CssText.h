@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Color.h"
+#include "core/CssColorNames.h"
 #include "html/HtmlCase.h"
 
 #include <QString>
@@ -12,15 +13,8 @@ class NamedColorTable;
 // "#RRGGBB", upper-case hex, appended without a formatted print.
 void AppendCssHexColor(QString& out, TColor color);
 
-// Whether a browser reads `name` as exactly `color`: the name is one of the
-// built-in colour names and that row holds this colour. The odd built-in
-// row that names #A0CE00 "aliceblue" does not count, nor do names a user
-// added to the table.
-bool IsCssColorName(const QString& name, TColor color);
-
-// A colour the way the classic writers' names option gives it, safe for
-// CSS: the name when names are preferred and a browser reads that name as
-// this very colour, otherwise "#RRGGBB". Names follow the letter case.
+// A colour the way the classic writers' names option gives it (the
+// classic writers already write only names browsers read as this colour).
 QString CssColorText(TColor color, bool preferName, const NamedColorTable& table, HtmlCase mode);
 
 // A font-table entry as a font-family value: each comma-separated name in

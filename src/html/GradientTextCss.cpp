@@ -21,7 +21,7 @@ struct InnerStyle {
 } // namespace
 
 QString WriteGradientTextCss(const StyledText& text, const QStringList& fonttable, HtmlCase mode,
-                             bool htmlcr, const TextProgress& progress) {
+                             bool htmlcr, const TextProgress& progress, MarkupChars markupChars) {
     const std::vector<StyledChar>& chars = text.chars;
     if (chars.empty())
         return {};
@@ -142,6 +142,11 @@ QString WriteGradientTextCss(const StyledText& text, const QStringList& fonttabl
         }
     }
 
+    // Nor is a CR LF pair split between two spans.
+    for (size_t k = 1; k < chars.size(); ++k)
+        if (chars[k].ch == U'\n' && chars[k - 1].ch == U'\r')
+            inners[k] = inners[k - 1];
+
     const qsizetype half = report.total() / 2;
     qsizetype done = 0;
     for (size_t k = 0; k < chars.size(); ++k) {
@@ -154,7 +159,7 @@ QString WriteGradientTextCss(const StyledText& text, const QStringList& fonttabl
             if (hasSpan(inners[k]))
                 openInner(k, inners[k]);
         }
-        AppendChar(out, chars[k].ch);
+        AppendTextChar(out, chars[k].ch, markupChars);
     }
     if (hasSpan(inners.back()))
         out += closeSpan;
@@ -166,5 +171,6 @@ QString WriteGradientTextCss(const StyledText& text, const QStringList& fonttabl
 QString WriteGradientTextCss(const StyledText& text, const ProgramOptions& options,
                              const TextProgress& progress) {
     return WriteGradientTextCss(text, options.fonttable, HtmlCaseFromOption(options.htmlcase),
-                                options.htmlcr, progress);
+                                options.htmlcr, progress,
+                                options.rawtext ? MarkupChars::AsTyped : MarkupChars::Escape);
 }

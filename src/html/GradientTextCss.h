@@ -2,6 +2,7 @@
 
 #include "html/HtmlCase.h"
 #include "html/StyledText.h"
+#include "html/TextChars.h"
 #include "html/TextGradient.h"
 
 #include <QString>
@@ -16,9 +17,10 @@ struct ProgramOptions;
 // only those properties. What varies is decided as the FONT writer decides
 // it. Tag and attribute names in the given case, the CSS itself in lower
 // case, a line break after each opening SPAN tag name when `htmlcr` is set,
-// colours always "#RRGGBB", the text copied unescaped.
+// colours always "#RRGGBB", the text escaped as the FONT writer escapes it.
 // Empty for an empty text, and when `progress` stops it.
 QString WriteGradientTextCss(const StyledText& text, const QStringList& fonttable, HtmlCase mode,
-                             bool htmlcr, const TextProgress& progress = {});
+                             bool htmlcr, const TextProgress& progress = {},
+                             MarkupChars markupChars = MarkupChars::Escape);
 QString WriteGradientTextCss(const StyledText& text, const ProgramOptions& options,
                              const TextProgress& progress = {});

@@ -2,11 +2,15 @@
 
 #include "html/CssText.h"
 #include "html/GradientTextFont.h"
+#include "html/TextChars.h"
 #include "html/TextVariation.h"
 #include "settings/ProgramOptions.h"
 
+#include <algorithm>
+#include <array>
+
 QString WriteGradientTextHtml(const StyledText& text, const QStringList& fonttable, HtmlCase mode,
-                              bool htmlcr, const TextProgress& progress) {
+                              bool htmlcr, const TextProgress& progress, MarkupChars markupChars) {
     const std::vector<StyledChar>& chars = text.chars;
     if (chars.empty())
         return {};
@@ -23,12 +27,13 @@ QString WriteGradientTextHtml(const StyledText& text, const QStringList& fonttab
     const QString b = ApplyHtmlCase(QStringLiteral("B"), mode);
     const QString i = ApplyHtmlCase(QStringLiteral("I"), mode);
     const QString u = ApplyHtmlCase(QStringLiteral("U"), mode);
-    const QString openB = QLatin1Char('<') + b + QLatin1Char('>');
-    const QString openI = QLatin1Char('<') + i + QLatin1Char('>');
-    const QString openU = QLatin1Char('<') + u + QLatin1Char('>');
-    const QString closeB = QLatin1String("</") + b + QLatin1Char('>');
-    const QString closeI = QLatin1String("</") + i + QLatin1Char('>');
-    const QString closeU = QLatin1String("</") + u + QLatin1Char('>');
+    // B, I and U by their index in `open`.
+    const QString openTag[3] = {QLatin1Char('<') + b + QLatin1Char('>'),
+                                QLatin1Char('<') + i + QLatin1Char('>'),
+                                QLatin1Char('<') + u + QLatin1Char('>')};
+    const QString closeTag[3] = {QLatin1String("</") + b + QLatin1Char('>'),
+                                 QLatin1String("</") + i + QLatin1Char('>'),
+                                 QLatin1String("</") + u + QLatin1Char('>')};
 
     const std::optional<TextPlan> plan = PlanTextWrite(text, fonttable, report);
     if (!plan)
@@ -37,11 +42,20 @@ QString WriteGradientTextHtml(const StyledText& text, const QStringList& fonttab
     const TextVariation& varies = plan->varies;
     QStringList faceAttributes;
     for (const QString& face : faces.texts)
-        faceAttributes.append(faceName + face + QLatin1Char('"'));
+        faceAttributes.append(faceName + HtmlAttributeValue(face) + QLatin1Char('"'));
     const bool faceVaries = varies.face, sizeVaries = varies.size, colorVaries = varies.color;
-    const bool boldVaries = varies.bold, italicVaries = varies.italic,
-               underlineVaries = varies.underline;
+    const bool styleVaries[3] = {varies.bold, varies.italic, varies.underline};
     const bool inner = varies.inner();
+    const auto styleFlags = [](const CharStyle& s) {
+        return std::array<bool, 3>{s.bold, s.italic, s.underline};
+    };
+
+    // The open B, I and U tags, innermost last. A varying style is closed
+    // and reopened around each character, and so is every tag opened inside
+    // it; at an inner FONT boundary all of them are, so that no tag crosses
+    // a FONT end.
+    std::array<int, 3> open{};
+    int openCount = 0;
 
     QString out;
     out.reserve(qsizetype(chars.size()) * (inner ? 24 : 1) + 128);
@@ -64,6 +78,7 @@ QString WriteGradientTextHtml(const StyledText& text, const QStringList& fonttab
             return {};
         done += CharPositions(chars[k].ch);
         const CharStyle& s = chars[k].style;
+        const std::array<bool, 3> wanted = styleFlags(s);
         if (k == 0) {
             out += openFont + faceAttributes.at(faces.ofChar[k]) + sizeName +
                    FontSizeToHtml(s.points) + colorName;
@@ -73,40 +88,33 @@ QString WriteGradientTextHtml(const StyledText& text, const QStringList& fonttab
                 out += openFont;
                 appendInnerAttributes(k);
             }
-            if (s.bold)
-                out += openB;
-            if (s.italic)
-                out += openI;
-            if (s.underline)
-                out += openU;
+        } else if (chars[k].ch == U'\n' && chars[k - 1].ch == U'\r') {
+            // A CR LF pair stays together: split, a browser reads two breaks.
+            AppendTextChar(out, chars[k].ch, markupChars);
+            continue;
         } else {
-            const CharStyle& previous = chars[k - 1].style;
-            if (underlineVaries && previous.underline)
-                out += closeU;
-            if (italicVaries && previous.italic)
-                out += closeI;
-            if (boldVaries && previous.bold)
-                out += closeB;
+            int keep = 0;
+            if (!inner)
+                while (keep < openCount && !styleVaries[open[size_t(keep)]])
+                    ++keep;
+            while (openCount > keep)
+                out += closeTag[open[size_t(--openCount)]];
             if (inner) {
                 out += closeFont + openFont;
                 appendInnerAttributes(k);
             }
-            if (boldVaries && s.bold)
-                out += openB;
-            if (italicVaries && s.italic)
-                out += openI;
-            if (underlineVaries && s.underline)
-                out += openU;
         }
-        AppendChar(out, chars[k].ch);
+        for (int style = 0; style < 3; ++style) {
+            if (!wanted[size_t(style)] || std::find(open.begin(), open.begin() + openCount,
+                                                    style) != open.begin() + openCount)
+                continue;
+            out += openTag[style];
+            open[size_t(openCount++)] = style;
+        }
+        AppendTextChar(out, chars[k].ch, markupChars);
     }
-    const CharStyle& last = chars.back().style;
-    if (last.underline)
-        out += closeU;
-    if (last.italic)
-        out += closeI;
-    if (last.bold)
-        out += closeB;
+    while (openCount > 0)
+        out += closeTag[open[size_t(--openCount)]];
     out += closeFont;
     if (inner)
         out += closeFont;
@@ -117,5 +125,6 @@ QString WriteGradientTextHtml(const StyledText& text, const QStringList& fonttab
 QString WriteGradientTextHtml(const StyledText& text, const ProgramOptions& options,
                               const TextProgress& progress) {
     return WriteGradientTextHtml(text, options.fonttable, HtmlCaseFromOption(options.htmlcase),
-                                 options.htmlcr, progress);
+                                 options.htmlcr, progress,
+                                 options.rawtext ? MarkupChars::AsTyped : MarkupChars::Escape);
 }

@@ -11,6 +11,7 @@
 #include "html/RuleMarkup.h"
 #include "html/TableCss.h"
 #include "html/TableMarkup.h"
+#include "html/TextChars.h"
 #include "settings/ProgramOptions.h"
 
 bool UsesCssMarkup(const ProgramOptions& options) {
@@ -19,6 +20,8 @@ bool UsesCssMarkup(const ProgramOptions& options) {
 
 QString WriteGradientTextMarkup(const StyledText& text, const ProgramOptions& options,
                                 const TextProgress& progress) {
+    if (HasForbiddenHtmlChars(text))
+        return WriteGradientTextMarkup(WithoutForbiddenHtmlChars(text), options, progress);
     return UsesCssMarkup(options) ? WriteGradientTextCss(text, options, progress)
                                   : WriteGradientTextHtml(text, options, progress);
 }

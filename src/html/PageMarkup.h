@@ -18,6 +18,7 @@ struct TablePageModel;
 
 bool UsesCssMarkup(const ProgramOptions& options);
 
+// The characters HTML does not allow are left out of the text.
 QString WriteGradientTextMarkup(const StyledText& text, const ProgramOptions& options,
                                 const TextProgress& progress = {});
 QString WriteTableMarkup(const TablePageModel& page, const CellColors& cells,

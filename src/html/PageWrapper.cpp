@@ -20,7 +20,10 @@ TColor PageBackground(int page, TColor editorBackground, const ProgramOptions& o
 QString WrapPage(const QString& fragment, int page, TColor background,
                  const ProgramOptions& options) {
     const QString crlf = QStringLiteral("\r\n");
-    QString text = QStringLiteral("<html><head><title>Vellomar Preview</title>") + crlf + crlf;
+    // The page says its encoding: without it a browser guesses from the bytes.
+    QString text = QStringLiteral("<html><head><meta charset=\"utf-8\">"
+                                  "<title>Vellomar Preview</title></head>") +
+                   crlf + crlf;
     if (PageHasBackgroundLine(page)) {
         text += QStringLiteral("<body bgcolor=\"") +
                 ColorToAttributeText(background, options.colorconst, options) +

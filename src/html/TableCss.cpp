@@ -62,12 +62,16 @@ QString WriteGradientTableCss(const TablePageModel& page, const CellColors& cell
     QString cellBorder;
     if (borders) {
         // The table is raised and its cells sunk: light above and left of
-        // the table, dark above and left of each cell.
-        tableStyle.append(QStringLiteral("border:1px outset"));
+        // the table, dark above and left of each cell. A border colour alone
+        // draws flat, as browsers draw a table with bordercolor.
+        const bool flat = !page.borderLight.on && !page.borderDark.on;
+        const QString raised = flat ? QStringLiteral("solid") : QStringLiteral("outset");
+        const QString sunk = flat ? QStringLiteral("solid") : QStringLiteral("inset");
+        tableStyle.append(QStringLiteral("border:1px ") + raised);
         tableStyle.append(BorderColors(light, dark));
         tableStyle.append(QStringLiteral("border-spacing:3px"));
-        cellBorder = QStringLiteral("border:1px inset;") + BorderColors(dark, light) +
-                     QStringLiteral(";padding:3px");
+        cellBorder = QStringLiteral("border:1px ") + sunk + QLatin1Char(';') +
+                     BorderColors(dark, light) + QStringLiteral(";padding:3px");
     }
 
     QString out;

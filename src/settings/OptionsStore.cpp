@@ -152,6 +152,7 @@ void LoadOptions(const SettingsStore& store, ProgramOptions& options) {
     options.plugin = store.readString(section, QStringLiteral("plugin"));
     const int markup = store.readInteger(section, QStringLiteral("markupstyle"), kMarkupClassic);
     options.markupstyle = std::uint8_t(markup == kMarkupCss ? kMarkupCss : kMarkupClassic);
+    options.rawtext = store.readBool(section, QStringLiteral("rawtext"), false);
 }
 
 void SaveOptions(SettingsStore& store, const ProgramOptions& options) {
@@ -182,4 +183,5 @@ void SaveOptions(SettingsStore& store, const ProgramOptions& options) {
     store.writeString(section, QStringLiteral("wwwname2"), options.wwwname2);
     store.writeString(section, QStringLiteral("plugin"), options.plugin);
     store.writeInteger(section, QStringLiteral("markupstyle"), options.markupstyle);
+    store.writeBool(section, QStringLiteral("rawtext"), options.rawtext);
 }

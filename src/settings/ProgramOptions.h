@@ -40,6 +40,9 @@ struct ProgramOptions {
     // and the other presentational attributes) or kMarkupCss (style
     // attributes and a style block).
     std::uint8_t markupstyle = 0;
+    // The gradient-text page writes '<', '>' and '&' as typed instead of
+    // escaping them.
+    bool rawtext = false;
 
     bool operator==(const ProgramOptions&) const = default;
 };

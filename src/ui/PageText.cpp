@@ -3,6 +3,7 @@
 #include "html/GradientTextFont.h"
 #include "html/GradientTextWriter.h"
 #include "html/PageMarkup.h"
+#include "html/TextChars.h"
 #include "richtext/GradientTextDocument.h"
 #include "settings/ProgramOptions.h"
 #include "ui/JapaneseFontFallback.h"
@@ -150,7 +151,12 @@ QString PageText::html() {
     const RunningScope running(m_running);
     TextRunProgress progress(host().progressDialog(), this);
     // Stopped (the window closed meanwhile) it is empty: the clipboard stays.
-    return WriteGradientTextMarkup(text.text, host().options(), progress.callback());
+    const QString html = WriteGradientTextMarkup(text.text, host().options(), progress.callback());
+    if (!html.isEmpty() && HasForbiddenHtmlChars(text.text)) {
+        if (QStatusBar* status = host().statusLine())
+            status->showMessage(tr("HTML に書けない制御文字を除きました"), 5000);
+    }
+    return html;
 }
 
 bool PageText::supports(PageAction) const {

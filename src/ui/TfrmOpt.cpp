@@ -113,6 +113,13 @@ TfrmOpt::TfrmOpt(ProgramOptions& options, SharedColorDialog* colorDialog, QWidge
     m_txttblchar = Edit(tableTab, "txttblchar", QRect(12, 36, 120, 22));
     Caption(tableTab, tr("テーブル初期値 : (デフォルトは★）"), QRect(12, 14, 330, 18),
             m_txttblchar);
+    // Unlike the text page's text, the cell text is markup on purpose.
+    auto* tblcharNote =
+        new QLabel(tr("この文字列は HTML としてそのまま書かれます (例: &nbsp;)。"), tableTab);
+    tblcharNote->setObjectName(QStringLiteral("lbltblcharnote"));
+    tblcharNote->setTextFormat(Qt::PlainText);
+    tblcharNote->setWordWrap(true);
+    tblcharNote->setGeometry(12, 64, 340, 36);
 
     // HTML.
     auto* htmlTab = new QWidget;
@@ -125,16 +132,18 @@ TfrmOpt::TfrmOpt(ProgramOptions& options, SharedColorDialog* colorDialog, QWidge
     m_cmbhtmlcase->setGeometry(12, 30, 120, 22);
     Caption(htmlTab, tr("HTML文の大文字・小文字"), QRect(12, 10, 330, 18), m_cmbhtmlcase);
     m_chkhtmlcr =
-        CheckBox(htmlTab, "chkhtmlcr", tr("HTMLソース内に改行を入れる"), QRect(12, 62, 330, 20));
+        CheckBox(htmlTab, "chkhtmlcr", tr("HTMLソース内に改行を入れる"), QRect(12, 58, 330, 20));
     m_chkhtmlsave = CheckBox(htmlTab, "chkhtmlsave", tr("ファイル保存時に有効なＨＴＭＬとする"),
-                             QRect(12, 86, 330, 20));
+                             QRect(12, 80, 330, 20));
     m_chkcolorconst =
-        CheckBox(htmlTab, "chkcolorconst", tr("カラー定数を優先する"), QRect(12, 110, 330, 20));
+        CheckBox(htmlTab, "chkcolorconst", tr("カラー定数を優先する"), QRect(12, 102, 330, 20));
+    m_chkrawtext = CheckBox(htmlTab, "chkrawtext", tr("マークアップ文字をそのまま書く"),
+                            QRect(12, 124, 330, 20));
     m_cmbmarkupstyle = new QComboBox(htmlTab);
     m_cmbmarkupstyle->setObjectName(QStringLiteral("cmbmarkupstyle"));
     m_cmbmarkupstyle->addItems({tr("従来 (FONT)"), QStringLiteral("CSS (HTML5)")});
-    m_cmbmarkupstyle->setGeometry(12, 160, 160, 22);
-    Caption(htmlTab, tr("マークアップ形式"), QRect(12, 140, 330, 18), m_cmbmarkupstyle);
+    m_cmbmarkupstyle->setGeometry(12, 166, 160, 22);
+    Caption(htmlTab, tr("マークアップ形式"), QRect(12, 148, 330, 18), m_cmbmarkupstyle);
 
     // Other: the body list and the browsers.
     auto* otherTab = new QWidget;
@@ -228,6 +237,7 @@ void TfrmOpt::showOptions() {
     m_chkhtmlsave->setChecked(m_options.htmlsave);
     m_chkcolorconst->setChecked(m_options.colorconst);
     m_chkhtmlcr->setChecked(m_options.htmlcr);
+    m_chkrawtext->setChecked(m_options.rawtext);
     m_cmbmarkupstyle->setCurrentIndex(m_options.markupstyle == kMarkupCss ? 1 : 0);
     m_chkwww->setChecked(m_options.wwwuse);
     for (QWidget* w : {static_cast<QWidget*>(m_edtwww), static_cast<QWidget*>(m_btnwww),
@@ -249,6 +259,7 @@ void TfrmOpt::takeOptions() {
     m_options.colorconst = m_chkcolorconst->isChecked();
     m_options.htmlsave = m_chkhtmlsave->isChecked();
     m_options.htmlcr = m_chkhtmlcr->isChecked();
+    m_options.rawtext = m_chkrawtext->isChecked();
     m_options.wwwuse = m_chkwww->isChecked();
     m_options.wwwname = m_edtwww->text();
     m_options.wwwname2 = m_edtwww2->text();

@@ -77,6 +77,7 @@ private:
     QCheckBox* m_chkhtmlcr = nullptr;
     QCheckBox* m_chkhtmlsave = nullptr;
     QCheckBox* m_chkcolorconst = nullptr;
+    QCheckBox* m_chkrawtext = nullptr;
     QComboBox* m_cmbmarkupstyle = nullptr;
     QPushButton* m_btnbodyinit = nullptr;
     QCheckBox* m_chkwww = nullptr;

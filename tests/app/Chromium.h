@@ -11,6 +11,14 @@
 
 // Headless Chromium for tests that check what a browser draws.
 
+// A test that needs an outside program skips without it, but fails on CI.
+#define VELLOMAR_REQUIRE(found, what)                                                              \
+    if (!(found)) {                                                                                \
+        if (qgetenv("CI") == "true")                                                               \
+            FAIL() << what << " is missing (scripts/setup installs it)";                           \
+        GTEST_SKIP() << what << " is missing (scripts/setup installs it)";                         \
+    }
+
 inline QString FindChromium() {
     for (const char* name : {"chromium", "chromium-browser", "google-chrome"}) {
         const QString path = QStandardPaths::findExecutable(QString::fromLatin1(name));
@@ -45,6 +53,21 @@ inline QImage Screenshot(const QString& chromium, const QString& page, const QTe
     if (image.isNull())
         ADD_FAILURE() << "no screenshot; chromium said:\n" << browser.readAll().toStdString();
     return image;
+}
+
+// The page's DOM after its scripts ran, as Chromium serialises it.
+inline QString DumpDom(const QString& chromium, const QString& page, const QTemporaryDir& dir) {
+    QProcess browser;
+    browser.start(chromium, QStringList{"--headless", "--no-sandbox", "--disable-gpu",
+                                        "--no-first-run", "--disable-background-networking",
+                                        "--user-data-dir=" + dir.filePath("dom-profile"),
+                                        "--dump-dom", QUrl::fromLocalFile(page).toString()});
+    if (!browser.waitForFinished(180000)) {
+        browser.kill();
+        browser.waitForFinished();
+        ADD_FAILURE() << "chromium did not finish";
+    }
+    return QString::fromUtf8(browser.readAllStandardOutput());
 }
 
 inline int CountPixels(const QImage& image, QRgb color) {

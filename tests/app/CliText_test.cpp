@@ -93,6 +93,10 @@ TEST_F(CliTextTest, EmptyTextBadArgumentsAndUnusableTables) {
         run({QStringLiteral("text"), QStringLiteral("--gradient"), QStringLiteral("0"), QString()});
     EXPECT_EQ(result.status, 0);
     EXPECT_TRUE(result.out.isEmpty());
+    // Markup characters typed on purpose; a control character is left out with a note.
+    result =
+        run({QStringLiteral("text"), QStringLiteral("--raw-markup"), QStringLiteral("<b>\x01")});
+    EXPECT_TRUE(result.out.endsWith("><b></font>") && !result.err.isEmpty()) << result.out.data();
 
     for (const QStringList& args :
          {QStringList{"text", "--range", "0", "1", "abc"}, QStringList{"text", "--font", "7", "a"},

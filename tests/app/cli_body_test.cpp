@@ -3,6 +3,7 @@
 #include "html/ColorNotation.h"
 #include "settings/ProgramOptions.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -34,6 +35,10 @@ TEST(CliBody, BodyNotationAndContrastPrintTheWritersText) {
               WriteBodyHtml(page, options));
     EXPECT_EQ(RunCli(capital + QStringList{"color", "#ffa500", "--notation", "9"}).outText(),
               WriteColorNotation(RgbToColor(255, 0xA5, 0), 9, options));
+    // A relative picture is found from the current folder; a POSIX name keeps its backslash.
+    EXPECT_TRUE(RunCli(first + QStringList{"body", "--background", "a\\b.gif"})
+                    .outText()
+                    .contains("\"file://" + QDir::currentPath() + "/a%5Cb.gif\""));
     EXPECT_FALSE(QFile::exists(first.last()));
 
     for (const QString bad :

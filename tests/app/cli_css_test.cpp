@@ -5,6 +5,9 @@
 
 #include "html/BodyCss.h"
 #include "html/BodyModel.h"
+#include "html/ColorNotation.h"
+#include "html/PageMarkup.h"
+#include "html/PageWrapper.h"
 #include "settings/OptionsStore.h"
 #include "settings/ProgramOptions.h"
 #include "settings/SettingsStore.h"
@@ -106,6 +109,49 @@ TEST_F(CliCss, EveryCssPageIsCleanForTidy) {
     }
 }
 
+// The Nu Html Checker over every CSS page: text, table, rule, body, and each
+// colour notation in a page of its own (a tag notation closed after a word).
+TEST_F(CliCss, EveryCssPageIsValidForTheNuHtmlChecker) {
+    const QString java = QStandardPaths::findExecutable(QStringLiteral("java"));
+    VELLOMAR_REQUIRE(!java.isEmpty() && QFile::exists(VELLOMAR_VNU_JAR), "java or vnu.jar");
+    QList<QStringList> commands{
+        {"text", "--bold", "--italic", "--gradient", "0", "a<&>b\r\n\x01c\u00a0"},
+        {"--case", "upper", "text", "--size", "7", "--underline", "x"},
+        {"table", "--rows", "2", "--cols", "2", "--border", "red", "--bgcolor", "white"},
+        {"--names", "on", "table", "--border-dark", "navy", "--gradient", "0", "--direction", "2",
+         "--target", "text"},
+        {"rule", "--width", "50", "--pixels", "--height", "1", "--align", "right", "--noshade"},
+        {"--names", "on", "rule", "--gradient", "0", "--repeat", "3"},
+        {"body", "--preset", "8", "--prefer-names", "--background", "a\\b \"#1.gif"}};
+    QStringList files;
+    for (int i = 0; i < commands.size() + kColorNotationCount; ++i) {
+        QByteArray html;
+        if (i < commands.size()) {
+            html = run(QStringLiteral("css"), QStringList{"--wrap"} + commands[i]).out;
+        } else {
+            QString fragment =
+                run(QStringLiteral("css"), {"--names", "on", "color", "red", "--notation",
+                                            QString::number(i - commands.size())})
+                    .outText();
+            if (fragment.startsWith('<'))
+                fragment += QStringLiteral("x</") +
+                            fragment.section(QRegularExpression("[< ]"), 1, 1) + '>';
+            ProgramOptions options;
+            options.markupstyle = kMarkupCss;
+            html = WrapPageMarkup(fragment, OutputPage::GradientText, 0xFFFFFF, options).toUtf8();
+        }
+        files << m_dir.filePath(QStringLiteral("page%1.html").arg(i));
+        QFile file(files.last());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(html) > 0) << i;
+    }
+    QProcess checker;
+    checker.setProcessChannelMode(QProcess::MergedChannels);
+    checker.start(java, QStringList{"-jar", VELLOMAR_VNU_JAR, "--errors-only", "--format", "gnu"} +
+                            files);
+    ASSERT_TRUE(checker.waitForFinished(240000));
+    EXPECT_EQ(checker.exitCode(), 0) << checker.readAll().toStdString();
+}
+
 // Both pages drawn by Chromium: the classic and the CSS page of one model.
 class CliCssDrawn : public CliCss {
 protected:
@@ -180,6 +226,9 @@ TEST_F(CliCssDrawn, CellsAndBackgroundOfTheTablePageHaveTheSameColours) {
     ASSERT_FALSE(classic.isNull() || modern.isNull());
     EXPECT_EQ(Background(classic), kViewback);
     EXPECT_EQ(Background(modern), kViewback);
+    // A border colour alone draws flat borders in both.
+    EXPECT_EQ(CountPixels(classic.copy(0, 0, 200, 120), 0),
+              CountPixels(modern.copy(0, 0, 200, 120), 0));
     const QStringList colours = StyleColours(css, QStringLiteral("background-color"), 3);
     ASSERT_EQ(colours.size(), 3) << css.toStdString();
     // colours[0] is the page's own background.

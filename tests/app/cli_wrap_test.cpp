@@ -46,15 +46,15 @@ TEST(CliWrap, WrapsTheFragmentInThePreviewPageOfItsPage) {
     EXPECT_EQ(Captured(context, options, fragment, OutputPage::Rule), fragment.toUtf8());
     context.wrap = true;
     EXPECT_EQ(Captured(context, options, fragment, OutputPage::Rule),
-              "<html><head><title>Vellomar Preview</title>\r\n\r\n"
+              "<html><head><meta charset=\"utf-8\"><title>Vellomar Preview</title></head>\r\n\r\n"
               "<body bgcolor=\"GREEN\">\r\n\r\n<HR COLOR=#FF0000>\r\n</body></html>\r\n");
     // The gradient-text editor starts with the same background.
     EXPECT_TRUE(Captured(context, options, QStringLiteral("x"), OutputPage::GradientText)
                     .contains("<body bgcolor=\"GREEN\">"));
     const QString tag = QStringLiteral("<BODY BGCOLOR=\"#FFFFFF\" >\r\n");
     EXPECT_EQ(Captured(context, options, tag, OutputPage::Body),
-              "<html><head><title>Vellomar Preview</title>\r\n\r\n" + tag.toUtf8() +
-                  "\r\n</body></html>\r\n");
+              "<html><head><meta charset=\"utf-8\"><title>Vellomar Preview</title></head>\r\n\r\n" +
+                  tag.toUtf8() + "\r\n</body></html>\r\n");
     // The colour page never becomes a page of its own.
     EXPECT_THROW(Captured(context, options, QStringLiteral("#FF0000"), OutputPage::Color),
                  UsageError);
@@ -92,8 +92,9 @@ TEST(CliWrap, ChromiumDrawsTheTablePageWithItsBackgroundAndCellColours) {
             "</table>");
         page = WrapPage(fragment, OutputPage::Table, viewback, context.loadOptions()).toUtf8();
     }
-    ASSERT_TRUE(page.startsWith("<html><head><title>Vellomar Preview</title>\r\n\r\n"
-                                "<body bgcolor=\"#204060\">\r\n\r\n"));
+    ASSERT_TRUE(page.startsWith(
+        "<html><head><meta charset=\"utf-8\"><title>Vellomar Preview</title></head>\r\n\r\n"
+        "<body bgcolor=\"#204060\">\r\n\r\n"));
     const QRegularExpression cellColour(QStringLiteral("<td[^>]*bgcolor=\"(#[0-9A-F]{6})\""),
                                         QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch cell = cellColour.match(QString::fromUtf8(page));

@@ -1,4 +1,10 @@
+#include "Chromium.h"
+#include "CliContext.h"
 #include "CliProcess.h"
+#include "ColorArgument.h"
+#include "core/CssColorNames.h"
+#include "html/ColorAttribute.h"
+#include "settings/ProgramOptions.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -44,9 +50,12 @@ TEST(CliNames, ReadsTheStoredTableAndColourNames) {
         {QStringLiteral("--settings"), ini, QStringLiteral("color"), QStringLiteral("Ember")});
     ASSERT_EQ(run.status, 0) << run.err.constData();
     EXPECT_TRUE(run.out.startsWith("#010000\n"));
-    // Names come from that store only.
+    // Other names come from that store only; a CSS name is the browser's colour.
     run =
-        RunCli({QStringLiteral("--settings"), ini, QStringLiteral("color"), QStringLiteral("red")});
+        RunCli({QStringLiteral("--settings"), ini, QStringLiteral("color"), QStringLiteral("tan")});
+    EXPECT_TRUE(run.out.startsWith("#D2B48C\n"));
+    run = RunCli(
+        {QStringLiteral("--settings"), ini, QStringLiteral("color"), QStringLiteral("emberx")});
     EXPECT_EQ(run.status, 2);
     EXPECT_TRUE(run.err.startsWith("vellomar-cli: "));
 
@@ -55,6 +64,48 @@ TEST(CliNames, ReadsTheStoredTableAndColourNames) {
     EXPECT_EQ(run.status, 2);
     run = RunCli({QStringLiteral("--case"), QStringLiteral("shout"), QStringLiteral("names")});
     EXPECT_EQ(run.status, 2);
+}
+
+// Every name of the table and of the CSS list against Chromium's computed
+// colour: a name typed as a colour means that colour, and a table row's name
+// is written for its own colour only when Chromium draws it so.
+TEST(CliNames, NamesMeanWhatChromiumDraws) {
+    const QString chromium = FindChromium();
+    VELLOMAR_REQUIRE(!chromium.isEmpty(), "chromium");
+    QTemporaryDir dir;
+    ProgramOptions options;
+    LoadDefaultNamedColors(options.colors);
+    QStringList names;
+    for (int i = 0; i < options.colors.count(); ++i)
+        names << options.colors.at(i).name;
+    for (const auto& [name, color] : CssColorNames())
+        names << QString::fromLatin1(name);
+    names.removeDuplicates();
+    // Chromium answers "name=#rrggbb;" for each name.
+    QFile page(dir.filePath("names.html"));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.write(
+        "<body><script>document.body.textContent = '" + names.join(' ').toLatin1() +
+        "'.split(' ').map(n => {const d = document.body.appendChild(document.createElement"
+        "('p'));d.style.color = n;return n + '=#' + getComputedStyle(d).color.match(/\\d+/g)"
+        ".map(x => (+x).toString(16).padStart(2, '0')).join('') + ';';}).join('');</script>");
+    page.close();
+    QHash<QString, TColor> drawn;
+    for (const QString& item : DumpDom(chromium, page.fileName(), dir).split(';'))
+        if (const qsizetype eq = item.indexOf('='); eq > 0)
+            drawn[item.left(eq).section('>', -1)] = HtmlToColor(item.mid(eq + 1));
+    ASSERT_EQ(drawn.size(), names.size());
+    CliContext context;
+    context.settingsFile = dir.filePath("none.ini");
+    for (const QString& name : names)
+        EXPECT_EQ(ParseColorArgument(context, name), drawn.value(name)) << name.toStdString();
+    for (int i = 0; i < options.colors.count(); ++i) {
+        const NamedColor& row = options.colors.at(i);
+        const QString written = ColorToAttributeText(row.value, true, options);
+        EXPECT_TRUE(written.startsWith('#') ? drawn.value(row.name) != row.value
+                                            : drawn.value(written) == row.value)
+            << i;
+    }
 }
 
 } // namespace

@@ -54,7 +54,7 @@ TEST_F(BodyHtmlTest, BackgroundPiece) {
     EXPECT_TRUE(
         tag(1).endsWith("ALINK=\"#000088\" background=\"file:///C:/Web/img/back.gif\">\r\n"));
     EXPECT_TRUE(tag(0).contains("background=\"file:///C:/Web/img/back.gif\">"));
-    EXPECT_EQ(BodyBackgroundUrl("/home/u/壁紙\\back.png"), "file:///home/u/壁紙/back.png");
+    EXPECT_EQ(BodyBackgroundUrl("/home/u/壁紙\\back.png"), "file:///home/u/壁紙%5Cback.png");
     EXPECT_EQ(BodyBackgroundUrl("\\\\server\\share\\a.gif"), "file://///server/share/a.gif");
     EXPECT_EQ(BodyBackgroundUrl("/p/a\"b#c%d&e?f\ng.gif"),
               "file:///p/a%22b%23c%25d%26e%3Ff%0Ag.gif");

@@ -113,9 +113,9 @@ TEST(TableCss, CellColoursInStylesAndTheBorderOfABorderedTable) {
     page.background = {true, 0xFFFFFF};
     page.border = {true, 0};
     EXPECT_EQ(WriteGradientTableCss(page, *cells, Options(0, true)).toStdString(),
-              "<table style=\"background-color:#FFFFFF;border:1px outset;border-color:#000000;"
+              "<table style=\"background-color:#FFFFFF;border:1px solid;border-color:#000000;"
               "border-spacing:3px\">\r\n<tr>\r\n<td style=\"background-color:#FF0000;"
-              "color:#0000FF;border:1px inset;border-color:#000000;padding:3px\">★</td>"
+              "color:#0000FF;border:1px solid;border-color:#000000;padding:3px\">★</td>"
               "</tr>\r\n</table>\r\n");
 
     // Light and dark sides; a side without a colour is gray.
@@ -239,7 +239,7 @@ TEST(PageMarkup, TheMarkupStyleOptionPicksTheWriter) {
     // The colour page writes the notation the user picked in either style.
     EXPECT_EQ(WriteColorMarkup(kRed, 3, options), QStringLiteral("<font color=\"#FF0000\">"));
     options.markupstyle = kMarkupCss;
-    EXPECT_EQ(WriteColorMarkup(kRed, 3, options), QStringLiteral("<font color=\"#FF0000\">"));
+    EXPECT_EQ(WriteColorMarkup(kRed, 3, options), QStringLiteral("<span style=\"color:#FF0000\">"));
 }
 
 } // namespace

@@ -18,9 +18,10 @@ TEST(GradientTextWriter, OneElementWhenNothingVariesOneInnerPerCharacterWhenColo
               "</FONT><FONT COLOR=#0000FF>b</FONT></FONT>");
     EXPECT_EQ(Write(Text({{"ab", Style(kRed)}})),
               "<FONT FACE=\"ＭＳ Ｐゴシック,Osaka\" SIZE=3 COLOR=#FF0000>ab</FONT>");
-    // Markup characters and line breaks pass as they are.
-    EXPECT_EQ(Write(Text({{"<a>&\r\nx\n", Style()}})),
-              "<FONT FACE=\"ＭＳ Ｐゴシック,Osaka\" SIZE=3 COLOR=#000000><a>&\r\nx\n</FONT>");
+    // Markup characters are escaped, line breaks pass as they are.
+    EXPECT_EQ(
+        Write(Text({{"<a>&\r\nx\n", Style()}})),
+        "<FONT FACE=\"ＭＳ Ｐゴシック,Osaka\" SIZE=3 COLOR=#000000>&lt;a&gt;&amp;\r\nx\n</FONT>");
     EXPECT_EQ(Write(StyledText{}), "");
 }
 
@@ -29,9 +30,10 @@ TEST(GradientTextWriter, StylesThatDoNotVaryOpenOnceStylesThatVaryAroundEachChar
     all.bold = all.italic = all.underline = true;
     CharStyle blue = all;
     blue.color = kBlue;
-    EXPECT_EQ(Write(Text({{"a", all}, {"b", blue}}), HtmlCase::Lower),
-              "<font face=\"ＭＳ Ｐゴシック,Osaka\" size=3 color=#000000><font color=#000000>"
-              "<b><i><u>a</font><font color=#0000FF>b</u></i></b></font></font>");
+    EXPECT_EQ(
+        Write(Text({{"a", all}, {"b", blue}}), HtmlCase::Lower),
+        "<font face=\"ＭＳ Ｐゴシック,Osaka\" size=3 color=#000000><font color=#000000>"
+        "<b><i><u>a</u></i></b></font><font color=#0000FF><b><i><u>b</u></i></b></font></font>");
 
     CharStyle bold = Style();
     bold.bold = true;

@@ -42,7 +42,7 @@ TEST(ColorAttribute, NamesFollowTheCaseHexNeverDoes) {
     EXPECT_EQ(ColorToAttributeText(RgbToColor(255, 0, 255), true, options),
               QStringLiteral("fuchsia"));
     EXPECT_EQ(ColorToAttributeText(RgbToColor(0xA0, 0xCE, 0), true, options),
-              QStringLiteral("aliceblue"));
+              QStringLiteral("#A0CE00"));
     EXPECT_EQ(ColorToAttributeText(RgbToColor(0xF0, 0xF8, 0xFF), true, options),
               QStringLiteral("aliceblue"));
     EXPECT_EQ(ColorToAttributeText(RgbToColor(255, 0, 0), true, options), QStringLiteral("red"));

@@ -83,9 +83,10 @@ TEST_F(HtmlFileSaveTest, SavesAWholePageOrTheBareFragmentByHtmlsave) {
     options.htmlsave = true;
     EXPECT_EQ(SaveHtmlFile(path(), SavedFileText(fragment, OutputPage::Rule, 0xFFFFFF, options)),
               QString());
-    EXPECT_EQ(ReadAll(path()), ("<html><head><title>Vellomar Preview</title>\r\n\r\n"
-                                "<body bgcolor=\"#FFFFFF\">\r\n\r\n" +
-                                fragment.toUtf8() + "\r\n</body></html>\r\n"));
+    EXPECT_EQ(ReadAll(path()),
+              ("<html><head><meta charset=\"utf-8\"><title>Vellomar Preview</title></head>\r\n\r\n"
+               "<body bgcolor=\"#FFFFFF\">\r\n\r\n" +
+               fragment.toUtf8() + "\r\n</body></html>\r\n"));
 
     options.htmlsave = false;
     EXPECT_EQ(SaveHtmlFile(path(), SavedFileText(fragment, OutputPage::Rule, 0xFFFFFF, options)),

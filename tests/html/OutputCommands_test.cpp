@@ -56,7 +56,7 @@ TEST_F(OutputCommandsTest, PreviewWritesTheWholePageWhateverHtmlsaveSays) {
     const OutputOutcome outcome = PreviewInBrowser(m_preview, rule, m_options, 1, recordUrls());
     EXPECT_EQ(outcome.kind, OutputOutcome::Done);
     EXPECT_EQ(ReadAll(m_preview.path()),
-              "<html><head><title>Vellomar Preview</title>\r\n\r\n"
+              "<html><head><meta charset=\"utf-8\"><title>Vellomar Preview</title></head>\r\n\r\n"
               "<body bgcolor=\"red\">\r\n\r\n<hr>\r\n</body></html>\r\n");
     ASSERT_EQ(m_opened.size(), 1);
     EXPECT_EQ(m_opened.first().toLocalFile(), m_preview.path());
@@ -85,8 +85,9 @@ TEST_F(OutputCommandsTest, SaveWritesAnEmptyFragmentOnTheEditorsBackgroundAndRep
     const PageOutput empty{OutputPage::GradientText, QString(), RgbToColor(0, 0, 0x80)};
     const QString target = m_dir.filePath(QStringLiteral("saved.htm"));
     EXPECT_EQ(SavePageAs(target, empty, m_options).kind, OutputOutcome::Done);
-    EXPECT_EQ(ReadAll(target), "<html><head><title>Vellomar Preview</title>\r\n\r\n"
-                               "<body bgcolor=\"#000080\">\r\n\r\n\r\n</body></html>\r\n");
+    EXPECT_EQ(ReadAll(target),
+              "<html><head><meta charset=\"utf-8\"><title>Vellomar Preview</title></head>\r\n\r\n"
+              "<body bgcolor=\"#000080\">\r\n\r\n\r\n</body></html>\r\n");
 
     const OutputOutcome failed =
         SavePageAs(target + QStringLiteral("/inside.htm"), empty, m_options);

@@ -7,7 +7,8 @@
 
 namespace {
 
-const QString kTitle = QStringLiteral("<html><head><title>Vellomar Preview</title>\r\n\r\n");
+const QString kTitle = QStringLiteral(
+    "<html><head><meta charset=\"utf-8\"><title>Vellomar Preview</title></head>\r\n\r\n");
 const QString kEnd = QStringLiteral("</body></html>\r\n");
 
 TEST(PageWrapper, TablePageInUpperCaseKeepsTheWrapperLowerAndTheHexUpper) {

@@ -86,6 +86,7 @@ TEST_F(OptionsStoreTest, SaveAndLoadGiveTheSameRecord) {
     options.wwwname2 = QStringLiteral("C:\\Program Files\\x;y=z.exe");
     options.plugin = QStringLiteral("/opt/plug-ins/");
     options.markupstyle = kMarkupCss;
+    options.rawtext = true;
     save(options);
     EXPECT_EQ(load(), options);
 

@@ -461,6 +461,7 @@ private slots:
                 Child<QCheckBox>(d, "chkhtmlcr")->setChecked(false);
                 Child<QCheckBox>(d, "chkhtmlsave")->setChecked(false);
                 Child<QCheckBox>(d, "chkcolorconst")->setChecked(true);
+                Child<QCheckBox>(d, "chkrawtext")->setChecked(true);
                 Child<QComboBox>(d, "cmbmarkupstyle")->setCurrentIndex(1);
                 Child<QCheckBox>(d, "chkwww")->setChecked(true);
                 Child<QLineEdit>(d, "edtwww")->setText(QStringLiteral("/usr/bin/one"));
@@ -495,6 +496,7 @@ private slots:
         expected.wwwname2 = QStringLiteral("/usr/bin/two");
         expected.plugin = plugin;
         expected.viewback = back;
+        expected.rawtext = true;
         LoadDefaultNamedColors(expected.colors);
         QVERIFY(rig.state.options() == expected);
         // And the dialog shows them again.

@@ -139,7 +139,8 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
 }
 
 QString Wrapped(const QString& fragment, const QString& bgcolor) {
-    QString page = QStringLiteral("<html><head><title>Vellomar Preview</title>\r\n\r\n");
+    QString page = QStringLiteral(
+        "<html><head><meta charset=\"utf-8\"><title>Vellomar Preview</title></head>\r\n\r\n");
     if (!bgcolor.isEmpty())
         page += QStringLiteral("<body bgcolor=\"%1\">\r\n\r\n").arg(bgcolor);
     return page + fragment + QStringLiteral("\r\n</body></html>\r\n");
@@ -384,7 +385,10 @@ private slots:
         window->options().wwwuse = false;
         window->actions().ac_wwwview->trigger();
         QCOMPARE(m_catcher.urls, QList<QUrl>{QUrl::fromLocalFile(previewPath)});
-        QVERIFY(ReadAll(previewPath).startsWith("<html><head><title>Vellomar Preview</title>"));
+        QVERIFY(
+            ReadAll(previewPath)
+                .startsWith(
+                    "<html><head><meta charset=\"utf-8\"><title>Vellomar Preview</title></head>"));
 
         const QString browser1 = stubBrowser(QStringLiteral("browser1"));
         const QString browser2 = stubBrowser(QStringLiteral("browser2"));

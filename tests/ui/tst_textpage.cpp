@@ -223,6 +223,10 @@ private slots:
         expected = MakeStyledText(text, CharStyle{});
         ApplyTextGradient(expected, host.selectedGradient(), PositionRange{});
         QCOMPARE(page.html(), WriteGradientTextHtml(expected, host.m_options));
+        // A control character is left out, and the status bar says so.
+        editor->setPlainText(QStringLiteral("a\x01z"));
+        QVERIFY(page.html().endsWith(QStringLiteral(">az</font>")));
+        QVERIFY(!host.m_status.currentMessage().isEmpty());
     }
 
     void withoutAUsableTableTheEffectSaysWhyAndChangesNothing() {

@@ -20,8 +20,9 @@ struct Item {
 };
 
 const Item kArguments[] = {
-    {"C", "a colour: #RRGGBB (either letter case), R,G,B in decimal 0..255, or a name from the "
-          "named colour table (first match)"},
+    {"C", "a colour: #RRGGBB (either letter case), R,G,B in decimal 0..255, a CSS colour name "
+          "(the colour browsers draw for it, grey spellings and rebeccapurple included), or "
+          "another name from the named colour table (first match)"},
     {"G", "a gradient table: its index in the store or its exact name"},
 };
 

@@ -2,9 +2,12 @@
 #include "CliCommand.h"
 #include "CliContext.h"
 #include "ColorArgument.h"
+#include "html/BodyHtml.h"
 #include "html/BodyModel.h"
 #include "html/PageMarkup.h"
 #include "settings/ProgramOptions.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -32,8 +35,11 @@ int RunBody(CliContext& context) {
             page.setColor(BodyRole(i), ParseColorArgument(context, *roles[i]));
     }
     page.preferNames = preferNames;
+    // The page names the picture by a file address, so a relative path is
+    // taken from the current folder (a Windows path is kept as given).
     if (background)
-        page.backgroundPicturePath = *background;
+        page.backgroundPicturePath =
+            IsWindowsPath(*background) ? *background : QFileInfo(*background).absoluteFilePath();
     WriteFragment(context, options, WriteBodyMarkup(page, options), 2);
     return 0;
 }
@@ -49,7 +55,8 @@ const char* const kHelp = "Prints the body page's BODY tag.\n"
                           "  --prefer-names\n"
                           "      writes colour names where the named colour table has one\n"
                           "  --background PATH\n"
-                          "      the background picture\n";
+                          "      the background picture; a relative PATH is taken from the\n"
+                          "      current folder\n";
 
 const CliCommand command("body",
                          "[--preset N] [--bgcolor C] [--text C] [--link C] [--vlink C] "

@@ -7,6 +7,7 @@
 #include "gradient/GradientTableList.h"
 #include "html/GradientTextFont.h"
 #include "html/PageMarkup.h"
+#include "html/TextChars.h"
 #include "html/TextGradient.h"
 #include "settings/ProgramOptions.h"
 
@@ -34,12 +35,14 @@ int RunText(CliContext& context) {
     style.bold = context.takeSwitch(QStringLiteral("--bold"));
     style.italic = context.takeSwitch(QStringLiteral("--italic"));
     style.underline = context.takeSwitch(QStringLiteral("--underline"));
+    const bool rawMarkup = context.takeSwitch(QStringLiteral("--raw-markup"));
     const QString text = context.takePositional(QStringLiteral("TEXT"));
     context.expectNoMore();
     if (rangeStart && !gradient)
         throw UsageError(QStringLiteral("--range needs --gradient"));
 
-    const ProgramOptions options = context.loadOptions();
+    ProgramOptions options = context.loadOptions();
+    options.rawtext = options.rawtext || rawMarkup;
     if (font) {
         const int count = int(options.fonttable.size());
         if (count == 0)
@@ -79,6 +82,9 @@ int RunText(CliContext& context) {
             std::fprintf(stderr, "vellomar-cli: %s\n",
                          qPrintable(TextGradientStatusMessage(result.status)));
     }
+    if (HasForbiddenHtmlChars(styled))
+        std::fprintf(stderr,
+                     "vellomar-cli: control characters HTML does not allow were left out\n");
     const QString html = WriteGradientTextMarkup(styled, options);
     if (!html.isEmpty())
         WriteFragment(context, options, html, 0);
@@ -90,7 +96,8 @@ const char* const kHelp =
     "\n"
     "Every character of TEXT gets the font, size, styles and colour given; then,\n"
     "with --gradient, the gradient runs over the range. An empty TEXT prints\n"
-    "nothing.\n"
+    "nothing. Control characters HTML does not allow (all but tab, CR and LF)\n"
+    "are left out, with a note on standard error.\n"
     "\n"
     "  --font K\n"
     "      entry K of the font table; default 0\n"
@@ -98,6 +105,9 @@ const char* const kHelp =
     "      item ITEM of the size list, 0 (\"Normal\") to 7; default 0\n"
     "  --bold, --italic, --underline\n"
     "      the styles\n"
+    "  --raw-markup\n"
+    "      writes <, > and & of TEXT as they are, as markup, instead of &lt;, &gt;\n"
+    "      and &amp; (the option rawtext of the store does the same)\n"
     "  --color C\n"
     "      the text colour; default black\n"
     "  --gradient G\n"
@@ -106,9 +116,11 @@ const char* const kHelp =
     "      (with --gradient) the characters the gradient runs over, counted as the\n"
     "      page counts them; default the whole text\n";
 
-const CliCommand command("text",
-                         "[--font K] [--size ITEM] [--bold] [--italic] [--underline] [--color C] "
-                         "[--gradient G [--range START LEN]] TEXT",
-                         kHelp, RunText);
+const CliCommand
+    command("text",
+            "[--font K] [--size ITEM] [--bold] [--italic] [--underline] [--raw-markup] "
+            "[--color C] "
+            "[--gradient G [--range START LEN]] TEXT",
+            kHelp, RunText);
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "ColorArgument.h"
 
 #include "CliContext.h"
+#include "core/CssColorNames.h"
 #include "settings/ProgramOptions.h"
 
 #include <QRegularExpression>
@@ -20,6 +21,9 @@ TColor ParseColorArgument(const CliContext& context, const QString& text) {
         }
         return RgbToColor(rgb[0], rgb[1], rgb[2]);
     }
+    // A colour name means what browsers draw for it, whatever the table says.
+    if (const std::optional<TColor> css = CssNamedColor(text))
+        return *css;
     const ProgramOptions options = context.loadOptions();
     if (const std::optional<int> row = options.colors.indexOfName(text))
         return options.colors.at(*row).value;

@@ -7,6 +7,7 @@
 struct CliContext;
 
 // A colour argument: "#RRGGBB" (either letter case), "R,G,B" in decimal
-// 0..255, or a name from the named colour table (first match).
+// 0..255, a CSS colour name (the colour browsers draw for it), or another
+// name from the named colour table (first match).
 // UsageError when it is none of them.
 TColor ParseColorArgument(const CliContext& context, const QString& text);
