@@ -6,8 +6,12 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -149,12 +153,6 @@ TEST(CliBmp, ConversionLoadsNoToolkitAndReportsFailures) {
         loaded({"bmp", "convert", kSuite + "g/rgb24.bmp", out, "8bit", "--quality", "high"});
     EXPECT_FALSE(converting.contains("libQt6")) << converting.toStdString();
 
-    // A write that fails is an error, not a short file reported as written.
-    if (QFile::exists(QStringLiteral("/dev/full"))) {
-        const CliRun full = RunCli({"bmp", "convert", kSuite + "g/rgb24.bmp", "/dev/full", "4bit"});
-        EXPECT_EQ(full.status, 1);
-        EXPECT_EQ(full.errText(), "Stream write error\n");
-    }
     // Files that cannot be opened keep the messages that name them.
     const CliRun missing = RunCli({"bmp", "convert", dir.filePath("none.bmp"), out, "8bit"});
     EXPECT_EQ(missing.status, 1);
@@ -171,4 +169,91 @@ TEST(CliBmp, ConversionLoadsNoToolkitAndReportsFailures) {
     ASSERT_EQ(RunCli({"bmp", "convert", same, same, "8bit", "--quality", "high"}).status, 0);
     EXPECT_EQ(ReadAll(same),
               ConvertedInProcess(kSuite + "g/rgb24.bmp", DibFormat8Bit, ConvertQualityHigh));
+}
+
+// A header that claims more than the file holds, or input that never ends,
+// fails at once instead of taking gigabytes.
+TEST(CliBmp, InputIsReadNoFurtherThanItHolds) {
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("o.bmp"));
+    for (const int bits : {24, 32}) {
+        // 54 bytes that declare 32768 x 32768 pixels.
+        QByteArray header(54, '\0');
+        header[0] = 'B';
+        header[1] = 'M';
+        const std::pair<int, int> fields[] = {{2, 54},     {10, 54}, {14, 40},  {18, 32768},
+                                              {22, 32768}, {26, 1},  {28, bits}};
+        for (const auto& [at, value] : fields)
+            qToLittleEndian<quint32>(quint32(value), header.data() + at);
+        const QString in = dir.filePath(QStringLiteral("huge.bmp"));
+        QFile file(in);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(header) == 54);
+        file.close();
+        for (const QStringList& args :
+             {QStringList{"bmp", "info", in}, QStringList{"bmp", "convert", in, out, "24bit"},
+              QStringList{"bmp", "palette", in, out}}) {
+            SCOPED_TRACE(args.join(' ').toStdString());
+            const CliRun run = RunCli(args);
+            EXPECT_EQ(run.status, 1);
+            EXPECT_EQ(run.errText(), "Stream read error\n");
+        }
+    }
+    EXPECT_FALSE(QFile::exists(out));
+    const CliRun zeros = RunCli({"bmp", "info", "/dev/zero"});
+    EXPECT_EQ(zeros.status, 1);
+    EXPECT_EQ(zeros.errText(), "TVmInternalDIB.LoadFromFile: File type is invalid\n");
+}
+
+// A save that cannot be completed leaves the file it would have replaced as it
+// was, also when that file is the picture being read.
+TEST(CliBmp, FailedWritesKeepTheOldFile) {
+    QTemporaryDir dir;
+    const QString in = kSuite + "g/rgb24.bmp";
+    const QString out = dir.filePath(QStringLiteral("o.bmp"));
+    for (const QStringList& args :
+         {QStringList{"bmp", "convert", in, out, "24bit"}, QStringList{"bmp", "palette", in, out},
+          QStringList{"bmp", "convert", out, out, "24bit", "--quality", "high"}}) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        QFile::remove(out);
+        ASSERT_TRUE(QFile::copy(kSuite + "g/pal1.bmp", out));
+        const QByteArray old = ReadAll(out);
+        // A file size limit of 4 KiB: every picture written here is larger.
+        QProcess shell;
+        shell.start(QStringLiteral("sh"),
+                    QStringList{"-c", "ulimit -f 4 && exec \"$0\" \"$@\"", VELLOMAR_CLI} + args);
+        ASSERT_TRUE(shell.waitForFinished(60000));
+        EXPECT_EQ(shell.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(shell.exitCode(), 1);
+        EXPECT_EQ(shell.readAllStandardError(), "Stream write error\n");
+        EXPECT_EQ(ReadAll(out), old);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"o.bmp"});
+    }
+    // Saved whole, the new picture takes the old one's place.
+    ASSERT_EQ(RunCli({"bmp", "convert", in, out, "24bit"}).status, 0);
+    EXPECT_EQ(ReadAll(out), ConvertedInProcess(in, DibFormat24Bit, ConvertQualityLow));
+}
+
+// A save renames a new file over its target: a device, a FIFO or a folder
+// would be replaced by a plain file, so they are refused.
+TEST(CliBmp, OnlyRegularFilesAreSavedTo) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("fifo.bmp"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString folder = dir.filePath(QStringLiteral("folder.bmp"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    for (const QString& target : {QStringLiteral("/dev/full"), fifo, folder}) {
+        SCOPED_TRACE(target.toStdString());
+        const QFileInfo before(target);
+        for (const char* command : {"convert", "palette"}) {
+            QStringList args{"bmp", command, kSuite + "g/rgb24.bmp", target};
+            if (QLatin1String(command) == QLatin1String("convert"))
+                args << "4bit";
+            const CliRun run = RunCli(args);
+            EXPECT_EQ(run.status, 1);
+            EXPECT_EQ(run.errText(),
+                      "「" + target + "」は通常のファイルではないので保存できません\n");
+        }
+        EXPECT_EQ(QFileInfo(target).isFile(), before.isFile());
+        EXPECT_EQ(QFileInfo(target).isDir(), before.isDir());
+    }
 }

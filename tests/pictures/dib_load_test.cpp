@@ -236,9 +236,6 @@ TEST(DibFile, HeaderFaults) {
               "TVmInternalDIB.LoadFromStream: Invalid Width or Height");
     EXPECT_EQ(LoadError(FileOf(InfoHeader(1, -32769, 24))),
               "TVmInternalDIB.LoadFromStream: Invalid Width or Height");
-    // The largest picture allowed; its rows are all missing and read as zero.
-    EXPECT_EQ(LoadError(FileOf(InfoHeader(32768, 32768, 8, 0, 1) + QByteArray(4, '\0'))),
-              QString());
     EXPECT_FALSE(LoadError(FileOf(InfoHeader(1, 1, 8)).left(30)).isEmpty());
     // A colour table that runs past the end of the file.
     EXPECT_FALSE(LoadError(FileOf(InfoHeader(1, 1, 8, 0, 0x40000000))).isEmpty());
@@ -272,19 +269,101 @@ TEST(DibFile, HeadersWithMasksInsideReadLikeTheNewerOnes) {
               "TVmInternalDIB.LoadFromStream: Invalid Bitmap Header Size");
 }
 
-TEST(DibFile, ShortPixelDataLeavesTheMissingRowsZero) {
-    QByteArray rest = InfoHeader(1, 3, 24);
-    rest.append("\x01\x02\x03\x00", 4); // only the bottom row
+// However large a header says a picture is, what is made of it is bounded by
+// the bytes the input holds and by the allocation limit.
+TEST(DibFile, PicturesLargerThanTheirInputOrTheLimitAreRefused) {
+    const QByteArray row = QByteArray("\x01\x02\x03\x00", 4);
+    QByteArray core;
+    Put32(core, 12);
+    Put16(core, 32768);
+    Put16(core, 32768);
+    Put16(core, 1);
+    Put16(core, 24);
+    QByteArray bitfields = InfoHeader(32768, 32768, 32, BI_BITFIELDS);
+    Put32(bitfields, 0xFF0000);
+    Put32(bitfields, 0xFF00);
+    Put32(bitfields, 0xFF);
+    const QString cut = QStringLiteral("Stream read error");
+    const QString block = QStringLiteral("TVmDIB.LoadFromClipboardFormat: Invalid Clipboard Data");
+    const QString section = QStringLiteral("GetFileMap: Cannot Make File Mapping Object");
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        bool packed;
+        QString error;
+    } cases[] = {
+        {"24 bits, no pixels", FileOf(InfoHeader(32768, 32768, 24)), false, cut},
+        {"32 bits, no pixels", FileOf(InfoHeader(32768, 32768, 32)), false, cut},
+        {"masks, no pixels", FileOf(bitfields), false, cut},
+        {"core header, no pixels", FileOf(core), false, cut},
+        {"8 bits, one row of 32768", FileOf(InfoHeader(32768, 32768, 8, 0, 1) + row), false, cut},
+        {"one row of three", FileOf(InfoHeader(1, 3, 24) + row), false, cut},
+        {"packed, no pixels", InfoHeader(32768, 32768, 24), true, block},
+        {"packed 16 bits, one row of two", InfoHeader(1, 2, 16) + row, true, block},
+        {"whole rows", FileOf(InfoHeader(1, 1, 24) + row), false, QString()},
+        // RLE data may describe more than they hold: the limit bounds their pixels.
+        {"RLE8, 1 GiB decoded", FileOf(InfoHeader(32768, 32768, 8, BI_RLE8, 1) + row), false,
+         section},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TVmDIB dib;
+        EXPECT_EQ(ErrorOf([&] {
+                      if (c.packed)
+                          dib.LoadFromClipboardFormat(CF_DIB, c.bytes, nullptr);
+                      else
+                          LoadBytes(dib, c.bytes);
+                      dib.SetPixelFormat(DibFormat8Bit);
+                  }),
+                  c.error);
+    }
+    // The limit can be lowered, as Qt's image readers allow.
+    const QByteArray big = FileOf(InfoHeader(1024, 1024, 8, 0, 1) + QByteArray(4 + (1 << 20), 0));
+    DibSetAllocationLimit(qint64(1) << 20);
     TVmDIB dib;
-    LoadBytes(dib, FileOf(rest));
-    EXPECT_EQ(dib.InternalDIB().bitsSize(), 12);
-    const Pixels px(dib);
-    EXPECT_EQ(px.at(0, 2), qRgb(3, 2, 1));
-    EXPECT_EQ(px.at(0, 0), qRgb(0, 0, 0));
-    // Saved with every row.
-    TVmDIB back;
-    LoadBytes(back, SaveBytes(dib));
-    EXPECT_EQ(Pixels(back).at(0, 2), qRgb(3, 2, 1));
+    EXPECT_EQ(ErrorOf([&] { LoadBytes(dib, big); }), QString());
+    EXPECT_EQ(ErrorOf([&] { dib.SetPixelFormat(DibFormat24Bit); }), section);
+    DibSetAllocationLimit(DibAllocationLimitDefault);
+}
+
+namespace {
+
+// A device that cannot tell its size: `bytes`, then zeros for ever when endless.
+class Pipe : public QIODevice {
+public:
+    Pipe(QByteArray bytes, bool endless) : m_bytes(std::move(bytes)), m_endless(endless) {
+        open(ReadOnly);
+    }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char* data, qint64 n) override {
+        qint64 i = 0;
+        for (; i < n && (m_endless || m_at < m_bytes.size()); ++i, ++m_at)
+            data[i] = m_at < m_bytes.size() ? m_bytes[m_at] : '\0';
+        return i;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray m_bytes;
+    bool m_endless;
+    qsizetype m_at = 0;
+};
+
+} // namespace
+
+TEST(DibFile, PipesAreReadNoFurtherThanThePictureNeeds) {
+    const QByteArray file = FileOf(InfoHeader(1, 1, 24) + QByteArray("\x01\x02\x03\x00", 4));
+    auto load = [](Pipe&& pipe) {
+        TVmDIB dib;
+        return ErrorOf([&] { dib.LoadFromStream(pipe); });
+    };
+    EXPECT_EQ(load(Pipe(file, false)), QString());
+    EXPECT_EQ(load(Pipe({}, true)), "TVmInternalDIB.LoadFromFile: File type is invalid");
+    DibSetAllocationLimit(qint64(1) << 20);
+    EXPECT_EQ(load(Pipe(file, true)), "Stream read error");
+    DibSetAllocationLimit(DibAllocationLimitDefault);
 }
 
 TEST(DibFile, SaveWritesHeaderTableAndPixels) {
