@@ -23,6 +23,9 @@ ReplacingFile::~ReplacingFile() {
 }
 
 bool ReplacingFile::open() {
+    // A file the user may not write is not replaced either.
+    if (access(m_target.c_str(), F_OK) == 0 && access(m_target.c_str(), W_OK) != 0)
+        return false;
     std::string name = m_target + ".XXXXXX";
     // mkstemp creates the name exclusively (O_EXCL), never through a planted link.
     const int fd = mkostemp(name.data(), O_CLOEXEC);
