@@ -8,15 +8,6 @@
 #include <QImage>
 #include <QPainter>
 
-// Small pictures only: a tiny input must not ask for gigabytes.
-inline void FuzzLimits() {
-    static const bool once = [] {
-        DibSetMaxPixels(qint64(1) << 18);
-        return true;
-    }();
-    (void)once;
-}
-
 // Runs what a loaded picture goes through: conversion to 24 bits and back to
 // 8-bit RLE, drawing and saving, each of which may fail only with a picture error.
 inline void Exercise(TVmDIB& dib) {

@@ -12,7 +12,6 @@
 // file of the given name through TSPIVmDIB, as the program would.
 inline int FuzzThroughPlugin(const char* library, const char* fileName, const uint8_t* data,
                              size_t size) {
-    FuzzLimits();
     static TSPIs* host = [&] {
         auto* h = new TSPIs;
         auto plugin =

@@ -2,7 +2,6 @@
 #include "FuzzCommon.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    FuzzLimits();
     // A copy, so that reading one byte past the block is caught.
     const QByteArray block(reinterpret_cast<const char*>(data), qsizetype(size));
     TVmDIB dib;

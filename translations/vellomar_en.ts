@@ -728,6 +728,13 @@
     </message>
 </context>
 <context>
+    <name>SaveTarget</name>
+    <message>
+        <source>「%1」は通常のファイルではないので保存できません</source>
+        <translation>&quot;%1&quot; is not a regular file and cannot be saved to.</translation>
+    </message>
+</context>
+<context>
     <name>TInSPIAble</name>
     <message>
         <source>認識できない画像形式です</source>

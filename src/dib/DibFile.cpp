@@ -3,15 +3,12 @@
 #include "DibErrors.h"
 
 #include <algorithm>
-#include <atomic>
 #include <climits>
 #include <cstring>
 #include <functional>
 #include <vector>
 
 namespace {
-
-std::atomic<int64_t> g_maxPixels{DibMaxPixelsDefault};
 
 uint16_t ReadU16(const uint8_t* p) {
     return uint16_t(p[0] | (p[1] << 8));
@@ -84,6 +81,13 @@ uint32_t DefaultColors(int bitCount) {
     }
 }
 
+// Uncompressed pixels: the header alone says how many bytes they take. 16 and
+// 32-bit rows are read as stored whatever the compression says.
+bool RowsAreStored(const BitmapInfoHeader& h) {
+    return h.biCompression == BI_RGB || h.biCompression == BI_BITFIELDS || h.biBitCount == 16 ||
+           h.biBitCount == 32;
+}
+
 [[noreturn]] void Fail(const char* message) {
     throw EVmDIBInvalidDIB(message);
 }
@@ -98,7 +102,7 @@ void CheckShape(const BitmapInfoHeader& h, bool widthMustBePositive) {
         Fail(message);
     const int64_t w = h.biWidth;
     const int64_t rows = h.biHeight < 0 ? -int64_t(h.biHeight) : int64_t(h.biHeight);
-    if (w > DibMaxSide || rows > DibMaxSide || w * rows > DibMaxPixels())
+    if (w > DibMaxSide || rows > DibMaxSide || w * rows > DibMaxPixels)
         Fail(message);
     if (h.biHeight < 0 && (h.biCompression == BI_RLE8 || h.biCompression == BI_RLE4))
         Fail(message);
@@ -208,14 +212,6 @@ uint32_t SavedColors(const DibContent& content) {
 
 } // namespace
 
-void DibSetMaxPixels(int64_t pixels) {
-    g_maxPixels = pixels;
-}
-
-int64_t DibMaxPixels() {
-    return g_maxPixels;
-}
-
 DibContent ReadDibFile(DibByteSource& source) {
     uint8_t fileHeader[14];
     ReadExact(source, fileHeader, 14);
@@ -277,6 +273,10 @@ DibContent ReadDibFile(DibByteSource& source) {
 
     const int64_t available = std::max<int64_t>(0, source.remaining());
     const int32_t rows = h.biHeight < 0 ? -h.biHeight : h.biHeight;
+    // A file that holds fewer pixel rows than its header describes is cut
+    // short: refused before anything is allocated for them.
+    if (RowsAreStored(h) && DibRowSize(h.biWidth, h.biBitCount) * rows > available)
+        throw EReadError("Stream read error");
     switch (h.biBitCount) {
     case 1:
     case 4:
@@ -284,8 +284,8 @@ DibContent ReadDibFile(DibByteSource& source) {
     case 24: {
         content.header = h;
         int64_t size;
-        if (h.biCompression == BI_RGB || h.biCompression == BI_BITFIELDS) {
-            // Missing rows stay zero; bytes past the rows are not kept.
+        if (RowsAreStored(h)) {
+            // Bytes past the rows are not kept.
             size = DibRowSize(h.biWidth, h.biBitCount) * rows;
         } else {
             size = (declaredBits > 0 && declaredBits <= available) ? declaredBits : available;
@@ -360,6 +360,8 @@ DibContent ReadPackedDib(const uint8_t* p, int64_t blockSize) {
 
     const int64_t available = blockSize - length;
     const int32_t rows = h.biHeight < 0 ? -h.biHeight : h.biHeight;
+    if (RowsAreStored(h) && DibRowSize(h.biWidth, h.biBitCount) * rows > available)
+        invalid();
     if (h.biBitCount == 16 || h.biBitCount == 32) {
         int64_t offset = length;
         content = ExpandTo24(h, content.colors, masks, [&](uint8_t* row, int64_t n) {

@@ -1,7 +1,9 @@
 #include "DibSection.h"
 
 #include "DibErrors.h"
+#include "DibTypes.h"
 
+#include <atomic>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -14,10 +16,20 @@
 namespace {
 constexpr size_t kHugePage = size_t(2) << 20;
 constexpr int64_t kMapFrom = int64_t(4) << 20;
+std::atomic<int64_t> g_allocationLimit{DibAllocationLimitDefault};
 } // namespace
 
+void DibSetAllocationLimit(int64_t bytes) {
+    g_allocationLimit = bytes;
+}
+
+int64_t DibAllocationLimit() {
+    return g_allocationLimit;
+}
+
 DibSection::DibSection(int64_t size) {
-    if (size < 0 || uint64_t(size) > uint64_t(SIZE_MAX / 2))
+    // Every picture's pixels pass here: no header can ask for more.
+    if (size < 0 || size > g_allocationLimit || uint64_t(size) > uint64_t(SIZE_MAX / 2))
         throw EOutOfResources("GetFileMap: Cannot Make File Mapping Object");
 #if defined(__linux__)
     if (size >= kMapFrom) {

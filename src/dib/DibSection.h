@@ -10,7 +10,8 @@
 class DibSection {
 public:
     DibSection() = default;
-    // Throws EOutOfResources when the memory cannot be had.
+    // Throws EOutOfResources when the memory cannot be had or the size is
+    // above DibAllocationLimit().
     explicit DibSection(int64_t size);
     ~DibSection();
     DibSection(DibSection&& other) noexcept;

@@ -56,7 +56,9 @@ constexpr int64_t DibRowSize(int64_t width, int64_t bitCount) {
 
 // Loaders refuse pictures above these sizes before allocating anything.
 constexpr int64_t DibMaxSide = 32768;
-constexpr int64_t DibMaxPixelsDefault = int64_t(1) << 30;
-// Fuzzing lowers the pixel limit so that tiny inputs cannot ask for gigabytes.
-void DibSetMaxPixels(int64_t pixels);
-int64_t DibMaxPixels();
+constexpr int64_t DibMaxPixels = int64_t(1) << 30;
+// No pixel section is larger than this, whatever a header claims; the same
+// bound Qt's image readers keep by default.
+constexpr int64_t DibAllocationLimitDefault = int64_t(256) << 20;
+void DibSetAllocationLimit(int64_t bytes);
+int64_t DibAllocationLimit();

@@ -1,5 +1,7 @@
 #include "html/HtmlFileSave.h"
 
+#include "core/SaveTarget.h"
+
 #include <QSaveFile>
 
 namespace {
@@ -12,6 +14,8 @@ QString ErrorText(const QSaveFile& file, const QString& path) {
 } // namespace
 
 QString SaveHtmlFile(const QString& path, const QString& text) {
+    if (const QString problem = SaveTargetProblem(path); !problem.isEmpty())
+        return problem;
     QSaveFile file(path);
     // Unbuffered: a failed write reports the system's reason at once.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))

@@ -1,5 +1,6 @@
 #include "TInSPIAble.h"
 
+#include "PictureFile.h"
 #include "SpiErrors.h"
 #include "TSPIs.h"
 #include "dib/DibErrors.h"
@@ -73,11 +74,12 @@ QByteArray PackPluginDib(const TSPIPictureData& data, qint64* headerLengthOut) {
     // The header's claims are checked against our limits and the blocks'
     // real sizes before a byte is copied.
     if (width <= 0 || rows == 0 || width > DibMaxSide || rows > DibMaxSide ||
-        width * rows > DibMaxPixels() || bitCount == 0 || bitCount > 32 || colors > 0x10000)
+        width * rows > DibMaxPixels || bitCount == 0 || bitCount > 32 || colors > 0x10000)
         return QByteArray();
     const qint64 headerLength = 40 + 4 * colors + (compression == BI_BITFIELDS ? 12 : 0);
     const qint64 pixelSize = DibRowSize(width, bitCount) * rows;
-    if (headerLength > data.bitmapInfoSize || pixelSize > data.bitsSize)
+    if (headerLength > data.bitmapInfoSize || pixelSize > data.bitsSize ||
+        pixelSize > DibAllocationLimit())
         return QByteArray();
     QByteArray block(qsizetype(headerLength + pixelSize), Qt::Uninitialized);
     std::memcpy(block.data(), data.bitmapInfo, size_t(headerLength));
@@ -109,11 +111,15 @@ void TInSPIAble::LoadFromStream(QIODevice& stream) {
     if (auto* buffer = qobject_cast<QBuffer*>(&stream)) {
         image = buffer->data();
     } else {
-        if (!stream.isSequential() && (stream.size() > kMaxFileImage || !stream.seek(0)))
-            throw EReadError(QStringLiteral("Stream read error"));
-        image = stream.read(kMaxFileImage + 1);
-        if (image.size() > kMaxFileImage)
-            throw EReadError(QStringLiteral("Stream read error"));
+        if (stream.isSequential()) {
+            // A pipe or a device may never end: no more than the largest picture.
+            image = ReadAtMost(stream, qMin(kMaxFileImage, DibAllocationLimit()));
+        } else {
+            if (stream.size() > kMaxFileImage || !stream.seek(0))
+                throw EReadError(QStringLiteral("Stream read error"));
+            // As much as the file holds, not as much as it might.
+            image = stream.read(stream.size());
+        }
     }
     const bool pluginsFirst =
         !Extension.isEmpty() && Extension.mid(1).compare(m_nativeExtension, Qt::CaseInsensitive);

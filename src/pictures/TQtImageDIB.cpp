@@ -1,5 +1,6 @@
 #include "TQtImageDIB.h"
 
+#include "PictureFile.h"
 #include "dib/DibErrors.h"
 
 #include <QCoreApplication>
@@ -10,11 +11,12 @@ const TGraphicClass TQtImageDIB::Class{"TQtImageDIB",
                                        [] { return std::unique_ptr<TVmGraphic>(new TQtImageDIB); }};
 
 void TQtImageDIB::LoadFromStream(QIODevice& stream) {
+    LimitQtImageReaders();
     QImageReader reader(&stream);
     const QSize size = reader.size();
     // The size the header claims is checked before anything is decoded.
     if (size.isValid() && (size.width() > DibMaxSide || size.height() > DibMaxSide ||
-                           qint64(size.width()) * size.height() > DibMaxPixels()))
+                           qint64(size.width()) * size.height() > DibMaxPixels))
         throw EInvalidGraphic(
             QCoreApplication::translate("TQtImageDIB", "認識できない画像形式です"));
     const QByteArray format = reader.format();

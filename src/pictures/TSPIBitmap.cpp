@@ -1,5 +1,6 @@
 #include "TSPIBitmap.h"
 
+#include "PictureFile.h"
 #include "dib/DibErrors.h"
 
 #include <QIODevice>
@@ -18,6 +19,7 @@ TSPIBitmap::TSPIBitmap()
           [this](TProgressStage stage, int percent) { Progress(stage, percent, QString()); }) {}
 
 void TSPIBitmap::ReadBmp(QIODevice& stream) {
+    LimitQtImageReaders();
     const QImage image = QImage::fromData(stream.readAll(), "BMP");
     if (image.isNull())
         throw EInvalidGraphic(QStringLiteral("Bitmap image is not valid"));
@@ -46,6 +48,7 @@ bool TSPIBitmap::Build(const TSPIPictureData& data, const TPictureInfoRec&) {
     qToLittleEndian<quint32>(quint32(14 + dib.size()), file.data() + 2);
     qToLittleEndian<quint32>(quint32(14 + headerLength), file.data() + 10);
     file += dib;
+    LimitQtImageReaders();
     const QImage image = QImage::fromData(file, "BMP");
     if (image.isNull())
         throw EInvalidGraphic(QStringLiteral("Bitmap image is not valid"));

@@ -19,10 +19,7 @@ void TVmGraphic::LoadFromFile(const QString& fileName) {
 }
 
 void TVmGraphic::SaveToFile(const QString& fileName) {
-    QFile file(fileName);
-    OpenPictureForWriting(file);
-    SaveToStream(file);
-    FinishPictureWriting(file);
+    SavePictureFile(fileName, [this](QIODevice& file) { SaveToStream(file); });
 }
 
 void TVmGraphic::Changed() {

@@ -1,12 +1,13 @@
 #include "TVmInternalDIB.h"
 
+#include "PictureFile.h"
 #include "dib/DibErrors.h"
 #include "dib/DibFile.h"
 #include "dib/DibFormat.h"
 #include "dib/DibQuantize.h"
 
-#include <QBuffer>
 #include <QIODevice>
+#include <cstring>
 
 namespace {
 
@@ -24,6 +25,42 @@ public:
 
 private:
     QIODevice& m_device;
+};
+
+// A device that cannot tell its size (a pipe, /dev/zero): the headers are
+// read as they come, and the rest, never more than a picture may take, only
+// once the reader asks how much is left.
+class SequentialSource : public DibByteSource {
+public:
+    explicit SequentialSource(QIODevice& device) : m_device(device) {}
+    int64_t read(void* data, int64_t n) override {
+        if (!m_taken)
+            return m_device.read(static_cast<char*>(data), n);
+        const int64_t got = qMin<int64_t>(n, m_rest.size() - m_at);
+        if (got > 0)
+            std::memcpy(data, m_rest.constData() + m_at, size_t(got));
+        m_at += got;
+        return got;
+    }
+    bool skip(int64_t n) override {
+        if (n > remaining())
+            return false;
+        m_at += n;
+        return true;
+    }
+    int64_t remaining() const override {
+        if (!m_taken) {
+            m_rest = ReadAtMost(m_device, DibAllocationLimit());
+            m_taken = true;
+        }
+        return m_rest.size() - m_at;
+    }
+
+private:
+    QIODevice& m_device;
+    mutable QByteArray m_rest;
+    mutable bool m_taken = false;
+    int64_t m_at = 0;
 };
 
 class DeviceSink : public DibByteSink {
@@ -72,7 +109,7 @@ void TVmInternalDIB::CreateDIB(qint32 width, qint32 height, int colors, int bitC
     const qint64 rows = height < 0 ? -qint64(height) : qint64(height);
     if (width <= 0 || height == 0 || colors < 0 || colors > 256 ||
         (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 24) || width > DibMaxSide ||
-        rows > DibMaxSide || qint64(width) * rows > DibMaxPixels())
+        rows > DibMaxSide || qint64(width) * rows > DibMaxPixels)
         throw EVmDIBInvalidDIBPara(QStringLiteral("TVmInternalDIB.CreateDIB: Invalid Parameters"));
     ReplaceContent(MakeDibContent(width, height, bitCount, quint32(colors)));
 }
@@ -97,12 +134,9 @@ std::unique_ptr<TVmInternalDIB> TVmInternalDIB::clone() const {
 }
 
 void TVmInternalDIB::LoadFromStream(QIODevice& device) {
-    // A pipe cannot say how much is left; take it all first.
     if (device.isSequential()) {
-        QByteArray all = device.readAll();
-        QBuffer buffer(&all);
-        buffer.open(QIODevice::ReadOnly);
-        LoadFromStream(buffer);
+        SequentialSource source(device);
+        ReplaceContent(ReadDibFile(source));
         return;
     }
     DeviceSource source(device);

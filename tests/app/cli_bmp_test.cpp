@@ -6,8 +6,11 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -149,12 +152,6 @@ TEST(CliBmp, ConversionLoadsNoToolkitAndReportsFailures) {
         loaded({"bmp", "convert", kSuite + "g/rgb24.bmp", out, "8bit", "--quality", "high"});
     EXPECT_FALSE(converting.contains("libQt6")) << converting.toStdString();
 
-    // A write that fails is an error, not a short file reported as written.
-    if (QFile::exists(QStringLiteral("/dev/full"))) {
-        const CliRun full = RunCli({"bmp", "convert", kSuite + "g/rgb24.bmp", "/dev/full", "4bit"});
-        EXPECT_EQ(full.status, 1);
-        EXPECT_EQ(full.errText(), "Stream write error\n");
-    }
     // Files that cannot be opened keep the messages that name them.
     const CliRun missing = RunCli({"bmp", "convert", dir.filePath("none.bmp"), out, "8bit"});
     EXPECT_EQ(missing.status, 1);
@@ -171,4 +168,58 @@ TEST(CliBmp, ConversionLoadsNoToolkitAndReportsFailures) {
     ASSERT_EQ(RunCli({"bmp", "convert", same, same, "8bit", "--quality", "high"}).status, 0);
     EXPECT_EQ(ReadAll(same),
               ConvertedInProcess(kSuite + "g/rgb24.bmp", DibFormat8Bit, ConvertQualityHigh));
+}
+
+// Hostile input fails at once instead of taking gigabytes, and a save never
+// puts a plain file where a device, a FIFO or a folder was.
+TEST(CliBmp, HostileInputAndTargetsAreRefused) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("fifo.bmp"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString huge = QStringLiteral(VELLOMAR_TESTDATA "/hostile/declared-huge-");
+    const QString out = dir.filePath(QStringLiteral("o.bmp"));
+    const QString rgb24 = kSuite + "g/rgb24.bmp";
+    const QString notRegular = QStringLiteral("」は通常のファイルではないので保存できません\n");
+    const std::pair<QStringList, QString> cases[] = {
+        {{"bmp", "info", huge + "32bit.bmp"}, "Stream read error\n"},
+        {{"bmp", "convert", huge + "24bit.bmp", out, "24bit"}, "Stream read error\n"},
+        {{"bmp", "info", "/dev/zero"}, "TVmInternalDIB.LoadFromFile: File type is invalid\n"},
+        {{"bmp", "convert", rgb24, fifo, "4bit"}, "「" + fifo + notRegular},
+        {{"bmp", "palette", rgb24, "/dev/full"}, "「/dev/full" + notRegular},
+        {{"bmp", "palette", rgb24, dir.path()}, "「" + dir.path() + notRegular},
+    };
+    for (const auto& [args, error] : cases) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        const CliRun run = RunCli(args);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.errText(), error);
+    }
+    EXPECT_FALSE(QFileInfo(fifo).isFile());
+    EXPECT_FALSE(QFile::exists(out));
+}
+
+// A save that cannot be completed leaves the file it would have replaced as it
+// was, also when that file is the picture being read.
+TEST(CliBmp, FailedWritesKeepTheOldFile) {
+    QTemporaryDir dir;
+    const QString in = kSuite + "g/rgb24.bmp";
+    const QString out = dir.filePath(QStringLiteral("o.bmp"));
+    for (const QStringList& args :
+         {QStringList{"bmp", "convert", in, out, "24bit"}, QStringList{"bmp", "palette", in, out},
+          QStringList{"bmp", "convert", out, out, "24bit", "--quality", "high"}}) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        QFile::remove(out);
+        ASSERT_TRUE(QFile::copy(kSuite + "g/pal1.bmp", out));
+        const QByteArray old = ReadAll(out);
+        // A file size limit of a few KiB: every picture written here is larger.
+        QProcess shell;
+        shell.start(QStringLiteral("sh"),
+                    QStringList{"-c", "ulimit -f 4 && exec \"$0\" \"$@\"", VELLOMAR_CLI} + args);
+        ASSERT_TRUE(shell.waitForFinished(60000));
+        EXPECT_EQ(shell.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(shell.exitCode(), 1);
+        EXPECT_EQ(shell.readAllStandardError(), "Stream write error\n");
+        EXPECT_EQ(ReadAll(out), old);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"o.bmp"});
+    }
 }

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -15,6 +16,7 @@
 #include <cstring>
 #include <functional>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -129,6 +131,19 @@ TEST_F(HtmlFileSaveTest, FileSizeLimitMidWriteKeepsTheOldFile) {
     });
     EXPECT_EQ(message, SystemMessage(EFBIG));
     EXPECT_EQ(ReadAll(path()), m_old);
+    EXPECT_EQ(filesLeft(), QStringList{QStringLiteral("page.htm")});
+}
+
+TEST_F(HtmlFileSaveTest, OnlyRegularFilesAreReplaced) {
+    const QString fifo = m_dir.filePath(QStringLiteral("fifo.htm"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString folder = m_dir.filePath(QStringLiteral("folder.htm"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    for (const QString& target : {fifo, folder}) {
+        EXPECT_EQ(SaveHtmlFile(target, QStringLiteral("new page")),
+                  QStringLiteral("「%1」は通常のファイルではないので保存できません").arg(target));
+        EXPECT_FALSE(QFileInfo(target).isFile());
+    }
     EXPECT_EQ(filesLeft(), QStringList{QStringLiteral("page.htm")});
 }
 

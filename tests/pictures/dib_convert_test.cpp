@@ -427,6 +427,7 @@ namespace {
 // Encodes 1 GiB of untouched pixels with room for far less than the output;
 // exits 3 when that fails as a picture error.
 void EncodeWithoutMemory() {
+    DibSetAllocationLimit(int64_t(2) << 30);
     const DibContent source = MakeDibContent(32768, 32768, 8, 256);
     long pages = 0;
     if (FILE* f = std::fopen("/proc/self/statm", "r")) {

@@ -236,9 +236,6 @@ TEST(DibFile, HeaderFaults) {
               "TVmInternalDIB.LoadFromStream: Invalid Width or Height");
     EXPECT_EQ(LoadError(FileOf(InfoHeader(1, -32769, 24))),
               "TVmInternalDIB.LoadFromStream: Invalid Width or Height");
-    // The largest picture allowed; its rows are all missing and read as zero.
-    EXPECT_EQ(LoadError(FileOf(InfoHeader(32768, 32768, 8, 0, 1) + QByteArray(4, '\0'))),
-              QString());
     EXPECT_FALSE(LoadError(FileOf(InfoHeader(1, 1, 8)).left(30)).isEmpty());
     // A colour table that runs past the end of the file.
     EXPECT_FALSE(LoadError(FileOf(InfoHeader(1, 1, 8, 0, 0x40000000))).isEmpty());
@@ -272,19 +269,49 @@ TEST(DibFile, HeadersWithMasksInsideReadLikeTheNewerOnes) {
               "TVmInternalDIB.LoadFromStream: Invalid Bitmap Header Size");
 }
 
-TEST(DibFile, ShortPixelDataLeavesTheMissingRowsZero) {
-    QByteArray rest = InfoHeader(1, 3, 24);
-    rest.append("\x01\x02\x03\x00", 4); // only the bottom row
+// However large a header says a picture is, what is made of it is bounded by
+// the bytes the input holds and by the allocation limit.
+TEST(DibFile, PicturesLargerThanTheirInputOrTheLimitAreRefused) {
+    const QByteArray row = QByteArray("\x01\x02\x03\x00", 4);
+    const QString cut = QStringLiteral("Stream read error");
+    const QString block = QStringLiteral("TVmDIB.LoadFromClipboardFormat: Invalid Clipboard Data");
+    const QString section = QStringLiteral("GetFileMap: Cannot Make File Mapping Object");
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        bool packed;
+        QString error;
+    } cases[] = {
+        {"24 bits, no pixels", FileOf(InfoHeader(32768, 32768, 24)), false, cut},
+        {"32 bits, no pixels", FileOf(InfoHeader(32768, 32768, 32)), false, cut},
+        {"8 bits, one row of 32768", FileOf(InfoHeader(32768, 32768, 8, 0, 1) + row), false, cut},
+        {"one row of three", FileOf(InfoHeader(1, 3, 24) + row), false, cut},
+        {"packed, no pixels", InfoHeader(32768, 32768, 24), true, block},
+        {"packed 16 bits, one row of two", InfoHeader(1, 2, 16) + row, true, block},
+        {"whole rows", FileOf(InfoHeader(1, 1, 24) + row), false, QString()},
+        // RLE data may describe more than they hold: the limit bounds their pixels.
+        {"RLE8, 1 GiB decoded", FileOf(InfoHeader(32768, 32768, 8, BI_RLE8, 1) + row), false,
+         section},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TVmDIB dib;
+        EXPECT_EQ(ErrorOf([&] {
+                      if (c.packed)
+                          dib.LoadFromClipboardFormat(CF_DIB, c.bytes, nullptr);
+                      else
+                          LoadBytes(dib, c.bytes);
+                      dib.SetPixelFormat(DibFormat8Bit);
+                  }),
+                  c.error);
+    }
+    // The limit can be lowered, as Qt's image readers allow.
+    const QByteArray big = FileOf(InfoHeader(1024, 1024, 8, 0, 1) + QByteArray(4 + (1 << 20), 0));
+    DibSetAllocationLimit(qint64(1) << 20);
     TVmDIB dib;
-    LoadBytes(dib, FileOf(rest));
-    EXPECT_EQ(dib.InternalDIB().bitsSize(), 12);
-    const Pixels px(dib);
-    EXPECT_EQ(px.at(0, 2), qRgb(3, 2, 1));
-    EXPECT_EQ(px.at(0, 0), qRgb(0, 0, 0));
-    // Saved with every row.
-    TVmDIB back;
-    LoadBytes(back, SaveBytes(dib));
-    EXPECT_EQ(Pixels(back).at(0, 2), qRgb(3, 2, 1));
+    EXPECT_EQ(ErrorOf([&] { LoadBytes(dib, big); }), QString());
+    EXPECT_EQ(ErrorOf([&] { dib.SetPixelFormat(DibFormat24Bit); }), section);
+    DibSetAllocationLimit(DibAllocationLimitDefault);
 }
 
 TEST(DibFile, SaveWritesHeaderTableAndPixels) {

@@ -35,10 +35,7 @@ void Load(TVmInternalDIB& dib, const QString& fileName) {
 }
 
 void Save(const TVmInternalDIB& dib, const QString& fileName) {
-    QFile file(fileName);
-    OpenPictureForWriting(file);
-    dib.SaveToStream(file);
-    FinishPictureWriting(file);
+    SavePictureFile(fileName, [&](QIODevice& file) { dib.SaveToStream(file); });
 }
 
 int Info(CliContext& context) {
@@ -134,7 +131,12 @@ const char* const kHelp =
     "      (convert to 1bit) the key colour that decides between the two\n"
     "      colours; default white\n"
     "  palette IN OUT\n"
-    "      gives the true-colour picture IN its computed palette and saves it as OUT\n";
+    "      gives the true-colour picture IN its computed palette and saves it as OUT\n"
+    "\n"
+    "A file that holds less pixel data than its header describes is refused, and\n"
+    "no picture may take more than 256 MiB. OUT is replaced only once the new\n"
+    "picture is written whole, so a failed save keeps the old file; OUT must be a\n"
+    "regular file (not a device, a FIFO or a folder).\n";
 
 const CliCommand command("bmp",
                          "info FILE | convert IN OUT FORMAT [--quality low|high] [--key C] | "

@@ -7,6 +7,7 @@
 #include "settings/ProgramOptions.h"
 
 #include <QCoreApplication>
+#include <csignal>
 #include <cstdio>
 #include <exception>
 #include <new>
@@ -115,6 +116,8 @@ int Run(QStringList args) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Under a file size limit a write fails and the old file is kept.
+    std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vellomar-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELLOMAR_VERSION));

@@ -1,11 +1,13 @@
 #include "FastBmpConvert.h"
 
 #include "FileBytes.h"
+#include "ReplacingFile.h"
 #include "dib/DibErrors.h"
 #include "dib/DibFile.h"
 #include "dib/DibFormat.h"
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -71,8 +73,6 @@ public:
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
     int get() const { return m_fd; }
-    // The close's own result: a file system may report a lost write only there.
-    bool close() { return ::close(std::exchange(m_fd, -1)) == 0; }
 
 private:
     int m_fd;
@@ -107,6 +107,10 @@ void PrepareHeap(int64_t fileBytes) {
 }
 
 std::optional<int> Convert(const Request& request) {
+    // Only regular files are replaced; the full program refuses anything else.
+    struct stat target {};
+    if (stat(request.out, &target) == 0 && !S_ISREG(target.st_mode))
+        return std::nullopt;
     DibContent content;
     {
         FileDescriptor in(::open(request.in, O_RDONLY | O_CLOEXEC));
@@ -121,12 +125,12 @@ std::optional<int> Convert(const Request& request) {
     if (auto converted =
             ConvertPixelFormat(content, request.format, request.quality, {}, 255, 255, 255))
         content = std::move(*converted);
-    FileDescriptor out(::open(request.out, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
-    if (out.get() < 0)
+    ReplacingFile out(request.out);
+    if (!out.open())
         return std::nullopt;
-    FileByteSink sink(out.get());
+    FileByteSink sink(out.fd());
     WriteDibFile(sink, content);
-    if (!out.close())
+    if (!out.commit())
         throw EWriteError("Stream write error");
     return 0;
 }
@@ -134,6 +138,9 @@ std::optional<int> Convert(const Request& request) {
 } // namespace
 
 std::optional<int> FastBmpConvert(int argc, char** argv) {
+    // A file size limit makes a write fail (EFBIG) instead of ending the
+    // program half-way; the commands program inherits this.
+    std::signal(SIGXFSZ, SIG_IGN);
     const std::optional<Request> request = Parse(argc, argv);
     if (!request)
         return std::nullopt;
