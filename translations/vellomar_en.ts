@@ -771,6 +771,13 @@
     </message>
 </context>
 <context>
+    <name>TSingleInstance</name>
+    <message>
+        <source>二重起動を防ぐロックを %1 に作れないため、起動できません</source>
+        <translation>Vellomar cannot start: the lock that keeps a second copy from running cannot be made in %1.</translation>
+    </message>
+</context>
+<context>
     <name>TextGradient</name>
     <message>
         <source>グラデーションテーブルがありません</source>

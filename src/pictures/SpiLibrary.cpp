@@ -1,13 +1,19 @@
 #include "SpiLibrary.h"
 
+#include "PluginTrust.h"
+
 #include <QFile>
 
 #if defined(Q_OS_WIN)
 #include <windows.h>
 #else
+#include <cstdio>
+#include <cstring>
 #include <dlfcn.h>
 #include <link.h>
+#include <string>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 #endif
 
@@ -27,6 +33,7 @@ void SpiLibrary::unload() {
     if (m_handle)
         FreeLibrary(HMODULE(m_handle));
     m_handle = nullptr;
+    m_fileName.clear();
 }
 
 void* SpiLibrary::resolve(const char* name) const {
@@ -39,21 +46,75 @@ QString SpiLibrary::moduleFileName() const {
     return n > 0 && n < 255 ? QString::fromWCharArray(buffer, int(n)) : QString();
 }
 
-bool IsTrustedPluginPath(const QString&) {
-    return true;
+#else
+
+namespace {
+
+// The device and inode of the file mapped at `address`, from /proc/self/maps.
+bool MappedFile(uintptr_t address, dev_t& device, ino_t& inode) {
+    FILE* maps = std::fopen("/proc/self/maps", "re");
+    if (!maps)
+        return false;
+    bool found = false;
+    char line[512];
+    while (!found && std::fgets(line, sizeof line, maps)) {
+        unsigned long start = 0, end = 0, node = 0;
+        unsigned major = 0, minor = 0;
+        if (std::sscanf(line, "%lx-%lx %*s %*s %x:%x %lu", &start, &end, &major, &minor, &node) ==
+                5 &&
+            address >= start && address < end) {
+            device = makedev(major, minor);
+            inode = ino_t(node);
+            found = true;
+        }
+    }
+    std::fclose(maps);
+    return found;
 }
 
-#else
+// The loader answers a name it already knows with the library it loaded
+// under that name, before it looks at the file; descriptor numbers come
+// round again. So the library is checked to be the descriptor's file, and
+// another spelling of the same descriptor's path is tried when it is not.
+void* LoadDescriptor(int fd) {
+    struct stat file;
+    if (fstat(fd, &file) != 0)
+        return nullptr;
+    std::string path = "/proc/self/fd/";
+    for (int attempt = 0; attempt < 64; ++attempt, path += "./") {
+        void* handle = dlopen((path + std::to_string(fd)).c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (!handle)
+            return nullptr;
+        link_map* map = nullptr;
+        dev_t device = 0;
+        ino_t inode = 0;
+        if (dlinfo(handle, RTLD_DI_LINKMAP, &map) == 0 && map &&
+            MappedFile(uintptr_t(map->l_ld), device, inode) && device == file.st_dev &&
+            inode == file.st_ino)
+            return handle;
+        dlclose(handle);
+    }
+    return nullptr;
+}
+
+} // namespace
 
 bool SpiLibrary::load(const QString& fileName) {
     unload();
-    // Only ELF shared objects; anything else never reaches the loader.
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly) || file.read(4) != QByteArray("\x7f"
-                                                                      "ELF"))
+    QString realPath;
+    const int fd = OpenTrustedPlugin(fileName, &realPath);
+    if (fd < 0)
         return false;
-    file.close();
-    m_handle = dlopen(QFile::encodeName(fileName).constData(), RTLD_NOW | RTLD_LOCAL);
+    // Only ELF shared objects; anything else never reaches the loader.
+    char magic[4];
+    if (pread(fd, magic, sizeof magic, 0) == 4 && std::memcmp(magic,
+                                                              "\x7f"
+                                                              "ELF",
+                                                              4) == 0)
+        m_handle = LoadDescriptor(fd);
+    close(fd);
+    if (m_handle)
+        m_fileName = realPath;
     return m_handle != nullptr;
 }
 
@@ -61,6 +122,7 @@ void SpiLibrary::unload() {
     if (m_handle)
         dlclose(m_handle);
     m_handle = nullptr;
+    m_fileName.clear();
 }
 
 void* SpiLibrary::resolve(const char* name) const {
@@ -68,19 +130,7 @@ void* SpiLibrary::resolve(const char* name) const {
 }
 
 QString SpiLibrary::moduleFileName() const {
-    link_map* map = nullptr;
-    if (!m_handle || dlinfo(m_handle, RTLD_DI_LINKMAP, &map) != 0 || !map || !map->l_name)
-        return QString();
-    return QFile::decodeName(map->l_name);
-}
-
-bool IsTrustedPluginPath(const QString& path) {
-    struct stat st;
-    if (stat(QFile::encodeName(path).constData(), &st) != 0)
-        return false;
-    if (st.st_mode & (S_IWGRP | S_IWOTH))
-        return false;
-    return st.st_uid == geteuid() || st.st_uid == 0;
+    return m_handle ? m_fileName : QString();
 }
 
 #endif

@@ -10,20 +10,18 @@ public:
     SpiLibrary(const SpiLibrary&) = delete;
     SpiLibrary& operator=(const SpiLibrary&) = delete;
 
-    // False when the file is no loadable library of this platform.
+    // False when the file is no loadable library of this platform, or (on
+    // POSIX) one that fails the checks of OpenTrustedPlugin.
     bool load(const QString& fileName);
     void unload();
     bool isLoaded() const { return m_handle != nullptr; }
     // The entry point's address, or nullptr.
     void* resolve(const char* name) const;
-    // The full path as the loader reports it; empty when it reports none.
+    // The full path: the file's own path (links resolved) on POSIX, as the
+    // loader reports it on Windows; empty when none is known.
     QString moduleFileName() const;
 
 private:
     void* m_handle = nullptr;
+    QString m_fileName;
 };
-
-// A file or folder whose contents only we (or root) can change: not writable
-// by group or others, owned by us or by root. Loading anything else would run
-// another user's code as ours.
-bool IsTrustedPluginPath(const QString& path);

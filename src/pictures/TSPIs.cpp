@@ -1,5 +1,6 @@
 #include "TSPIs.h"
 
+#include "PluginTrust.h"
 #include "SpiErrors.h"
 #include "TSPIBitmap.h"
 
@@ -123,7 +124,7 @@ void TSPIs::Search(const QString& mask) {
 
 void TSPIs::SearchFolder(const QString& folder, const QString& mask) {
     const QDir dir(folder);
-    if (!dir.exists() || !IsTrustedPluginPath(folder))
+    if (!dir.exists() || !IsTrustedPluginFolder(folder))
         return;
     QStringList files;
     // Hidden files are skipped; the file system's order is kept.
@@ -133,9 +134,8 @@ void TSPIs::SearchFolder(const QString& folder, const QString& mask) {
         if (!path.isEmpty() && IndexOfFile(path) < 0 && !files.contains(path, Qt::CaseInsensitive))
             files.append(path);
     }
+    // Each file is checked again as it is opened for loading.
     for (const QString& path : files) {
-        if (!IsTrustedPluginPath(path))
-            continue;
         std::unique_ptr<TSPI> plugin = CreatePluginFromFile(path);
         if (!plugin)
             continue;

@@ -49,6 +49,7 @@ PortalScreenshot::PortalScreenshot(const QDBusConnection& bus, std::chrono::mill
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, [this] {
         closeRequest();
+        watchLate();
         fail(Failure::TimedOut);
     });
     connect(&m_loading, &QFutureWatcher<PortalScreenshotFile>::finished, this,
@@ -95,8 +96,10 @@ void PortalScreenshot::take() {
 void PortalScreenshot::cancel() {
     if (m_state == State::Idle)
         return;
-    if (m_state == State::Waiting)
+    if (m_state == State::Waiting) {
         closeRequest();
+        watchLate();
+    }
     stopWaiting();
     m_loading.setFuture(QFuture<PortalScreenshotFile>());
     m_state = State::Idle;
@@ -177,6 +180,33 @@ void PortalScreenshot::unwatch() {
     m_bus.disconnect(kService, m_handle, kRequestInterface, QStringLiteral("Response"), this,
                      SLOT(onResponse(uint, QVariantMap)));
     m_handle.clear();
+}
+
+void PortalScreenshot::watchLate() {
+    // A portal may still answer a request it was told to drop, with a
+    // screenshot of the whole desktop that nobody else removes.
+    if (m_handle.isEmpty() || m_late.size() >= kMaxLate)
+        return;
+    const QString handle = m_handle;
+    unwatch();
+    m_late.insert(handle, m_requested);
+    m_bus.connect(kService, handle, kRequestInterface, QStringLiteral("Response"), this,
+                  SLOT(onLateResponse(uint, QVariantMap, QDBusMessage)));
+}
+
+void PortalScreenshot::onLateResponse(uint response, const QVariantMap& results,
+                                      const QDBusMessage& message) {
+    const auto found = m_late.find(message.path());
+    if (found == m_late.end())
+        return;
+    const QDateTime requested = found.value();
+    m_bus.disconnect(kService, found.key(), kRequestInterface, QStringLiteral("Response"), this,
+                     SLOT(onLateResponse(uint, QVariantMap, QDBusMessage)));
+    m_late.erase(found);
+    const QString uri = results.value(QStringLiteral("uri")).toString();
+    if (response == 0 && !uri.isEmpty())
+        QThreadPool::globalInstance()->start(
+            [uri, requested] { RemovePortalScreenshot(uri, requested); });
 }
 
 void PortalScreenshot::closeRequest() {

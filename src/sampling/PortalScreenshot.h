@@ -3,8 +3,10 @@
 #include "sampling/PortalScreenshotFile.h"
 
 #include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDateTime>
 #include <QFutureWatcher>
+#include <QHash>
 #include <QImage>
 #include <QObject>
 #include <QPointer>
@@ -19,7 +21,8 @@ class QDBusPendingCallWatcher;
 // program cannot read the screen itself. take() returns at once; exactly one
 // of finished() or failed() follows later, never from within take(). The
 // picture arrives in device pixels, devicePixelRatio() 1; the file the
-// portal wrote is deleted once read.
+// portal wrote is deleted once read, and so is one it answers with after
+// the request timed out or was cancelled.
 class PortalScreenshot : public QObject {
     Q_OBJECT
 public:
@@ -53,14 +56,18 @@ signals:
 
 private slots:
     void onResponse(uint response, const QVariantMap& results);
+    void onLateResponse(uint response, const QVariantMap& results, const QDBusMessage& message);
 
 private:
     enum class State { Idle, Waiting, Loading };
+    // Requests given up whose answers are still awaited, to remove their files.
+    static constexpr qsizetype kMaxLate = 16;
 
     void onCallFinished(QDBusPendingCallWatcher* call);
     void onLoaded();
     void watch(const QString& handle);
     void unwatch();
+    void watchLate();
     void closeRequest();
     void stopWaiting();
     void fail(Failure reason);
@@ -74,6 +81,7 @@ private:
     QDateTime m_requested;
     QPointer<QDBusPendingCallWatcher> m_call;
     QFutureWatcher<PortalScreenshotFile> m_loading;
+    QHash<QString, QDateTime> m_late; // request object -> when it was made
 };
 
 // The status-bar message for a failure, in the interface's Japanese, and

@@ -21,18 +21,27 @@ bool WrittenForThisRequest(const QFileInfo& info, const QDateTime& requested) {
     return info.lastModified() >= requested.addSecs(-kTimeSlackSeconds);
 }
 
+// The local file an answer names; empty for anything else.
+QString LocalFile(const QString& uri) {
+    const QUrl url(uri, QUrl::StrictMode);
+    if (!url.isValid() || url.scheme() != QLatin1String("file") || !url.isLocalFile() ||
+        !url.host().isEmpty())
+        return QString();
+    const QString path = url.toLocalFile();
+    const QFileInfo info(path);
+    if (!info.isAbsolute() || info.isSymLink() || !info.isFile())
+        return QString();
+    return path;
+}
+
 } // namespace
 
 PortalScreenshotFile ReadPortalScreenshot(const QString& uri, const QDateTime& requested) {
     PortalScreenshotFile result;
-    const QUrl url(uri, QUrl::StrictMode);
-    if (!url.isValid() || url.scheme() != QLatin1String("file") || !url.isLocalFile() ||
-        !url.host().isEmpty())
+    const QString path = LocalFile(uri);
+    if (path.isEmpty())
         return result;
-    const QString path = url.toLocalFile();
     const QFileInfo info(path);
-    if (!info.isAbsolute() || info.isSymLink() || !info.isFile())
-        return result;
 
     QImageReader reader(path);
     reader.setAutoTransform(false);
@@ -49,4 +58,17 @@ PortalScreenshotFile ReadPortalScreenshot(const QString& uri, const QDateTime& r
     if (isPicture && WrittenForThisRequest(info, requested))
         result.removed = QFile::remove(path);
     return result;
+}
+
+bool RemovePortalScreenshot(const QString& uri, const QDateTime& requested) {
+    const QString path = LocalFile(uri);
+    if (path.isEmpty())
+        return false;
+    const QFileInfo info(path);
+    bool isPicture = false;
+    {
+        QImageReader reader(path);
+        isPicture = reader.canRead();
+    }
+    return isPicture && WrittenForThisRequest(info, requested) && QFile::remove(path);
 }

@@ -21,3 +21,7 @@ constexpr qint64 kMaxScreenshotPixels = qint64(8192) * 8192;
 // written no earlier than `requested`, that holds a picture. Anything else
 // is left where it is.
 PortalScreenshotFile ReadPortalScreenshot(const QString& uri, const QDateTime& requested);
+
+// Deletes the file of an answer that came after the request was given up,
+// under the same checks, without decoding it. True when it was deleted.
+bool RemovePortalScreenshot(const QString& uri, const QDateTime& requested);

@@ -2,12 +2,19 @@
 
 #include "shell/LocalRequest.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QThread>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -16,13 +23,41 @@ int g_instances = 0;
 const QByteArray kActivate = "activate\n";
 const QByteArray kDone = "ok\n";
 
-#ifndef Q_OS_UNIX
+#ifdef Q_OS_UNIX
+// A real folder (no link) of this user's that no one else may enter.
+bool IsPrivateFolder(const QString& path) {
+    struct stat st;
+    return QDir::isAbsolutePath(path) && ::lstat(QFile::encodeName(path).constData(), &st) == 0 &&
+           S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() && (st.st_mode & 0777) == 0700;
+}
+
+// In the user's cache folder, made for the user alone, for sessions without a
+// runtime folder of their own.
+QString FallbackFolder() {
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (cache.isEmpty())
+        return QString();
+    const QString folder = QDir(cache).filePath(QStringLiteral("vellomar-runtime"));
+    QDir().mkpath(cache);
+    ::mkdir(QFile::encodeName(folder).constData(), 0700);
+    return folder;
+}
+#else
 QString UserSuffix() {
     return qEnvironmentVariable("USERNAME");
 }
 #endif
 
 } // namespace
+
+ESingleInstanceLock::ESingleInstanceLock(const QString& folder)
+    : std::runtime_error("no lock against a second copy"), m_folder(folder) {}
+
+QString ESingleInstanceLock::message() const {
+    return QCoreApplication::translate("TSingleInstance",
+                                       "二重起動を防ぐロックを %1 に作れないため、起動できません")
+        .arg(QDir::toNativeSeparators(m_folder));
+}
 
 TSingleInstance::TSingleInstance(QObject* parent) : QObject(parent) {
     if (g_instances > 0)
@@ -36,15 +71,22 @@ TSingleInstance::~TSingleInstance() {
     --g_instances;
 }
 
+QString TSingleInstance::PrivateFolder() const {
+#ifdef Q_OS_UNIX
+    // Never a folder in /tmp, where another user could make it first.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return IsPrivateFolder(runtime) ? runtime : FallbackFolder();
+#else
+    return QDir::tempPath();
+#endif
+}
+
 QString TSingleInstance::ServerName() const {
 #ifdef Q_OS_UNIX
-    // $XDG_RUNTIME_DIR when it is the user's own, else Qt's runtime folder
-    // (mode 0700, made when missing): never a name in /tmp that another
-    // user could take first.
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (runtime.isEmpty())
+    const QString folder = PrivateFolder();
+    if (!IsPrivateFolder(folder))
         return QString();
-    return QDir(runtime).filePath(UniqueName);
+    return QDir(folder).filePath(UniqueName);
 #else
     return UniqueName + QLatin1Char('-') + UserSuffix();
 #endif
@@ -63,15 +105,19 @@ bool TSingleInstance::Loaded() {
     const QString name = ServerName();
     // The lock marks the running copy and is held until it ends, whether or
     // not its socket can listen. A lock whose process is gone is removed by
-    // QLockFile; a live holder keeps its lock however old it is.
+    // QLockFile; a live holder keeps its lock however old it is. Without a
+    // lock two copies would run and each one's end would overwrite the
+    // other's settings: any failure but a live holder stops this copy.
     const QString lockName = LockFileName();
+    if (lockName.isEmpty())
+        throw ESingleInstanceLock(PrivateFolder());
     bool heldElsewhere = false;
-    if (!lockName.isEmpty()) {
-        m_lock = std::make_unique<QLockFile>(lockName);
-        if (!m_lock->tryLock(0)) {
-            heldElsewhere = m_lock->error() == QLockFile::LockFailedError;
-            m_lock.reset();
-        }
+    m_lock = std::make_unique<QLockFile>(lockName);
+    if (!m_lock->tryLock(0)) {
+        heldElsewhere = m_lock->error() == QLockFile::LockFailedError;
+        m_lock.reset();
+        if (!heldElsewhere)
+            throw ESingleInstanceLock(PrivateFolder());
     }
 
     LocalRequestClient probe;

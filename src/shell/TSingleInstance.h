@@ -24,8 +24,19 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The lock that tells a second copy apart cannot be made in `folder`.
+class ESingleInstanceLock : public std::runtime_error {
+public:
+    explicit ESingleInstanceLock(const QString& folder);
+    // The message in the interface language installed now.
+    QString message() const;
+
+private:
+    QString m_folder;
+};
+
 // One running copy per user. The first copy holds a lock file named after
-// UniqueName in the user's own runtime folder for its whole run and listens
+// UniqueName in the user's private folder (PrivateFolder()) for its whole run and listens
 // on a local socket beside it; a later copy finds the lock held (or the
 // socket listening), asks the first copy to come to the front and ends. A
 // lock or socket left by a copy that crashed is taken over.
@@ -44,15 +55,19 @@ public:
     // Runs the check once the owning window's parts exist. Returns true when
     // another copy runs and this one must end (the first copy has then been
     // asked to come forward under diActivateFirst). Throws EMultiAppInstance
-    // under diException.
+    // under diException. Throws ESingleInstanceLock, whatever the action,
+    // when the lock can neither be taken nor found held by another copy.
     bool Loaded();
 
     bool IsDuplicate() const { return m_duplicate; }
     // True when the first copy answered the request to come forward.
     bool FirstCopyActivated() const { return m_activated; }
 
-    // The socket path, in the user's private runtime folder; empty when
-    // there is none.
+    // $XDG_RUNTIME_DIR when it is a folder of this user's with mode 0700,
+    // else the folder "vellomar-runtime" (made 0700 when missing) in the
+    // user's cache folder. Usable only when it passes the same check.
+    QString PrivateFolder() const;
+    // The socket path, in PrivateFolder(); empty when that is not usable.
     QString ServerName() const;
     // The lock file that the running copy holds for its whole run.
     QString LockFileName() const;

@@ -3,6 +3,7 @@
 #include <QSocketNotifier>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <sys/socket.h>
@@ -11,22 +12,33 @@
 namespace {
 
 int g_pipe[2] = {-1, -1};
+volatile sig_atomic_t g_requested = 0;
 
-// Only async-signal-safe work here: the number goes through the pipe.
+// Only async-signal-safe work here: the number goes through the pipe. A
+// second request comes from someone who will not wait for an orderly end
+// (the program may be stuck): it ends the program at once, as the signal's
+// default does.
 void OnSignal(int number) {
+    if (g_requested) {
+        ::signal(number, SIG_DFL);
+        ::raise(number);
+        return;
+    }
+    g_requested = 1;
+    const int savedErrno = errno;
     const unsigned char byte = static_cast<unsigned char>(number);
     [[maybe_unused]] const ssize_t n = ::write(g_pipe[1], &byte, 1);
+    errno = savedErrno;
 }
 
 } // namespace
 
 TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_pipe) != 0)
+    // Close-on-exec from the start: no program started meanwhile by another
+    // thread inherits the pair.
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, g_pipe) != 0)
         return;
-    for (int fd : g_pipe) {
-        ::fcntl(fd, F_SETFD, FD_CLOEXEC);
-        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
-    }
+    g_requested = 0;
     m_notifier = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &TerminationSignals::readSignal);
     struct sigaction action {};

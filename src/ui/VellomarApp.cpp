@@ -9,7 +9,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMessageBox>
 #include <QSessionManager>
+
+#include <cstdio>
 
 VellomarApp::VellomarApp(SettingsStore& store, InterfaceLanguage language, QObject* parent)
     : QObject(parent) {
@@ -20,10 +23,15 @@ VellomarApp::VellomarApp(SettingsStore& store, InterfaceLanguage language, QObje
     connect(m_signals.get(), &TerminationSignals::terminationRequested, this,
             &VellomarApp::endOrderly);
     m_singleInstance = std::make_unique<TSingleInstance>();
-    if (m_singleInstance->Loaded()) {
-        m_duplicate = true;
+    try {
+        m_duplicate = m_singleInstance->Loaded();
+    } catch (const ESingleInstanceLock& e) {
+        InstallInterfaceLanguage(language);
+        m_failure = e.message();
         return;
     }
+    if (m_duplicate)
+        return;
     connect(m_singleInstance.get(), &TSingleInstance::activationRequested, this,
             &VellomarApp::bringForward);
 
@@ -53,6 +61,11 @@ VellomarApp::~VellomarApp() {
 int VellomarApp::exec() {
     if (m_duplicate)
         return 0;
+    if (!m_failure.isEmpty()) {
+        std::fprintf(stderr, "vellomar: %s\n", qPrintable(m_failure));
+        QMessageBox::critical(nullptr, QStringLiteral("Vellomar"), m_failure);
+        return 1;
+    }
     m_main->show();
     return QApplication::exec();
 }

@@ -3,6 +3,7 @@
 #include "ui/InterfaceLanguage.h"
 
 #include <QObject>
+#include <QString>
 #include <memory>
 
 class ProgramState;
@@ -13,7 +14,8 @@ class TfrmMain;
 
 // The window program. The single-instance check runs first: a second copy
 // for the same user brings the first forward and ends without building a
-// window or touching the settings. The first copy builds its main window,
+// window or touching the settings; a copy that cannot tell whether it is the
+// second says why and ends. The first copy builds its main window,
 // which makes the other windows in `language`, runs the event loop until the
 // main window closes, and saves its state at that orderly end.
 class VellomarApp : public QObject {
@@ -24,11 +26,12 @@ public:
                          QObject* parent = nullptr);
     ~VellomarApp() override;
 
-    // Shows the main window and runs the event loop; 0 at once for a duplicate.
+    // Shows the main window and runs the event loop; 0 at once for a
+    // duplicate; 1 once the reason is shown when the check could not be made.
     int exec();
 
     bool isDuplicate() const { return m_duplicate; }
-    // Null for a duplicate.
+    // Null for a duplicate and when the check could not be made.
     TfrmMain* mainWindow() const { return m_main.get(); }
 
 protected:
@@ -41,6 +44,7 @@ private:
     void endOrderly();
 
     bool m_duplicate = false;
+    QString m_failure;
     std::unique_ptr<TerminationSignals> m_signals;
     std::unique_ptr<TSingleInstance> m_singleInstance;
     std::unique_ptr<ProgramState> m_state;

@@ -10,7 +10,11 @@
 #include "pictures/TSPIs.h"
 
 #include <QBuffer>
+#include <fcntl.h>
+#include <future>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace spitest;
 
@@ -126,6 +130,32 @@ TEST(SpiHost, FoldersAndFilesOthersCanWriteAreSkipped) {
                                           QFile::WriteOther | QFile::ExeOther);
     host.Search(dir.path() + "/*.spi");
     EXPECT_EQ(host.Count(), 0);
+}
+
+// Each folder above a plug-in counts too, the one a link leads to included;
+// a FIFO among the plug-ins does not stop the search.
+TEST(SpiHost, FoldersAboveAndLinkTargetsOthersCanWriteAreSkipped) {
+    QTemporaryDir dir;
+    const QString open = dir.filePath("open"), safe = dir.filePath("safe");
+    ASSERT_TRUE(QDir(dir.path()).mkpath("open/own") && QDir(dir.path()).mkpath("safe"));
+    ASSERT_TRUE(Install(open, {TestSpi("good")}) && Install(open + "/own", {TestSpi("good")}));
+    ASSERT_TRUE(Install(safe, {InTreeSpi("ifpnm")}));
+    ASSERT_TRUE(QFile::setPermissions(open, QFile::Permissions(0x7777)));
+    ASSERT_TRUE(QFile::link(open + "/good.spi", safe + "/linked.spi"));
+    const QByteArray fifo = QFile::encodeName(safe + "/fifo.spi");
+    ASSERT_EQ(mkfifo(fifo.constData(), 0600), 0);
+    TSPIs host;
+    auto search = std::async(std::launch::async, [&] {
+        host.Search(open + "/own/*.spi");
+        host.Search(safe + "/*.spi");
+    });
+    if (search.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        ::close(::open(fifo.constData(), O_WRONLY | O_NONBLOCK)); // lets the search go on
+        ADD_FAILURE() << "the search waited on the FIFO";
+    }
+    search.wait();
+    ASSERT_EQ(host.Count(), 1);
+    EXPECT_EQ(host.Items(0).ModuleFileName(), safe + "/ifpnm.spi");
 }
 
 TEST(SpiHost, FormatsRegisterPerFilterWithoutJpeg) {

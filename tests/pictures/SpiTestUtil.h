@@ -17,15 +17,20 @@ inline QString InTreeSpi(const QString& name) {
     return QStringLiteral(VELLOMAR_PLUGIN_DIR "/") + name + QStringLiteral(".spi");
 }
 
-// Copies the libraries into `dir` (0700) as owner-only files.
-inline bool Install(const QTemporaryDir& dir, const QStringList& libraries) {
+// Copies the libraries into `folder` as owner-only files.
+inline bool Install(const QString& folder, const QStringList& libraries) {
     for (const QString& library : libraries) {
-        const QString target = dir.filePath(QFileInfo(library).fileName());
+        const QString target = QDir(folder).filePath(QFileInfo(library).fileName());
         if (!QFile::copy(library, target))
             return false;
         QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
     return true;
+}
+
+// The same into a temporary folder (0700).
+inline bool Install(const QTemporaryDir& dir, const QStringList& libraries) {
+    return Install(dir.path(), libraries);
 }
 
 // A test hook exported by the test plug-ins.

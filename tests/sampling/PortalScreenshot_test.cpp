@@ -11,6 +11,7 @@
 #include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QSignalSpy>
+#include <QThread>
 #include <memory>
 
 using namespace std::chrono_literals;
@@ -132,6 +133,29 @@ TEST_F(MockPortal, SilentPortalTimesOutAndTheRequestIsClosed) {
     ASSERT_TRUE(MockPortalBus::ReadLine(m_portal.mock(), line));
     EXPECT_TRUE(line.startsWith("closed /org/freedesktop/portal/desktop/request/"))
         << line.toStdString();
+}
+
+TEST_F(MockPortal, LateAnswerFileIsRemovedAfterTimeOutOrCancel) {
+    for (const bool cancel : {false, true}) {
+        StartMock("late");
+        PortalScreenshot shot(*m_bus, 300ms);
+        if (cancel) {
+            shot.take();
+            shot.cancel();
+        } else {
+            EXPECT_EQ(Take(shot).failure, Failure::TimedOut);
+        }
+        QString line;
+        while (MockPortalBus::ReadLine(m_portal.mock(), line) && line != "answered")
+            continue;
+        ASSERT_EQ(line, "answered");
+        QDeadlineTimer deadline(5000);
+        while (!ShotsLeft().isEmpty() && !deadline.hasExpired()) {
+            QCoreApplication::processEvents();
+            QThread::msleep(20);
+        }
+        EXPECT_TRUE(ShotsLeft().isEmpty()) << cancel;
+    }
 }
 
 TEST_F(MockPortal, NoPortalServiceOrNoBus) {

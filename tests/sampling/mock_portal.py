@@ -7,9 +7,11 @@ DBUS_SESSION_BUS_ADDRESS. MODE says how a Screenshot request is answered:
   early   send Response 0 before the call's own reply
   refuse  Response 1          end     Response 2
   silent  never send Response
+  late    send Response 0 after 800 ms, even to a closed request
 The PNG is WIDTH x HEIGHT in four blocks: #FFA510 top left, #000000 top
 right, #1040C0 bottom left, #FFFFFF bottom right. Prints "ready" once the
-portal's name is owned and "closed PATH" when a request is closed.
+portal's name is owned, "closed PATH" when a request is closed and
+"answered" once a late answer is sent.
 """
 import os
 import struct
@@ -49,7 +51,8 @@ class Request(dbus.service.Object):
     @dbus.service.method(REQUEST, in_signature="", out_signature="")
     def Close(self):
         print("closed", self.__dbus_object_path__, flush=True)
-        self.remove_from_connection()
+        if not self.late:
+            self.remove_from_connection()
 
     @dbus.service.signal(REQUEST, signature="ua{sv}")
     def Response(self, response, results):
@@ -70,8 +73,11 @@ class Portal(dbus.service.Object):
         path = "/org/freedesktop/portal/desktop/request/%s/%s" % (
             sender[1:].replace(".", "_"), token)
         request = Request(self.bus, path)
+        request.late = self.mode == "late"
         if self.mode == "early":
             self.answer(request)
+        elif self.mode == "late":
+            GLib.timeout_add(800, self.answer, request)
         elif self.mode != "silent":
             GLib.timeout_add(50, self.answer, request)
         return dbus.ObjectPath(path)
@@ -87,6 +93,8 @@ class Portal(dbus.service.Object):
             write_png(file, self.width, self.height)
             request.Response(dbus.UInt32(0), dbus.Dictionary(
                 {"uri": dbus.String("file://" + file)}, signature="sv"))
+            if request.late:
+                print("answered", flush=True)
         request.remove_from_connection()
         return False
 

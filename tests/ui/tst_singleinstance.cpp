@@ -1,19 +1,25 @@
 // One copy per user: the check at start, the request to come forward and
 // the take-over of a name left by a copy that crashed.
+#include "settings/SettingsStore.h"
 #include "shell/TSingleInstance.h"
+#include "ui/VellomarApp.h"
 
+#include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
+#include <QMessageBox>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <pwd.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -22,6 +28,7 @@ class TestSingleInstance : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> m_runtime;
+    std::unique_ptr<QTemporaryDir> m_cache;
 
     // A first copy that is not this object: a bare listener on the name.
     struct FakeFirstCopy {
@@ -42,7 +49,9 @@ class TestSingleInstance : public QObject {
 private slots:
     void init() {
         m_runtime = std::make_unique<QTemporaryDir>();
+        m_cache = std::make_unique<QTemporaryDir>();
         qputenv("XDG_RUNTIME_DIR", m_runtime->path().toLocal8Bit());
+        qputenv("XDG_CACHE_HOME", m_cache->path().toLocal8Bit());
     }
 
     void defaultsAndOneComponentPerProgram() {
@@ -166,6 +175,40 @@ private slots:
         QCOMPARE(folder.permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(lockFolder, folder.absoluteFilePath());
+    }
+
+    // Another user's runtime folder in /tmp (setpriv: run as root) neither
+    // takes the lock nor switches it off; with no private folder at all the
+    // program says so and does not run.
+    void lockStaysPrivateOrTheProgramEnds() {
+        QTemporaryDir temp;
+        QVERIFY(QFile::setPermissions(temp.path(), QFile::Permissions(0x7777)));
+        const QString taken = temp.filePath("runtime-" + QString(getpwuid(geteuid())->pw_name));
+        QCOMPARE(QProcess::execute("setpriv", {"--reuid=65534", "--regid=65534", "--clear-groups",
+                                               "mkdir", "-m", "700", taken}),
+                 0);
+        qputenv("TMPDIR", temp.path().toLocal8Bit());
+        qunsetenv("XDG_RUNTIME_DIR");
+        {
+            TSingleInstance first;
+            QVERIFY(!first.Loaded());
+            QCOMPARE(QFileInfo(first.LockFileName()).path(), m_cache->filePath("vellomar-runtime"));
+        }
+        const QString blocked = m_runtime->filePath("file");
+        QFile(blocked).open(QIODevice::WriteOnly);
+        qputenv("XDG_CACHE_HOME", blocked.toLocal8Bit());
+        SettingsStore store(m_runtime->filePath("s.ini"));
+        QString shown;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            shown = box->text();
+            box->close();
+        });
+        VellomarApp program(store);
+        QCOMPARE(program.exec(), 1);
+        QCOMPARE(shown, "二重起動を防ぐロックを " + blocked +
+                            "/vellomar-runtime に作れないため、起動できません");
+        qunsetenv("TMPDIR");
     }
 
     void lockIsHeldForTheWholeRunEvenWithoutASocket() {

@@ -10,23 +10,44 @@
 #include <string>
 #include <unistd.h>
 
+namespace {
+
+// The folder this program was started from, with its final '/'; empty when
+// the system does not tell (no /proc).
+std::string OwnFolder() {
+    char self[PATH_MAX];
+    const ssize_t n = readlink("/proc/self/exe", self, sizeof self);
+    if (n <= 0 || size_t(n) >= sizeof self || self[0] != '/')
+        return {};
+    const std::string path(self, size_t(n));
+    return path.substr(0, path.find_last_of('/') + 1);
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     if (const std::optional<int> status = FastBmpConvert(argc, argv))
         return *status;
-    // Beside this program in the build tree; in <prefix>/lib/vellomar once installed.
-    char self[PATH_MAX];
-    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
-    std::string dir = n > 0 ? std::string(self, size_t(n)) : std::string();
-    dir = dir.substr(0, dir.find_last_of('/') + 1);
+    // Beside this program in the build tree; in <prefix>/lib/vellomar once
+    // installed. The installed tree names no prefix, so without its own
+    // place this program runs nothing rather than a name found elsewhere.
+    const std::string dir = OwnFolder();
+    if (dir.empty()) {
+        std::fprintf(stderr,
+                     "vellomar-cli: cannot find vellomar-cli-commands: /proc/self/exe: %s\n",
+                     std::strerror(errno ? errno : ENOENT));
+        return 1;
+    }
     std::string path;
     for (const char* place : {"", "../lib/vellomar/"}) {
         path = dir + place + "vellomar-cli-commands";
         if (access(path.c_str(), X_OK) == 0)
             break;
     }
-    // The commands find the plug-in folders from this program's folder.
-    if (dir.size() > 1)
-        setenv("VELLOMAR_CLI_FOLDER", dir.substr(0, dir.size() - 1).c_str(), 1);
+    // The commands find the plug-in folders from this program's folder; what
+    // the caller's environment said is not taken.
+    const std::string folder = dir.size() > 1 ? dir.substr(0, dir.size() - 1) : dir;
+    setenv("VELLOMAR_CLI_FOLDER", folder.c_str(), 1);
     execv(path.c_str(), argv);
     std::fprintf(stderr, "vellomar-cli: cannot run %s: %s\n", path.c_str(), std::strerror(errno));
     return 1;
