@@ -1051,10 +1051,13 @@ constexpr size_t kFewBudget = 262144;
 std::vector<Rgb> HighPalette(const DibContent& source, const FineHistogram& histogram,
                              int maxColors, int divideId, StepCounter& counter, int64_t done,
                              int64_t whole) {
-    const bool few = histogram.colours() <= kFewColours;
-    const std::vector<ColorPoint> distinct =
-        few ? histogram.distinctColours(source) : std::vector<ColorPoint>{};
-    const std::vector<ColorPoint>& points = few ? distinct : histogram.points();
+    const int64_t colours = histogram.colours();
+    const bool few = colours <= kFewColours;
+    // Where every cell holds one colour, the cells are the colours already.
+    const std::vector<ColorPoint> distinct = few && colours > int64_t(histogram.points().size())
+                                                 ? histogram.distinctColours(source)
+                                                 : std::vector<ColorPoint>{};
+    const std::vector<ColorPoint>& points = distinct.empty() ? histogram.points() : distinct;
     const std::vector<Rgb> at = MeansOf(points);
     const int fewRounds =
         int(std::clamp<size_t>(kFewBudget / std::max<size_t>(points.size(), 1), 4, kFewRounds));
