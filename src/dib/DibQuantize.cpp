@@ -1038,9 +1038,12 @@ std::vector<ColorPoint> MergedPoints(const std::vector<ColorPoint>& points, int 
 // Up to this many distinct colours the High palettes are built on the
 // colours themselves rather than on the means of the fine cells: renders,
 // screenshots and graded pictures have several colours in a cell, and its
-// mean then misleads the refinement. Rounds on so few points are cheap:
+// mean then misleads the refinement. That work grows with the colours, the
+// rest with the pixels: a picture of fewer than kFewPixels pixels a colour,
+// a small photograph, keeps the cells. Rounds on so few points are cheap:
 // those of 256 entries up to a budget of points times rounds.
 constexpr int64_t kFewColours = 65536;
+constexpr int64_t kFewPixels = 8;
 constexpr int kFewRounds = 12;
 constexpr size_t kFewBudget = 262144;
 
@@ -1052,7 +1055,8 @@ std::vector<Rgb> HighPalette(const DibContent& source, const FineHistogram& hist
                              int maxColors, int divideId, StepCounter& counter, int64_t done,
                              int64_t whole) {
     const int64_t colours = histogram.colours();
-    const bool few = colours <= kFewColours;
+    const bool few = colours <= kFewColours &&
+                     colours * kFewPixels <= int64_t(source.width()) * source.absHeight();
     // Where every cell holds one colour, the cells are the colours already.
     const std::vector<ColorPoint> distinct = few && colours > int64_t(histogram.points().size())
                                                  ? histogram.distinctColours(source)
