@@ -1,5 +1,5 @@
 // 24 -> 8 and 24 -> 4 bits, Low and High quality, on a 2048 x 2048
-// photograph-like picture: time and PSNR, beside ImageMagick's
+// photograph-like picture and High on it posterised: time and PSNR, beside ImageMagick's
 // "convert -colors 256 +dither" as a whole process. scripts/bench-palettes
 // compares whole processes on real photographs.
 #include "dib/DibConversions.h"
@@ -94,6 +94,21 @@ const DibContent& Photo() {
     return picture;
 }
 
+// The photograph-like picture posterised to 32 levels a channel: some
+// 20 000 distinct colours, as in renders, screenshots and graded pictures.
+const DibContent& Posterised() {
+    static const DibContent picture = [] {
+        DibContent c = Photo().clone();
+        for (int y = 0; y < kSide; ++y) {
+            uchar* row = c.row(y);
+            for (int k = 0; k < 3 * kSide; ++k)
+                row[k] = uchar((row[k] >> 3) * 255 / 31);
+        }
+        return c;
+    }();
+    return picture;
+}
+
 // PSNR over the three channels of a palette picture against the original.
 double Psnr(const DibContent& original, const DibContent& reduced) {
     DibContent wide = reduced.header.biBitCount == 24  ? reduced.clone()
@@ -153,6 +168,26 @@ void BM_TrueColorTo4BitHigh(benchmark::State& state) {
     state.counters["psnr_db"] = Psnr(photo, out);
 }
 
+void BM_PosterisedTo8BitHigh(benchmark::State& state) {
+    const DibContent& picture = Posterised();
+    DibContent out;
+    for (auto _ : state) {
+        out = ConvertTrueColorTo8BitRGBHigh(picture, {});
+        benchmark::DoNotOptimize(out.bits.data());
+    }
+    state.counters["psnr_db"] = Psnr(picture, out);
+}
+
+void BM_PosterisedTo4BitHigh(benchmark::State& state) {
+    const DibContent& picture = Posterised();
+    DibContent out;
+    for (auto _ : state) {
+        out = ConvertTrueColorTo4BitRGBHigh(picture, {});
+        benchmark::DoNotOptimize(out.bits.data());
+    }
+    state.counters["psnr_db"] = Psnr(picture, out);
+}
+
 // The whole ImageMagick process: reading, quantising, writing.
 void BM_ImageMagickColors256(benchmark::State& state) {
     const QString program = QString::fromLocal8Bit(qgetenv("VELLOMAR_IM_CONVERT"));
@@ -194,5 +229,7 @@ BENCHMARK(BM_TrueColorTo8BitLow)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TrueColorTo8BitHigh)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TrueColorTo4BitLow)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TrueColorTo4BitHigh)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PosterisedTo8BitHigh)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PosterisedTo4BitHigh)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImageMagickColors256)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK_MAIN();

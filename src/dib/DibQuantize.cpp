@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -468,6 +469,50 @@ double SquaredError(const std::vector<ColorPoint>& points, const std::vector<Rgb
     return sum;
 }
 
+// Lloyd's method keeps an entry where it serves little while points far
+// from every entry weigh much: moves the entry whose loss costs least to the
+// point of largest error and settles again, while that lowers the error.
+// Finds the second-nearest entries by trying all: for few entries.
+void Relocate(const std::vector<ColorPoint>& points, const std::vector<Rgb>& at,
+              std::vector<Rgb>& entries, int tries, int rounds) {
+    const size_t n = entries.size();
+    double error = SquaredError(points, at, entries);
+    std::vector<double> cost(n);
+    for (int t = 0; t < tries && n > 1; ++t) {
+        std::fill(cost.begin(), cost.end(), 0.0);
+        double worst = -1;
+        size_t far = 0;
+        for (size_t i = 0; i < points.size(); ++i) {
+            float d1 = std::numeric_limits<float>::max(), d2 = d1;
+            size_t e1 = 0;
+            for (size_t e = 0; e < n; ++e) {
+                const float d = Distance(at[i].data(), entries[e]);
+                if (d < d1) {
+                    d2 = d1;
+                    d1 = d;
+                    e1 = e;
+                } else if (d < d2) {
+                    d2 = d;
+                }
+            }
+            const double w = double(points[i].count);
+            cost[e1] += w * double(d2 - d1);
+            if (w * double(d1) > worst) {
+                worst = w * double(d1);
+                far = i;
+            }
+        }
+        std::vector<Rgb> trial = entries;
+        trial[size_t(std::min_element(cost.begin(), cost.end()) - cost.begin())] = at[far];
+        Refine(points, at, trial, rounds, 0.01f, {});
+        const double trialError = SquaredError(points, at, trial);
+        if (!(trialError < error))
+            break;
+        entries = trial;
+        error = trialError;
+    }
+}
+
 // The starting palette of a second refinement: boxes split at the mean of
 // their widest channel.
 std::vector<Rgb> MeanSplitPalette(std::vector<ColorPoint> points, int maxColors, int divideId) {
@@ -633,6 +678,19 @@ inline int FineCellOf(const uint8_t* p) { // p: blue, green, red
     return int(kSpreadRed[p[2]] | kSpreadGreen[p[1]] | kSpreadBlue[p[0]]);
 }
 
+// Which of the 64 colours of its fine cell pixel `p` (blue, green, red) is.
+inline int ColourInCell(const uint8_t* p) {
+    return ((p[2] & 3) << 4) | ((p[1] & 3) << 2) | (p[0] & 3);
+}
+
+// std::popcount() calls a library routine on the baseline x86-64.
+inline uint32_t BitCount(uint64_t v) {
+    v -= (v >> 1) & 0x5555555555555555u;
+    v = (v & 0x3333333333333333u) + ((v >> 2) & 0x3333333333333333u);
+    v = (v + (v >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
+    return uint32_t((v * 0x0101010101010101u) >> 56);
+}
+
 // The lowest level of a fine cell in channel 0 (red), 1 (green) or 2 (blue).
 inline int FineCellBase(int cell, int channel) {
     int level = 0;
@@ -673,6 +731,7 @@ public:
                     }
                     Count& c = m_counts[number - 1];
                     ++c.pixels;
+                    c.seen |= uint64_t(1) << ColourInCell(p);
                     c.low[0] += p[2] & 3;
                     c.low[1] += p[1] & 3;
                     c.low[2] += p[0] & 3;
@@ -690,6 +749,66 @@ public:
     int pointOf(const uint8_t* p) const { return int(m_table.get()[FineCellOf(p)]) - 1; }
     int cellOf(int point) const { return int(m_cells[size_t(point)]); }
 
+    // How many distinct colours the picture has.
+    int64_t colours() const {
+        int64_t n = 0;
+        for (const Count& c : m_counts)
+            n += BitCount(c.seen);
+        return n;
+    }
+
+    // The picture's distinct colours, each a point of its pixels, in the
+    // order of their cells and by value within a cell: a second pass counts
+    // them, each pixel's place found from the colours its cell has.
+    std::vector<ColorPoint> distinctColours(const DibContent& source) const {
+        std::vector<uint32_t> first(m_counts.size());
+        uint32_t n = 0;
+        for (size_t i = 0; i < m_counts.size(); ++i) {
+            first[i] = n;
+            n += uint32_t(BitCount(m_counts[i].seen));
+        }
+        std::vector<int64_t> pixels(n, 0);
+        const int32_t w = source.width(), h = source.absHeight();
+        for (int32_t y = 0; y < h && w > 0; ++y) {
+            const uint8_t* p = source.row(y);
+            // Runs of one colour are common where colours are few.
+            uint32_t last = PixelKey(p), place = placeOf(first, p);
+            int64_t run = 0;
+            for (int32_t x = 0; x < w; ++x, p += 3) {
+                const uint32_t key = PixelKey(p);
+                if (key != last) {
+                    pixels[place] += run;
+                    run = 0;
+                    last = key;
+                    place = placeOf(first, p);
+                }
+                ++run;
+            }
+            pixels[place] += run;
+        }
+        std::vector<ColorPoint> points;
+        points.reserve(n);
+        for (size_t i = 0; i < m_counts.size(); ++i) {
+            const int cell = int(m_cells[i]);
+            for (uint64_t seen = m_counts[i].seen; seen; seen &= seen - 1) {
+                const int colour = std::countr_zero(seen);
+                const int64_t count = pixels[points.size()];
+                ColorPoint point{count, {}};
+                for (int c = 0; c < 3; ++c)
+                    point.sum[c] = count * (FineCellBase(cell, c) + ((colour >> (4 - 2 * c)) & 3));
+                points.push_back(point);
+            }
+        }
+        return points;
+    }
+
+    // Where the colour of pixel `p` comes among the cells' colours.
+    uint32_t placeOf(const std::vector<uint32_t>& first, const uint8_t* p) const {
+        const size_t point = size_t(pointOf(p));
+        return first[point] +
+               BitCount(m_counts[point].seen & ((uint64_t(1) << ColourInCell(p)) - 1));
+    }
+
     // Puts a value for each point into the table in place of its number,
     // for a last pass that then reads one table instead of two.
     void relabel(const std::vector<int>& values) {
@@ -703,6 +822,7 @@ private:
     struct Count {
         uint32_t pixels;
         uint32_t low[3]; // red, green, blue
+        uint64_t seen;   // the colours of the cell met, bit ColourInCell()
     };
 
     void fold() {
@@ -713,7 +833,8 @@ private:
             point.count += c.pixels;
             for (int k = 0; k < 3; ++k)
                 point.sum[k] += int64_t(c.pixels) * FineCellBase(int(m_cells[i]), k) + c.low[k];
-            c = Count{};
+            c.pixels = 0;
+            c.low[0] = c.low[1] = c.low[2] = 0;
         }
     }
 
@@ -801,7 +922,7 @@ public:
         if (e >= 0)
             return e;
         const size_t cell = size_t(-1 - e);
-        const int colour = ((p[2] & 3) << 4) | ((p[1] & 3) << 2) | (p[0] & 3);
+        const int colour = ColourInCell(p);
         uint8_t& entry = m_remembered[cell * 64 + size_t(colour)];
         if (!(m_known[cell] >> colour & 1)) {
             entry = uint8_t(search(e, p, nullptr));
@@ -914,26 +1035,48 @@ std::vector<ColorPoint> MergedPoints(const std::vector<ColorPoint>& points, int 
     return merged;
 }
 
+// Up to this many distinct colours the High palettes are built on the
+// colours themselves rather than on the means of the fine cells: renders,
+// screenshots and graded pictures have several colours in a cell, and its
+// mean then misleads the refinement. That work grows with the colours, the
+// rest with the pixels: a picture of fewer than kFewPixels pixels a colour,
+// a small photograph, keeps the cells. Rounds on so few points are cheap:
+// those of 256 entries up to a budget of points times rounds.
+constexpr int64_t kFewColours = 65536;
+constexpr int64_t kFewPixels = 8;
+constexpr int kFewRounds = 12;
+constexpr size_t kFewBudget = 262144;
+
 // The High palette of a picture of more than `maxColors` colours: a greedy
-// split of the fine histogram refined by Lloyd's method, with distinct
-// entries. Steps run to `done` of `whole`.
+// split of the fine histogram, or of the picture's colours when they are
+// few, refined by Lloyd's method, with distinct entries. Steps run to `done`
+// of `whole`.
 std::vector<Rgb> HighPalette(const DibContent& source, const FineHistogram& histogram,
                              int maxColors, int divideId, StepCounter& counter, int64_t done,
                              int64_t whole) {
-    const std::vector<ColorPoint>& points = histogram.points();
+    const int64_t colours = histogram.colours();
+    const bool few = colours <= kFewColours &&
+                     colours * kFewPixels <= int64_t(source.width()) * source.absHeight();
+    // Where every cell holds one colour, the cells are the colours already.
+    const std::vector<ColorPoint> distinct = few && colours > int64_t(histogram.points().size())
+                                                 ? histogram.distinctColours(source)
+                                                 : std::vector<ColorPoint>{};
+    const std::vector<ColorPoint>& points = distinct.empty() ? histogram.points() : distinct;
     const std::vector<Rgb> at = MeansOf(points);
+    const int fewRounds =
+        int(std::clamp<size_t>(kFewBudget / std::max<size_t>(points.size(), 1), 4, kFewRounds));
     std::vector<Rgb> entries;
     int rounds;
     if (maxColors > 16) {
         // Past four rounds 256 entries gain a few hundredths of a dB on
         // photographs.
         entries = BestCutSplitter(points).split(maxColors, divideId == 1);
-        rounds = 4;
+        rounds = few ? fewRounds : 4;
     } else {
         // Sixteen entries take many rounds to settle and fall into poorer
         // local optima: two starts settle on the points merged into
         // 16 x 16 x 16 cells, where rounds are cheap, and the better one is
-        // refined on the fine points.
+        // refined on the fine points (or the colours).
         const std::vector<ColorPoint> coarse = MergedPoints(points, 4);
         const std::vector<Rgb> coarseAt = MeansOf(coarse);
         double error = 0;
@@ -948,12 +1091,14 @@ std::vector<Rgb> HighPalette(const DibContent& source, const FineHistogram& hist
                 error = trialError;
             }
         }
-        rounds = 10;
+        rounds = few ? kFewRounds : 10;
     }
     const int64_t from = counter.done(whole);
     Refine(points, at, entries, rounds, 0.01f, [&](int round) {
         counter.reach(from + int64_t(round + 1) * (done - from) / rounds, whole);
     });
+    if (few && maxColors <= 16)
+        Relocate(points, at, entries, 8, kFewRounds);
     FillDistinct(source, histogram, maxColors, entries);
     counter.reach(done, whole);
     return entries;
