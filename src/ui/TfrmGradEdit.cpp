@@ -160,8 +160,15 @@ void TfrmGradEdit::redrawBar() {
 
 void TfrmGradEdit::showPending() {
     const int row = m_lstgra->currentRow();
-    const bool pending = m_list.isValidIndex(row) && workingStops() != m_list.slot(row).stops();
-    m_lblpending->setVisible(pending);
+    // The same stops in another slot order make the same table.
+    const auto sorted = [](std::vector<GradientStop> stops) {
+        std::sort(stops.begin(), stops.end(), [](const GradientStop& a, const GradientStop& b) {
+            return std::pair(a.position, a.color) < std::pair(b.position, b.color);
+        });
+        return stops;
+    };
+    m_lblpending->setVisible(m_list.isValidIndex(row) &&
+                             sorted(workingStops()) != sorted(m_list.slot(row).stops()));
 }
 
 void TfrmGradEdit::lstgraClick() {
