@@ -660,6 +660,10 @@
         <source>グラデーションには2色以上が必要です</source>
         <translation>A gradient needs at least two colors.</translation>
     </message>
+    <message>
+        <source>グラデーションの方向を選んでください（方向ボタンがすべてオフです）</source>
+        <translation>Choose a gradient direction (every direction button is off).</translation>
+    </message>
 </context>
 <context>
     <name>PageText</name>
@@ -868,6 +872,46 @@
     <message>
         <source>%1 を削除してよろしいですか</source>
         <translation>Remove %1?</translation>
+    </message>
+    <message>
+        <source>右クリックでここに色を追加します</source>
+        <translation>Right-click to add a color here</translation>
+    </message>
+    <message>
+        <source>マーカーの帯</source>
+        <translation>Marker strip</translation>
+    </message>
+    <message>
+        <source>ドラッグで移動、右クリックで色の変更、バーの外へドラッグで削除します</source>
+        <translation>Drag to move, right-click to change the color, drag off the bar to remove</translation>
+    </message>
+    <message>
+        <source>未更新の変更あり</source>
+        <translation>Not updated</translation>
+    </message>
+    <message>
+        <source>「更新」を押すとテーブルに書き込みます</source>
+        <translation>Press &quot;Update&quot; to write the changes to the table</translation>
+    </message>
+    <message>
+        <source>帯を右クリックで色を追加、マーカーを右クリックで色の変更、バーの外へドラッグで削除します。</source>
+        <translation>Right-click the strip to add a color, right-click a marker to change its color, drag a marker off the bar to remove it.</translation>
+    </message>
+    <message>
+        <source>追加した色は黒です。マーカーを右クリックして色を選んでください。</source>
+        <translation>The new color is black: right-click its marker to choose its color.</translation>
+    </message>
+    <message>
+        <source>ここに色を追加(&amp;A)</source>
+        <translation>&amp;Add a color here</translation>
+    </message>
+    <message>
+        <source>色の変更(&amp;C)...</source>
+        <translation>&amp;Change color...</translation>
+    </message>
+    <message>
+        <source>削除(&amp;D)</source>
+        <translation>&amp;Remove</translation>
     </message>
 </context>
 <context>

@@ -13,8 +13,11 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include <algorithm>
 
@@ -24,6 +27,24 @@ const char* const kTagProperty = "tag";
 
 void CopyText(const QString& text) {
     QGuiApplication::clipboard()->setText(text);
+}
+
+// Width of the part of `button` that shows its text.
+int TextRoom(const QPushButton* button) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.rect = QRect(QPoint(0, 0), button->size());
+    return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+}
+
+// Shows `text` on a notation button, elided when the button is too narrow
+// for it; the tooltip always holds it whole.
+void ShowNotation(QPushButton* button, const QString& text) {
+    button->setToolTip(text);
+    const QFontMetrics metrics(button->font());
+    button->setText(metrics.horizontalAdvance(text) <= TextRoom(button)
+                        ? text
+                        : metrics.elidedText(text, Qt::ElideRight, TextRoom(button)));
 }
 
 } // namespace
@@ -66,6 +87,7 @@ ColorControls::ColorControls(CurrentColorModel& model, SharedColorDialog* colorD
         edit->setAttribute(Qt::WA_InputMethodEnabled, false);
         edit->setGeometry(176, y + 1, 50, 21);
         edit->installEventFilter(this);
+        connect(edit, &QLineEdit::textEdited, this, [this, tag] { applyEdit(tag, false); });
         m_edits[tag] = edit;
     }
 
@@ -93,6 +115,41 @@ ColorControls::ColorControls(CurrentColorModel& model, SharedColorDialog* colorD
     m_btnColor->setGeometry(4, 120, 226, 24);
     connect(m_btnColor, &QPushButton::clicked, this, &ColorControls::btnColorClick);
     setFixedSize(233, 148);
+    placeNotationButtons();
+}
+
+void ColorControls::placeNotationButtons() {
+    // The row of 226 pixels is shared by what the widest value of each
+    // notation needs in this font; what is left is shared evenly.
+    const std::array<QPushButton*, 3> buttons = {m_btnrrggbb, m_rtncolorrgb, m_btnhsv};
+    const QFontMetrics metrics(font());
+    const auto widestOf = [&metrics](const QString& characters) {
+        QChar widest = characters.front();
+        for (QChar c : characters)
+            if (metrics.horizontalAdvance(c) > metrics.horizontalAdvance(widest))
+                widest = c;
+        return QString(widest);
+    };
+    const QString digit = widestOf(QStringLiteral("0123456789"));
+    const QString triple = digit.repeated(3) + QLatin1Char(',') + digit.repeated(3) +
+                           QLatin1Char(',') + digit.repeated(3);
+    const QString widest[3] = {QLatin1Char('#') +
+                                   widestOf(QStringLiteral("0123456789ABCDEF")).repeated(6),
+                               triple, triple};
+    std::array<int, 3> widths{};
+    int sum = 0;
+    for (size_t i = 0; i < 3; ++i) {
+        buttons[i]->resize(100, 24);
+        widths[i] = metrics.horizontalAdvance(widest[i]) + 100 - TextRoom(buttons[i]);
+        sum += widths[i];
+    }
+    const int row = 226 - 2 * 2;
+    int x = 4;
+    for (size_t i = 0; i < 3; ++i) {
+        const int width = sum <= row ? widths[i] + (row - sum) / 3 : widths[i] * row / sum;
+        buttons[i]->setGeometry(x, 92, width, 24);
+        x += width + 2;
+    }
 }
 
 void ColorControls::showColor(TColor color) {
@@ -104,12 +161,12 @@ void ColorControls::showColor(TColor color) {
     for (int i = 0; i < 3; ++i) {
         const QString text = QString::number(m_trackBars[i]->value());
         // Rewriting an equal text would move the caret of a box being typed in.
-        if (m_edits[i]->text() != text)
+        if (i != m_typingIn && m_edits[i]->text() != text)
             m_edits[i]->setText(text);
     }
-    m_btnrrggbb->setText(ColorToHtml(m_model.CurrentColor()));
-    m_rtncolorrgb->setText(ColorToRgbText(m_model.CurrentColor()));
-    m_btnhsv->setText(ColorToHsvText(m_model.CurrentColor()));
+    ShowNotation(m_btnrrggbb, ColorToHtml(m_model.CurrentColor()));
+    ShowNotation(m_rtncolorrgb, ColorToRgbText(m_model.CurrentColor()));
+    ShowNotation(m_btnhsv, ColorToHsvText(m_model.CurrentColor()));
 }
 
 TColor ColorControls::sliderColor() const {
@@ -121,32 +178,57 @@ void ColorControls::TrackBar1Change(int tag) {
     m_model.SetCurrentColor(sliderColor());
 }
 
-bool ColorControls::Edit1KeyPress(int tag, QChar key) {
-    const bool passes = (key >= QLatin1Char('0') && key <= QLatin1Char('9')) || key == QChar(8);
-    // Whatever the key, the text typed before it is applied now.
+bool ColorControls::applyEdit(int tag, bool finished) {
     QLineEdit* edit = m_edits[tag];
-    if (edit->text().isEmpty())
-        edit->setText(QStringLiteral("0"));
-    bool ok = false;
-    const qlonglong number = edit->text().toLongLong(&ok);
-    if (!ok) {
-        // Only a paste from the context menu can bring a non-number here.
-        const InvalidNumberError error(tr("'%1' は有効な整数値ではありません。").arg(edit->text()));
-        QMessageBox::critical(this, QStringLiteral("Vellomar"), error.message());
-        // The failed key is dropped: a digit must not join the bad text.
-        return true;
-    }
+    bool ok = true;
+    const qlonglong number = edit->text().isEmpty() ? 0 : edit->text().toLongLong(&ok);
+    if (!ok)
+        return false;
     if (number >= 256)
         edit->setText(QStringLiteral("255"));
     {
         const QSignalBlocker blocker(m_trackBars[tag]);
         m_trackBars[tag]->setValue(int(std::clamp<qlonglong>(number, 0, 255)));
     }
+    const QScopedValueRollback typing(m_typingIn, finished ? -1 : tag);
     m_model.SetCurrentColor(sliderColor());
-    return !passes;
+    return true;
+}
+
+bool ColorControls::Edit1KeyPress(int tag, QChar key) {
+    QLineEdit* edit = m_edits[tag];
+    const bool passes = (key >= QLatin1Char('0') && key <= QLatin1Char('9')) || key == QChar(8);
+    bool number = false;
+    edit->text().toLongLong(&number);
+    if (!number && !edit->text().isEmpty()) {
+        // Only a paste from the context menu can bring a non-number here.
+        const InvalidNumberError error(tr("'%1' は有効な整数値ではありません。").arg(edit->text()));
+        QMessageBox::critical(this, QStringLiteral("Vellomar"), error.message());
+        // The failed key is dropped: a digit must not join the bad text.
+        return true;
+    }
+    // A digit or backspace edits the box, and the edit applies the new text;
+    // any other key (Enter among them) is swallowed and applies the text.
+    if (passes)
+        return false;
+    applyEdit(tag, true);
+    return true;
 }
 
 bool ColorControls::eventFilter(QObject* watched, QEvent* event) {
+    // Not when a message box or a menu takes the focus for a moment.
+    const auto reason = event->type() == QEvent::FocusOut
+                            ? static_cast<QFocusEvent*>(event)->reason()
+                            : Qt::OtherFocusReason;
+    if (event->type() == QEvent::FocusOut && reason != Qt::ActiveWindowFocusReason &&
+        reason != Qt::PopupFocusReason) {
+        for (int tag = 0; tag < 3; ++tag) {
+            // The typing is applied already; leaving only tidies the text
+            // (a pasted non-number gives way to the colour's own value).
+            if (watched == m_edits[tag])
+                showColor(m_model.CurrentColor());
+        }
+    }
     if (event->type() == QEvent::KeyPress) {
         for (int tag = 0; tag < 3; ++tag) {
             if (watched != m_edits[tag])

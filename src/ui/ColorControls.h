@@ -30,7 +30,14 @@ private:
     // Runs for every character typed into an edit box, before the box sees it.
     // Returns true when the character is swallowed.
     bool Edit1KeyPress(int tag, QChar key);
+    // Sets the colour from the box's number. While the user types, the box
+    // keeps the text as typed (empty, leading zeros); `finished` (Enter, a
+    // swallowed key, leaving the box) rewrites it as the colour shows it.
+    // False when the text is not a number.
+    bool applyEdit(int tag, bool finished);
     void btnColorClick();
+    // Sizes the notation buttons to the widest text each can show.
+    void placeNotationButtons();
     TColor sliderColor() const;
 
     CurrentColorModel& m_model;
@@ -41,4 +48,6 @@ private:
     QPushButton* m_rtncolorrgb = nullptr;
     QPushButton* m_btnhsv = nullptr;
     QPushButton* m_btnColor = nullptr;
+    // The box whose typing is being applied; showColor leaves its text alone.
+    int m_typingIn = -1;
 };

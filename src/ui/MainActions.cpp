@@ -4,14 +4,24 @@
 #include "ui/HtmlPage.h"
 
 #include <QAction>
+#include <QKeySequence>
 
 namespace {
+
+// The platform's keys for a standard command, or `fallback` where the
+// platform has none (Save As, Quit and Preferences on some desktops).
+void SetStandardKeys(QAction* action, QKeySequence::StandardKey key, const QKeySequence& fallback) {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+    if (keys.isEmpty())
+        keys << fallback;
+    action->setShortcuts(keys);
+}
 
 QAction* MakeAction(QObject* parent, const char* name, const QString& caption,
                     Glyph glyph = Glyph::None) {
     auto* action = new QAction(caption, parent);
     action->setObjectName(QString::fromLatin1(name));
-    // Only the menus' own letters reach these actions from the keyboard.
+    // An editor with the focus takes its own keys (Ctrl+C in the text) first.
     action->setShortcutContext(Qt::WindowShortcut);
     if (glyph != Glyph::None)
         action->setIcon(GlyphIcon(glyph));
@@ -41,6 +51,19 @@ MainActions::MainActions(QObject* parent) : QObject(parent) {
     ac_chart->setCheckable(true);
     ac_livepreview = MakeAction(this, "ac_livepreview", tr("プレビュー(&P)"));
     ac_livepreview->setCheckable(true);
+
+    SetStandardKeys(ac_saveas, QKeySequence::SaveAs,
+                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    SetStandardKeys(ac_exit, QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
+    SetStandardKeys(ac_cut, QKeySequence::Cut, QKeySequence(Qt::CTRL | Qt::Key_X));
+    SetStandardKeys(ac_copy, QKeySequence::Copy, QKeySequence(Qt::CTRL | Qt::Key_C));
+    SetStandardKeys(ac_paste, QKeySequence::Paste, QKeySequence(Qt::CTRL | Qt::Key_V));
+    SetStandardKeys(ac_option, QKeySequence::Preferences, QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    SetStandardKeys(ac_contents, QKeySequence::HelpContents, QKeySequence(Qt::Key_F1));
+    // Keys no text editor claims, so that they work with the focus anywhere.
+    ac_htmlcopy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    ac_wwwview->setShortcut(QKeySequence(Qt::Key_F12));
+    ac_wwwview2->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F12));
 }
 
 void MainActions::applyPage(const HtmlPage& page) {
@@ -51,4 +74,10 @@ void MainActions::applyPage(const HtmlPage& page) {
     ac_selectall->setEnabled(page.supports(PageAction::SelectAll));
     ac_htmlcopy->setEnabled(page.supports(PageAction::HtmlCopy));
     ac_wwwview->setEnabled(page.supports(PageAction::Preview));
+}
+
+QList<QAction*> MainActions::all() const {
+    return {ac_saveas,     ac_exit,    ac_cut,      ac_copy,       ac_paste,    ac_selectall,
+            ac_htmlcopy,   ac_wwwview, ac_wwwview2, ac_option,     ac_contents, ac_searchonhelp,
+            ac_helponhelp, ac_about,   ac_chart,    ac_livepreview};
 }

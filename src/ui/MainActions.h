@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 
 class HtmlPage;
@@ -16,6 +17,7 @@ public:
     // shown supports. Browser 2 stays enabled: it does nothing where preview
     // is not supported.
     void applyPage(const HtmlPage& page);
+    QList<QAction*> all() const;
 
     QAction* ac_saveas = nullptr;
     QAction* ac_exit = nullptr;

@@ -8,6 +8,8 @@
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 
+#include <algorithm>
+
 namespace {
 
 class RowDelegate : public QStyledItemDelegate {
@@ -83,8 +85,30 @@ void NamedColorList::setTable(const NamedColorTable* table) {
         auto* item = new QListWidgetItem(table->at(i).name, this);
         item->setSizeHint(QSize(0, RowHeight));
     }
-    if (count() > 0)
-        setCurrentRow(0);
+}
+
+void NamedColorList::showColor(TColor color) {
+    if (!m_table)
+        return;
+    const QSignalBlocker blocker(this);
+    const int current = currentRow();
+    int row = current >= 0 && current < m_table->count() && m_table->at(current).value == color
+                  ? current
+                  : -1;
+    for (int i = 0; row < 0 && i < std::min(m_table->count(), count()); ++i) {
+        if (m_table->at(i).value == color)
+            row = i;
+    }
+    if (row < 0) {
+        setCurrentRow(-1);
+        clearSelection();
+        return;
+    }
+    // A row already shown selected stays where the user scrolled it.
+    if (row == current && item(row)->isSelected())
+        return;
+    setCurrentRow(row);
+    scrollToItem(item(row));
 }
 
 void NamedColorList::keyPressEvent(QKeyEvent* event) {
@@ -92,6 +116,13 @@ void NamedColorList::keyPressEvent(QKeyEvent* event) {
     QListWidget::keyPressEvent(event);
     if (currentRow() != before && currentRow() >= 0)
         emit rowChosen(currentRow());
+}
+
+void NamedColorList::resizeEvent(QResizeEvent* event) {
+    QListWidget::resizeEvent(event);
+    // The row of the current colour stays in sight as the list takes its height.
+    if (QListWidgetItem* row = currentItem(); row && row->isSelected())
+        scrollToItem(row);
 }
 
 void NamedColorList::mousePressEvent(QMouseEvent* event) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Color.h"
+
 #include <QListWidget>
 
 class NamedColorTable;
@@ -13,10 +15,14 @@ public:
 
     explicit NamedColorList(QWidget* parent = nullptr);
 
-    // Shows the rows in use of `table` (which must outlive the list) and
-    // selects row 0; raises no rowChosen.
+    // Shows the rows in use of `table` (which must outlive the list); no row
+    // is selected until showColor. Raises no rowChosen.
     void setTable(const NamedColorTable* table);
     const NamedColorTable* table() const { return m_table; }
+    // Selects the row named for `color`, keeping the current row when it is
+    // one of several with that colour; selects none when no row has it.
+    // Raises no rowChosen.
+    void showColor(TColor color);
 
 signals:
     // The user picked a row: by a click (even on the selected row) or by
@@ -25,6 +31,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 

@@ -111,7 +111,7 @@ PageBody::PageBody(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     m_lblvlink = PreviewLabel(m_pnlbody, "lblvlink", 3, true);
     m_lblalink = PreviewLabel(m_pnlbody, "lblalink", 4, true);
     m_roleLabels = {m_lblbackcolor, m_lbltext, m_lbllink, m_lblvlink, m_lblalink};
-    // The background's label names the panel colour; it stays black.
+    // The background's label names the panel colour, in black on the white.
     SetPaletteColor(m_lblbackcolor, QPalette::WindowText, 0);
     for (QLabel* label : m_roleLabels)
         label->installEventFilter(this);
@@ -204,9 +204,14 @@ BodyModel PageBody::model() const {
 }
 
 void PageBody::setWorkingColor(BodyRole role, TColor color) {
-    if (role == BodyRole::BgColor)
+    if (role == BodyRole::BgColor) {
         SetPaletteColor(m_pnlbody, QPalette::Window, color);
-    else
+        // The background's own line cannot be drawn in its colour; it takes
+        // black or white, whichever reads on it.
+        const int luma =
+            (ColorRed(color) * 299 + ColorGreen(color) * 587 + ColorBlue(color) * 114) / 1000;
+        SetPaletteColor(m_lblbackcolor, QPalette::WindowText, luma >= 128 ? 0 : 0xFFFFFF);
+    } else
         SetPaletteColor(m_roleLabels[std::size_t(role)], QPalette::WindowText, color);
 }
 

@@ -35,6 +35,7 @@ PageColor::PageColor(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
         m_rdocolorButtons[i] = radio;
     }
     m_rdocolorButtons[0]->setChecked(true);
+    fitNotations();
 
     connect(m_btncolorset, &QPushButton::clicked, this, &PageColor::btncolorsetClick);
 }
@@ -49,6 +50,13 @@ void PageColor::btncolorsetClick() {
         caption.replace(QLatin1Char('&'), QLatin1String("&&"));
         m_rdocolorButtons[i]->setText(caption);
     }
+    fitNotations();
+}
+
+void PageColor::fitNotations() {
+    // Longer captions (another language, a long colour name) widen the group
+    // rather than overlap.
+    m_rdocolor->resize(m_rdocolor->size().expandedTo(m_rdocolor->minimumSizeHint()));
 }
 
 int PageColor::itemIndex() const {

@@ -26,6 +26,7 @@ public:
 private:
     // Shows each notation's text for the current colour as its caption.
     void btncolorsetClick();
+    void fitNotations();
     // The selected notation, 0..9.
     int itemIndex() const;
 

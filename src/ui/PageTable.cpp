@@ -149,6 +149,11 @@ PageTable::PageTable(PageHost& host, QWidget* parent)
         button->setToolTip(tr("グラデーションの方向"));
         button->setAccessibleName(directionNames[i]);
         button->setCheckable(true);
+        // Some styles draw a pressed tool button much like a released one.
+        button->setStyleSheet(QStringLiteral(
+            "QToolButton { border: 1px solid palette(mid); background: palette(button); } "
+            "QToolButton:checked { border: 2px solid palette(highlight); "
+            "background: palette(midlight); }"));
         button->setGeometry(306 + (i % 2) * 24, 28 + (i / 2) * 24, 23, 23);
         connect(button, &QToolButton::toggled, this,
                 [this, i](bool down) { sbtblToggled(i, down); });
@@ -180,6 +185,8 @@ PageTable::PageTable(PageHost& host, QWidget* parent)
     m_DrawGrid1 = new QTableWidget(7, 7, this);
     m_DrawGrid1->setObjectName(QStringLiteral("DrawGrid1"));
     m_DrawGrid1->setAccessibleName(tr("テーブル"));
+    // The arrow keys move between cells; Tab leaves the grid.
+    m_DrawGrid1->setTabKeyNavigation(false);
     m_DrawGrid1->horizontalHeader()->hide();
     m_DrawGrid1->verticalHeader()->hide();
     m_DrawGrid1->horizontalHeader()->setMinimumSectionSize(1);
@@ -278,6 +285,13 @@ void PageTable::btntblexecClick() {
     if (!gradient || !CanWalkGradient(*gradient)) {
         if (QStatusBar* status = host().statusLine())
             status->showMessage(tr("グラデーションには2色以上が必要です"), 5000);
+        return;
+    }
+    if (direction() == TableDirection::None) {
+        if (QStatusBar* status = host().statusLine())
+            status->showMessage(tr("グラデーションの方向を選んでください（方向ボタンがすべて"
+                                   "オフです）"),
+                                5000);
         return;
     }
     const CellRect rect = selectedRect();

@@ -4,6 +4,7 @@
 #include "html/GradientTextWriter.h"
 #include "html/PageMarkup.h"
 #include "html/TextChars.h"
+#include "html/TextGradient.h"
 #include "richtext/GradientTextDocument.h"
 #include "settings/ProgramOptions.h"
 #include "ui/JapaneseFontFallback.h"
@@ -105,6 +106,8 @@ PageText::PageText(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     m_RichEdit1 = new QTextEdit(this);
     m_RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
     m_RichEdit1->setAccessibleName(tr("グラデーションテキスト"));
+    // Tab goes on to the next control, as everywhere else in the window.
+    m_RichEdit1->setTabChangesFocus(true);
     // The documents and the markup name this font; the screen draws it with
     // what the machine has (see SubstituteMissingJapaneseFonts).
     SubstituteMissingJapaneseFonts({kDefaultTextFont});
@@ -140,6 +143,13 @@ PageText::PageText(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     connect(m_RichEdit1, &QTextEdit::cursorPositionChanged, this,
             &PageText::RichEdit1SelectionChange);
     connect(m_RichEdit1, &QTextEdit::selectionChanged, this, &PageText::RichEdit1SelectionChange);
+    // "No text" is wrong as soon as there is some.
+    connect(m_RichEdit1, &QTextEdit::textChanged, this, [this] {
+        QStatusBar* status = this->host().statusLine();
+        if (status && !m_RichEdit1->document()->isEmpty() &&
+            status->currentMessage() == TextGradientStatusMessage(TextGradientStatus::EmptyText))
+            status->clearMessage();
+    });
 }
 
 QString PageText::html() {

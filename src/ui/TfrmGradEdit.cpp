@@ -10,9 +10,12 @@
 #include "ui/SharedColorDialog.h"
 
 #include <QColorDialog>
+#include <QContextMenuEvent>
 #include <QFrame>
 #include <QInputDialog>
+#include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -31,7 +34,6 @@ TfrmGradEdit::TfrmGradEdit(GradientTableList& list, SharedColorDialog* colorDial
     : QDialog(parent), m_list(list), m_colorDialog(colorDialog) {
     setObjectName(QStringLiteral("frmGradEdit"));
     setWindowTitle(tr("グラデーションエディタ"));
-    setFixedSize(443, 222);
     setFont(FormFont());
     if (!m_colorDialog) {
         m_ownColorDialog = std::make_unique<SharedColorDialog>(this);
@@ -54,6 +56,9 @@ TfrmGradEdit::TfrmGradEdit(GradientTableList& list, SharedColorDialog* colorDial
     m_panel2->setObjectName(QStringLiteral("Panel2"));
     m_panel2->setGeometry(8, 121, kStripWidth, 57);
     m_panel2->installEventFilter(this);
+    m_panel2->setFocusPolicy(Qt::TabFocus);
+    m_panel2->setToolTip(tr("右クリックでここに色を追加します"));
+    m_panel2->setAccessibleName(tr("マーカーの帯"));
     m_imggra = new GradientBar(kGradientAxisEnd, 17, m_panel2);
     m_imggra->setObjectName(QStringLiteral("imggra"));
     m_imggra->setAccessibleName(tr("グラデーション"));
@@ -61,6 +66,9 @@ TfrmGradEdit::TfrmGradEdit(GradientTableList& list, SharedColorDialog* colorDial
     for (int tag = 0; tag < int(m_marks.size()); ++tag) {
         m_marks[size_t(tag)] = new GradientMark(tag, m_panel2);
         m_marks[size_t(tag)]->installEventFilter(this);
+        m_marks[size_t(tag)]->setFocusPolicy(Qt::TabFocus);
+        m_marks[size_t(tag)]->setToolTip(
+            tr("ドラッグで移動、右クリックで色の変更、バーの外へドラッグで削除します"));
     }
 
     auto button = [this](const char* name, const QString& caption, int y) {
@@ -81,6 +89,29 @@ TfrmGradEdit::TfrmGradEdit(GradientTableList& list, SharedColorDialog* colorDial
     connect(m_btndelete, &QPushButton::clicked, this, &TfrmGradEdit::btndeleteClick);
     connect(m_btnreset, &QPushButton::clicked, this, &TfrmGradEdit::btnresetClick);
     m_btnupdate->setEnabled(false);
+
+    m_lblpending = new QLabel(tr("未更新の変更あり"), this);
+    m_lblpending->setObjectName(QStringLiteral("lblpending"));
+    m_lblpending->setToolTip(tr("「更新」を押すとテーブルに書き込みます"));
+    m_lblpending->setWordWrap(true);
+    m_lblpending->setGeometry(349, 182, 86, 32);
+    m_lblpending->hide();
+
+    m_lblhint = new QLabel(this);
+    m_lblhint->setObjectName(QStringLiteral("lblhint"));
+    m_lblhint->setWordWrap(true);
+    m_lblhint->setText(tr("帯を右クリックで色を追加、マーカーを右クリックで色の変更、"
+                          "バーの外へドラッグで削除します。"));
+    // As many lines as the longer of the two hints takes in this language.
+    const int hintWidth = 427;
+    int hintHeight = m_lblhint->heightForWidth(hintWidth);
+    const QString added = tr("追加した色は黒です。マーカーを右クリックして色を選んでください。");
+    hintHeight = std::max(hintHeight,
+                          QFontMetrics(m_lblhint->font())
+                              .boundingRect(QRect(0, 0, hintWidth, 1000), Qt::TextWordWrap, added)
+                              .height());
+    m_lblhint->setGeometry(8, 218, hintWidth, hintHeight);
+    setFixedSize(443, 222 + hintHeight + 4);
 
     fillList();
     selectRow(0);
@@ -112,8 +143,10 @@ void TfrmGradEdit::selectRow(int row) {
 void TfrmGradEdit::loadWorkingStops(int tableIndex) {
     for (GradientMark* mark : m_marks)
         mark->removeStop();
-    if (!m_list.isValidIndex(tableIndex))
+    if (!m_list.isValidIndex(tableIndex)) {
+        showPending();
         return;
+    }
     const std::vector<GradientStop> stops = m_list.slot(tableIndex).stops();
     for (size_t i = 0; i < stops.size(); ++i)
         m_marks[i]->place(stops[i].position, stops[i].color);
@@ -122,11 +155,27 @@ void TfrmGradEdit::loadWorkingStops(int tableIndex) {
 
 void TfrmGradEdit::redrawBar() {
     m_imggra->draw(workingStops());
+    showPending();
+}
+
+void TfrmGradEdit::showPending() {
+    const int row = m_lstgra->currentRow();
+    // The same stops in another slot order make the same table.
+    const auto sorted = [](std::vector<GradientStop> stops) {
+        std::sort(stops.begin(), stops.end(), [](const GradientStop& a, const GradientStop& b) {
+            return std::pair(a.position, a.color) < std::pair(b.position, b.color);
+        });
+        return stops;
+    };
+    m_lblpending->setVisible(m_list.isValidIndex(row) &&
+                             sorted(workingStops()) != sorted(m_list.slot(row).stops()));
 }
 
 void TfrmGradEdit::lstgraClick() {
     loadWorkingStops(m_lstgra->currentRow());
     m_btnupdate->setEnabled(false);
+    m_lblhint->setText(tr("帯を右クリックで色を追加、マーカーを右クリックで色の変更、"
+                          "バーの外へドラッグで削除します。"));
 }
 
 void TfrmGradEdit::btnnewClick() {
@@ -137,6 +186,7 @@ void TfrmGradEdit::btnnewClick() {
     case AddGradientResult::Added:
         fillList();
         selectRow(m_list.count() - 1);
+        showPending();
         break;
     case AddGradientResult::Duplicate:
         refuse(tr("登録名が重複しています"));
@@ -155,6 +205,7 @@ void TfrmGradEdit::btnupdateClick() {
         return;
     UpdateGradientTable(m_list, row, workingStops());
     m_btnupdate->setEnabled(false);
+    showPending();
 }
 
 void TfrmGradEdit::btndeleteClick() {
@@ -189,26 +240,41 @@ void TfrmGradEdit::imgmark0MouseDown(GradientMark* mark, Qt::MouseButton button,
     if (!mark->isShown())
         return;
     if (button == Qt::RightButton) {
-        const std::optional<TColor> color = askColor(mark->color());
-        if (!color)
-            return;
-        mark->place(mark->position(), *color);
-        redrawBar();
-        m_btnupdate->setEnabled(true);
+        recolour(mark);
         return;
     }
     if (button != Qt::LeftButton && button != Qt::MiddleButton)
         return;
-    // The first stop of the loaded table and the rightmost stop stay put.
+    if (!movable(mark))
+        return;
+    m_dragging = true;
+    m_grabOffset = x;
+}
+
+bool TfrmGradEdit::movable(const GradientMark* mark) const {
     int rightmost = 0;
     for (const GradientMark* other : m_marks) {
         if (other->isShown())
             rightmost = std::max(rightmost, other->position());
     }
-    if (mark->tag() == 0 || mark->position() >= rightmost)
+    return mark->tag() != 0 && mark->position() < rightmost;
+}
+
+void TfrmGradEdit::recolour(GradientMark* mark) {
+    const std::optional<TColor> color = askColor(mark->color());
+    if (!color)
         return;
-    m_dragging = true;
-    m_grabOffset = x;
+    mark->place(mark->position(), *color);
+    redrawBar();
+    m_btnupdate->setEnabled(true);
+}
+
+void TfrmGradEdit::removeStop(GradientMark* mark) {
+    if (!movable(mark))
+        return;
+    mark->removeStop();
+    redrawBar();
+    m_btnupdate->setEnabled(true);
 }
 
 void TfrmGradEdit::imgmark0MouseMove(GradientMark* mark, int stripX) {
@@ -233,8 +299,13 @@ void TfrmGradEdit::imgmark0MouseUp() {
 }
 
 void TfrmGradEdit::Panel2MouseDown(Qt::MouseButton button, int x) {
-    if (button != Qt::RightButton)
-        return;
+    if (button == Qt::RightButton)
+        addStop(x);
+    else if (button == Qt::LeftButton)
+        showMenu(nullptr, QPoint(x, GradientMark::kHeight));
+}
+
+void TfrmGradEdit::addStop(int x) {
     const auto free = std::find_if(m_marks.begin(), m_marks.end(),
                                    [](const GradientMark* mark) { return !mark->isShown(); });
     if (free == m_marks.end()) {
@@ -243,12 +314,46 @@ void TfrmGradEdit::Panel2MouseDown(Qt::MouseButton button, int x) {
         (*free)->place(std::clamp(x, 0, kStripWidth - 1), 0);
         (*free)->raise();
         redrawBar();
+        m_lblhint->setText(tr("追加した色は黒です。マーカーを右クリックして色を選んでください。"));
     }
     m_btnupdate->setEnabled(true);
 }
 
+void TfrmGradEdit::showMenu(GradientMark* mark, QPoint stripPos) {
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("mnuStrip"));
+    QAction* add = menu.addAction(tr("ここに色を追加(&A)"));
+    QAction* colour = nullptr;
+    QAction* remove = nullptr;
+    if (mark && mark->isShown()) {
+        colour = menu.addAction(tr("色の変更(&C)..."));
+        remove = menu.addAction(tr("削除(&D)"));
+        remove->setEnabled(movable(mark));
+    }
+    const QAction* chosen = menu.exec(m_panel2->mapToGlobal(stripPos));
+    if (!chosen)
+        return;
+    if (chosen == add)
+        addStop(stripPos.x());
+    else if (chosen == colour)
+        recolour(mark);
+    else if (chosen == remove)
+        removeStop(mark);
+}
+
 bool TfrmGradEdit::eventFilter(QObject* watched, QEvent* event) {
     QEvent::Type type = event->type();
+    // The menu key (a right click has its own gestures) opens the menu of
+    // the strip or of a mark.
+    if (type == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(event)->reason() != QContextMenuEvent::Mouse) {
+        auto* mark = qobject_cast<GradientMark*>(watched);
+        if (watched == m_panel2 || (mark && std::count(m_marks.begin(), m_marks.end(), mark))) {
+            const int x = mark ? mark->position() : m_panel2->width() / 2;
+            showMenu(mark, QPoint(x, GradientMark::kHeight));
+            return true;
+        }
+    }
     // The second press of a quick double click is a press like any other.
     if (type == QEvent::MouseButtonDblClick)
         type = QEvent::MouseButtonPress;

@@ -13,6 +13,7 @@ class GradientBar;
 class GradientMark;
 class GradientTableList;
 class SharedColorDialog;
+class QLabel;
 class QListWidget;
 class QPushButton;
 
@@ -57,6 +58,15 @@ private:
     void imgmark0MouseMove(GradientMark* mark, int stripX);
     void imgmark0MouseUp();
     void Panel2MouseDown(Qt::MouseButton button, int x);
+    // The three gestures, also offered by the strip's and the marks' menus.
+    void addStop(int x);
+    void recolour(GradientMark* mark);
+    void removeStop(GradientMark* mark);
+    // The first stop of the loaded table and the rightmost stop stay put.
+    bool movable(const GradientMark* mark) const;
+    void showMenu(GradientMark* mark, QPoint stripPos);
+    // Shows whether the marks differ from the table as stored.
+    void showPending();
 
     GradientTableList& m_list;
     std::unique_ptr<SharedColorDialog> m_ownColorDialog;
@@ -70,6 +80,8 @@ private:
     QPushButton* m_btnupdate = nullptr;
     QPushButton* m_btndelete = nullptr;
     QPushButton* m_btnreset = nullptr;
+    QLabel* m_lblhint = nullptr;
+    QLabel* m_lblpending = nullptr;
     bool m_dragging = false;
     int m_grabOffset = 0;
 };

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -103,6 +104,14 @@ TfrmHelp::TfrmHelp(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     buildIndex();
     filterKeywords(QString());
+}
+
+void TfrmHelp::keyPressEvent(QKeyEvent* event) {
+    // A window of its own, closed by Escape as a dialog would be.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void TfrmHelp::buildIndex() {

@@ -43,6 +43,9 @@ public:
     QListWidget* lstKeywords = nullptr;
     QTextBrowser* txtTopic = nullptr;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void buildIndex();
     void filterKeywords(const QString& text);

@@ -110,6 +110,9 @@ TfrmMain::TfrmMain(ProgramState& state, QWidget* parent) : QMainWindow(parent), 
 }
 
 TfrmMain::~TfrmMain() {
+    // The dock is hidden as the window goes; nothing is left to fit then.
+    disconnect(m_livePreview, nullptr, this, nullptr);
+    m_fitting = false;
     m_state.setPreviewFile(nullptr);
 }
 
@@ -145,6 +148,7 @@ void TfrmMain::createLeftPanel(QWidget* panel) {
     m_lstcolortable = new NamedColorList(panel);
     m_lstcolortable->setGeometry(4, 148, 226, std::max(0, panel->height() - 152));
     connect(m_lstcolortable, &NamedColorList::rowChosen, this, &TfrmMain::lstcolortableClick);
+    connect(m_color, &CurrentColorModel::changed, m_lstcolortable, &NamedColorList::showColor);
     // The panel places its children by hand; the list takes the height left below the buttons.
     m_leftPanel = panel;
     panel->installEventFilter(this);
@@ -156,9 +160,11 @@ void TfrmMain::createPages(QWidget* panel) {
     m_PageControl1 = new QTabWidget(panel);
     m_PageControl1->setObjectName(QStringLiteral("PageControl1"));
     m_PageControl1->setTabPosition(QTabWidget::South);
-    m_pageRule = new PageRule(*this);
-    m_pages = {new PageText(*this), new PageTable(*this), new PageBody(*this), m_pageRule,
-               new PageColor(*this)};
+    // Made inside the window, the pages size their captions in its font.
+    QWidget* inside = m_PageControl1;
+    m_pageRule = new PageRule(*this, inside);
+    m_pages = {new PageText(*this, inside), new PageTable(*this, inside),
+               new PageBody(*this, inside), m_pageRule, new PageColor(*this, inside)};
     const char* const captions[5] = {QT_TR_NOOP("ｸﾞﾗﾃﾞｰｼｮﾝﾃｷｽﾄ"), QT_TR_NOOP("テーブル"),
                                      QT_TR_NOOP("ボディ"), QT_TR_NOOP("水平線"), "Color"};
     for (size_t i = 0; i < m_pages.size(); ++i)
@@ -190,6 +196,8 @@ void TfrmMain::createSecondaryWindows() {
 
 void TfrmMain::connectActions() {
     MainActions& a = *m_actions;
+    // The keys work with either tool bar hidden; the options have no menu item.
+    addActions(a.all());
     connect(a.ac_exit, &QAction::triggered, this, &QWidget::close);
     connect(a.ac_cut, &QAction::triggered, this, &TfrmMain::ac_cutExecute);
     connect(a.ac_copy, &QAction::triggered, this, &TfrmMain::ac_copyExecute);
@@ -224,11 +232,13 @@ void TfrmMain::FormCreate() {
     m_state.loadOptions();
     startPlugins();
     LoadDialogCustomColors(m_state.store());
+    // The menu bar takes its size before the pages are measured beside it.
+    m_bars->sizeMenuBar(font());
+    measurePages();
     ToolbarPositions::Restore(*this, {m_bars->Toolbar971, m_bars->Toolbar972}, m_state.store());
     ToolbarPositions::RestoreDock(*this, *m_livePreview, m_state.store());
     m_actions->ac_livepreview->setChecked(!m_livePreview->isHidden());
     fitToPreview();
-    m_bars->sizeMenuBar(font());
     m_lstcolortable->setTable(&m_state.options().colors);
     m_state.loadGradientTables();
     m_gradientPicker->fill();
@@ -238,6 +248,8 @@ void TfrmMain::FormCreate() {
     // first preview.
     m_preview.create();
     m_state.setPreviewFile(&m_preview);
+    // Every display starts in line with the colour the program uses.
+    SetCurrentColor(CurrentColor());
 }
 
 void TfrmMain::startPlugins() {
@@ -454,25 +466,75 @@ std::optional<QString> TfrmMain::previewDocument() {
 }
 
 void TfrmMain::fitToPreview() {
-    QSize size = kWindowSize;
     if (!m_livePreview->isHidden() && !m_livePreview->isFloating()) {
-        const int gap = style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
         const Qt::DockWidgetArea area = dockWidgetArea(m_livePreview);
         if (area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea) {
             m_livePreview->setMinimumSize(kPreviewWidth, 0);
             m_livePreview->setMaximumSize(kPreviewWidth, QWIDGETSIZE_MAX);
-            size.rwidth() += kPreviewWidth + gap;
         } else {
             m_livePreview->setMinimumSize(0, kPreviewHeight);
             m_livePreview->setMaximumSize(QWIDGETSIZE_MAX, kPreviewHeight);
-            size.rheight() += kPreviewHeight + gap;
         }
     } else {
         // Floating, it is a window of its own the user sizes.
         m_livePreview->setMinimumSize(120, 80);
         m_livePreview->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     }
-    setFixedSize(size);
+    fitToContents();
+}
+
+void TfrmMain::measurePages() {
+    // The design size holds the pages with both bars at the top.
+    setFixedSize(kWindowSize);
+    layout()->activate();
+    centralWidget()->setMinimumSize(centralWidget()->size());
+    // The layout's least size may round a pixel off the design's.
+    layout()->invalidate();
+    m_layoutSlack = kWindowSize - layout()->minimumSize();
+    m_fitting = true;
+}
+
+void TfrmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (m_pagesMeasured || !m_fitting)
+        return;
+    // Longer captions (another language, another font) may need more room
+    // than the design's: every control of every page, and all the tabs side
+    // by side. The tab frame is known once the pages are laid out.
+    m_pagesMeasured = true;
+    QSize pages;
+    for (HtmlPage* page : m_pages) {
+        for (const QWidget* control : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (!control->isWindow() && !control->isHidden())
+                pages = pages.expandedTo(
+                    QSize(control->geometry().right() + 1, control->geometry().bottom() + 1));
+        }
+    }
+    const QSize frame = m_PageControl1->size() - m_PageControl1->currentWidget()->size();
+    const int tabs = m_PageControl1->tabBar()->sizeHint().width() + frame.width();
+    const int panel = m_leftPanel->width();
+    centralWidget()->setMinimumSize(centralWidget()->minimumSize().expandedTo(
+        QSize(panel + std::max(pages.width() + frame.width(), tabs),
+              m_leftPanel->y() + pages.height() + frame.height())));
+    fitToContents();
+}
+
+void TfrmMain::fitToContents() {
+    // Bars docked at the sides or in more rows, and the docked preview, add
+    // to the pages' room; the window never takes it from them.
+    if (!m_fitting)
+        return;
+    layout()->invalidate();
+    const QSize size = layout()->minimumSize() + m_layoutSlack;
+    if (size != this->size() || minimumSize() != maximumSize())
+        setFixedSize(size);
+}
+
+bool TfrmMain::event(QEvent* event) {
+    const bool done = QMainWindow::event(event);
+    if (event->type() == QEvent::LayoutRequest && m_fitting)
+        fitToContents();
+    return done;
 }
 
 void TfrmMain::ac_livepreviewExecute(bool checked) {

@@ -74,6 +74,8 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -97,6 +99,11 @@ private:
     std::optional<QString> previewDocument();
     // The window grows by the docked preview, so the pages keep their size.
     void fitToPreview();
+    // The least room of the pages: the design's, or more where their
+    // controls or tabs need it.
+    void measurePages();
+    // Sizes the window to the pages' room and whatever is docked around them.
+    void fitToContents();
 
     void PageControl1Change();
     void lstcolortableClick(int row);
@@ -149,4 +156,8 @@ private:
     bool m_updating = false;
     bool m_quietOutput = false;
     bool m_saved = false;
+    // Set once the pages are measured, until the window goes.
+    bool m_fitting = false;
+    bool m_pagesMeasured = false;
+    QSize m_layoutSlack;
 };

@@ -137,6 +137,8 @@ void Restore(QMainWindow& window, const QList<QToolBar*>& bars, SettingsStore& s
         int row;
         int pos;
         bool visible;
+        int floatLeft;
+        int floatTop;
     };
     QList<Entry> entries;
     for (QToolBar* bar : bars) {
@@ -147,7 +149,9 @@ void Restore(QMainWindow& window, const QList<QToolBar*>& bars, SettingsStore& s
         entries.append({bar, AreaFromName(dockedTo), dockedTo.isEmpty(),
                         store.readInteger(section, QStringLiteral("DockRow"), 0),
                         store.readInteger(section, QStringLiteral("DockPos"), 0),
-                        store.readBool(section, QStringLiteral("Visible"), true)});
+                        store.readBool(section, QStringLiteral("Visible"), true),
+                        store.readInteger(section, QStringLiteral("FloatLeft"), 0),
+                        store.readInteger(section, QStringLiteral("FloatTop"), 0)});
     }
     if (entries.isEmpty())
         return;
@@ -177,6 +181,14 @@ void Restore(QMainWindow& window, const QList<QToolBar*>& bars, SettingsStore& s
         if (e.area == lastArea && e.row != lastRow)
             window.addToolBarBreak(e.area);
         window.addToolBar(e.area, e.bar);
+        // A floating bar floats where it was, as Qt floats a dragged one: a
+        // frameless tool window that keeps its place in the layout for when
+        // it is dragged back. Left on a screen no longer there, it docks.
+        const QPoint at(e.floatLeft, e.floatTop);
+        if (e.floating && QGuiApplication::screenAt(at + QPoint(10, 5))) {
+            e.bar->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+            e.bar->move(at);
+        }
         e.bar->setVisible(e.visible);
         lastArea = e.area;
         lastRow = e.row;

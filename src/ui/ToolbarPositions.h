@@ -25,9 +25,8 @@ struct Position {
 
 Position Read(const QMainWindow& window, const QToolBar& bar);
 void Save(const QMainWindow& window, const QList<QToolBar*>& bars, SettingsStore& store);
-// Bars without a stored section keep their place. A floating bar is put back
-// docked at the top, after the others: Qt offers no way to float a bar from
-// the program. When every bar was stored hidden, all come back shown.
+// Bars without a stored section keep their place. A floating bar floats
+// again where it was. When every bar was stored hidden, all come back shown.
 void Restore(QMainWindow& window, const QList<QToolBar*>& bars, SettingsStore& store);
 
 // A dock window the same way, in a section named after it: Rev, Visible,

@@ -43,6 +43,9 @@ VellomarApp::VellomarApp(SettingsStore& store, InterfaceLanguage language, QObje
     m_state = std::make_unique<ProgramState>(store);
     m_main = std::make_unique<TfrmMain>(*m_state);
     m_main->installEventFilter(this);
+    // The application's quit closes every window, floating tool bars first;
+    // their places are saved before that.
+    qApp->installEventFilter(this);
     connect(qApp, &QGuiApplication::commitDataRequest, this,
             [this](QSessionManager&) { endOrderly(); });
     // Whatever ends the event loop, the state is saved before the windows go.
@@ -53,6 +56,7 @@ VellomarApp::VellomarApp(SettingsStore& store, InterfaceLanguage language, QObje
 }
 
 VellomarApp::~VellomarApp() {
+    qApp->removeEventFilter(this);
     if (m_main)
         m_main->removeEventFilter(this);
     m_main.reset();
@@ -79,7 +83,10 @@ void VellomarApp::endOrderly() {
 }
 
 bool VellomarApp::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_main.get() && event->type() == QEvent::Close)
+    const bool closing = watched == m_main.get() && event->type() == QEvent::Close;
+    if (m_main && (closing || (watched == qApp && event->type() == QEvent::Quit)))
+        m_main->saveState();
+    if (closing)
         QCoreApplication::quit();
     return QObject::eventFilter(watched, event);
 }

@@ -30,14 +30,14 @@ private:
 private slots:
     void init() { QFile::remove(path()); }
 
-    void listShowsTheTableAndSelectsBlack() {
+    void listShowsTheTableAndSelectsWhite() {
         SettingsStore store(path());
         ProgramState state(store);
         TfrmMain window(state);
         auto* list = window.findChild<NamedColorList*>(QStringLiteral("lstcolortable"));
         QVERIFY(list);
         QCOMPARE(list->count(), 141);
-        QCOMPARE(list->currentRow(), 0);
+        QCOMPARE(list->currentItem()->text(), QStringLiteral("white")); // the colour in use
         QCOMPARE(list->item(15)->text(), QStringLiteral("cyan"));
         QCOMPARE(list->toolTip(), QStringLiteral("カラー定数"));
         QVERIFY(list->geometry().top() >= 148);
@@ -47,7 +47,6 @@ private slots:
         QVERIFY(presets);
         QCOMPARE(presets->count(), 12);
         QCOMPARE(presets->itemText(1), QStringLiteral("白地に黒色"));
-        // No colour is set at start.
         QCOMPARE(window.CurrentColor(), TColor(0xFFFFFF));
     }
 

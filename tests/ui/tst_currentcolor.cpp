@@ -49,29 +49,31 @@ private slots:
         m_store.reset();
     }
 
-    void startsWithDesignState() {
+    void startsInLineWithTheWhiteInUse() {
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Vellomar Ver 3.12"));
-        QCOMPARE(caption("btnrrggbb"), QStringLiteral("#RRGGBB"));
-        QCOMPARE(caption("rtncolorrgb"), QStringLiteral("RGB"));
-        QCOMPARE(caption("btnhsv"), QStringLiteral("HSV"));
+        QCOMPARE(caption("btnrrggbb"), QStringLiteral("#FFFFFF"));
+        QCOMPARE(caption("rtncolorrgb"), QStringLiteral("255,255,255"));
+        QCOMPARE(caption("btnhsv"), QStringLiteral("  0,  0,100"));
         for (const char* name : {"TrackBar1", "TrackBar2", "TrackBar3"})
-            QCOMPARE(child<QSlider>(name)->value(), 0);
+            QCOMPARE(child<QSlider>(name)->value(), 255);
         for (const char* name : {"Edit1", "Edit2", "Edit3"})
-            QCOMPARE(child<QLineEdit>(name)->text(), QStringLiteral("0"));
+            QCOMPARE(child<QLineEdit>(name)->text(), QStringLiteral("255"));
         QCOMPARE(m_window->CurrentColor(), TColor(0xFFFFFF));
         // Before any colour is chosen the swatch's white is what gets copied.
         QTest::mouseClick(child<QPushButton>("btnrrggbb"), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("#FFFFFF"));
     }
 
-    void typedTextIsAppliedByTheNextKey() {
+    void everyEditIsApplied() {
+        m_window->SetCurrentColor(0);
         auto* red = child<QLineEdit>("Edit1");
         red->setFocus();
         red->selectAll();
         type(red, QStringLiteral("30"));
         QCOMPARE(red->text(), QStringLiteral("30"));
-        QCOMPARE(child<QSlider>("TrackBar1")->value(), 3); // "3" applied by the second key
+        QCOMPARE(child<QSlider>("TrackBar1")->value(), 30);
         type(red, QStringLiteral("0"));
+        QCOMPARE(red->text(), QStringLiteral("255"));
         QTest::keyClick(red, Qt::Key_Return);
         QCOMPARE(red->text(), QStringLiteral("255"));
         QCOMPARE(child<QSlider>("TrackBar1")->value(), 255);
@@ -85,11 +87,11 @@ private slots:
         green->end(false);
         QTest::keyClick(green, Qt::Key_Backspace);
         QCOMPARE(green->text(), QString());
-        QTest::keyClick(green, '7');
-        QCOMPARE(green->text(), QStringLiteral("07"));
         QCOMPARE(child<QSlider>("TrackBar2")->value(), 0);
+        QTest::keyClick(green, '7');
+        QCOMPARE(green->text(), QStringLiteral("7"));
 
-        // A letter is swallowed but applies the text typed so far.
+        // A letter is swallowed and applies the text again.
         QTest::keyClick(green, 'a');
         QCOMPARE(child<QSlider>("TrackBar2")->value(), 7);
         QCOMPARE(green->text(), QStringLiteral("7"));
@@ -119,7 +121,7 @@ private slots:
     }
 
     void tabAndDeleteKeepTheirUsualMeaning() {
-        // Neither types a character, so neither is filtered or applies the text.
+        // Neither types a character, so neither is filtered; Delete edits.
         auto* red = child<QLineEdit>("Edit1");
         red->setFocus();
         red->setText(QStringLiteral("12"));
@@ -127,10 +129,10 @@ private slots:
         // As X11 reports it: with the text DEL.
         QTest::sendKeyEvent(QTest::Click, red, Qt::Key_Delete, QChar(0x7F), Qt::NoModifier);
         QCOMPARE(red->text(), QStringLiteral("2"));
-        QCOMPARE(child<QSlider>("TrackBar1")->value(), 0);
+        QCOMPARE(child<QSlider>("TrackBar1")->value(), 2);
         QTest::keyClick(red, Qt::Key_Tab);
         QVERIFY(!red->hasFocus());
-        QCOMPARE(child<QSlider>("TrackBar1")->value(), 0);
+        QCOMPARE(child<QSlider>("TrackBar1")->value(), 2);
     }
 
     void sliderShowsEveryNotationAndButtonsCopyThem() {

@@ -6,6 +6,7 @@
 #include "ui/TfrmGradEdit.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -160,6 +161,22 @@ private slots:
         button("btnupdate")->click();
         QCOMPARE(m_list.slot(2).stops(),
                  (std::vector<GradientStop>{{0, 0}, {150, 0xFFFFFF}, {305, 0}}));
+    }
+
+    void hintAndPendingNoteFollowTheEdits() {
+        auto* hint = m_editor->findChild<QLabel*>(QStringLiteral("lblhint"));
+        auto* pending = m_editor->findChild<QLabel*>(QStringLiteral("lblpending"));
+        QVERIFY(hint->text().contains(QStringLiteral("右クリック")));
+        QVERIFY(!pending->isVisible());
+        rightClickStrip(100);
+        QVERIFY(hint->text().startsWith(QStringLiteral("追加した色は黒です")));
+        QVERIFY(pending->isVisible());
+        button("btnupdate")->click();
+        QVERIFY(!pending->isVisible());
+        // Dragged away and back, the stops equal the table again.
+        drag(1, {60, 48});
+        QCOMPARE(shownPositions(), (QList<int>{0, 48, 103, 151, 203, 253, 300, 100}));
+        QVERIFY(!pending->isVisible());
     }
 
     void eleventhStopIsRefused() {

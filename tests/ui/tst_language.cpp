@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -281,7 +282,15 @@ private slots:
         // The text page's word and the body page's tag are really there.
         QVERIFY(japanese.at(0).contains(QStringLiteral("<font"), Qt::CaseInsensitive));
         QVERIFY(japanese.at(2).startsWith(QStringLiteral("<body"), Qt::CaseInsensitive));
-        QCOMPARE(english, japanese);
+        // A fresh English interface writes a face this machine has in place
+        // of the Japanese systems' one; nothing else differs.
+        static const QRegularExpression face(QStringLiteral(" face=\"([^\",]*)[^\"]*\""));
+        const QString englishFace = face.match(english.at(0)).captured(1);
+        QVERIFY2(QFontDatabase::isSmoothlyScalable(englishFace), qPrintable(englishFace));
+        QStringList englishRest = english, japaneseRest = japanese;
+        englishRest[0].remove(face);
+        japaneseRest[0].remove(face);
+        QCOMPARE(englishRest, japaneseRest);
     }
 
     // Placeholders and keyboard letters survive translation, and no entry

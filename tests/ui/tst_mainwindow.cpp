@@ -100,7 +100,7 @@ private slots:
         QCOMPARE(preview->image().pixelColor(0, 0), QColor(255, 0, 0));
         auto* list = w.findChild<QListWidget*>(QStringLiteral("lstcolortable"));
         QVERIFY(list && list->currentItem());
-        QVERIFY(list->currentItem()->text().contains(QStringLiteral("black")));
+        QVERIFY(list->currentItem()->text().contains(QStringLiteral("white")));
     }
 
     void colourDialogIsMadeOnFirstUseWithTheStoredCustomColours() {
