@@ -2,6 +2,7 @@
 
 #include "dib/DibErrors.h"
 #include "pictures/PictureFormats.h"
+#include "ui/FileDialogFit.h"
 
 #include <QFileInfo>
 #include <QGridLayout>
@@ -43,6 +44,7 @@ OpenPictureDialog::OpenPictureDialog(QWidget* parent) : QFileDialog(parent) {
     // Qt's widget dialog lays itself out on a grid; the pane takes a column of its own.
     if (auto* grid = qobject_cast<QGridLayout*>(layout()))
         grid->addWidget(pane, 0, grid->columnCount(), grid->rowCount(), 1);
+    FitFileDialogColumns(this);
 
     connect(this, &QFileDialog::currentChanged, this, &OpenPictureDialog::showPreview);
 }

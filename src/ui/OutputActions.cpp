@@ -3,6 +3,7 @@
 #include "html/OutputCommands.h"
 #include "html/PageWrapper.h"
 #include "settings/ProgramOptions.h"
+#include "ui/FileDialogFit.h"
 #include "ui/HtmlPage.h"
 #include "ui/PageHost.h"
 
@@ -49,6 +50,7 @@ QFileDialog* OutputActions::saveDialog() {
         m_saveDialog->setFileMode(QFileDialog::AnyFile);
         m_saveDialog->setDefaultSuffix(filters.defaultSuffix);
         m_saveDialog->setNameFilters(filters.nameFilters);
+        FitFileDialogColumns(m_saveDialog);
         // The dialog asks before it replaces a file: a silent replace loses data.
     }
     return m_saveDialog;

@@ -5,6 +5,7 @@
 #include "pictures/PictureStartup.h"
 #include "settings/ProgramOptions.h"
 #include "settings/SettingsStore.h"
+#include "settings/WindowPlacement.h"
 #include "ui/ColorControls.h"
 #include "ui/ColorSwatch.h"
 #include "ui/CurrentColorModel.h"
@@ -188,7 +189,10 @@ void TfrmMain::createSecondaryWindows() {
     m_frmchart = new Tfrmchart(*m_color, this);
     // Both are created hidden at start and come back where they were left.
     LoadWindowPlacement(m_state.store(), m_frmOpt);
-    LoadWindowPlacement(m_state.store(), m_frmchart);
+    // Until the user has placed it, the chart opens fitting its cells.
+    if (m_state.store().contains(PlacementSection(m_frmchart->objectName()),
+                                 QStringLiteral("width")))
+        LoadWindowPlacement(m_state.store(), m_frmchart);
     // Closed by its own close box, the chart leaves the button released.
     connect(m_frmchart, &Tfrmchart::visibilityChanged, this,
             [this](bool visible) { m_actions->ac_chart->setChecked(visible); });

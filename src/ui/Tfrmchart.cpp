@@ -5,6 +5,7 @@
 #include "ui/PictureBox.h"
 
 #include <QMouseEvent>
+#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -46,9 +47,10 @@ void Tfrmchart::DrawChart() {
     m_geometry = ChartGeometryFor(QFontMetrics(m_chartFont));
     m_Image1->setFixedSize(ChartImageSize(m_geometry));
     m_Image1->setPicture(::DrawChart(m_chartFont, m_geometry));
-    // Until a placement is restored the window fits the chart.
+    // Until a placement is restored the window fits the chart, or the
+    // screen when the chart is larger; it scrolls then.
     if (!testAttribute(Qt::WA_Resized))
-        resize(m_Image1->size());
+        resize(screen() ? m_Image1->size().boundedTo(screen()->availableSize()) : m_Image1->size());
     m_ready = true;
 }
 

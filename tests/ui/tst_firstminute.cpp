@@ -1,9 +1,10 @@
 // What a new user meets first: the colour the displays show is the colour
 // the program uses, the usual keys work and are listed in the help, and Tab
-// reaches every control.
+// reaches every control, and windows open fitting what they show.
 #include "ui/InterfaceLanguage.h"
 #include "ui/MainActions.h"
 #include "ui/NamedColorList.h"
+#include "ui/OpenPictureDialog.h"
 #include "ui/TfrmHelp.h"
 
 #include "MainWindowRig.h"
@@ -12,16 +13,19 @@
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QSlider>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include <QTreeView>
 #include <QtTest>
 
 class TestFirstMinute : public QObject {
@@ -175,6 +179,24 @@ private slots:
         text->setFocus();
         QTest::keyClick(text, 'a');
         QCOMPARE(w.statusBar()->currentMessage(), QString());
+    }
+
+    void windowsOpenFittingWhatTheyShow() {
+        child<QAction>("ac_chart")->trigger();
+        QWidget* chart = child("frmchart");
+        QVERIFY(QTest::qWaitForWindowExposed(chart));
+        QCOMPARE(chart->size(), chart->findChild<QWidget*>(QStringLiteral("Image1"))->size());
+
+        OpenPictureDialog picture;
+        picture.setViewMode(QFileDialog::Detail);
+        picture.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&picture));
+        auto* tree = picture.findChild<QTreeView*>(QStringLiteral("treeView"));
+        // Unless the screen is narrower than what the columns need.
+        QVERIFY(tree->viewport()->width() >= tree->header()->length() ||
+                picture.width() >= picture.screen()->availableSize().width());
+        QVERIFY(picture.rect().contains(
+            picture.findChild<QWidget*>(QStringLiteral("previewPane"))->geometry()));
     }
 };
 
