@@ -6,8 +6,8 @@
 #include "sampling/Loupe.h"
 #include "sampling/ScreenSampler.h"
 #include "settings/SettingsStore.h"
-#include "ui/ProgramState.h"
-#include "ui/TfrmMain.h"
+#include "ui/window/ProgramState.h"
+#include "ui/window/TfrmMain.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
 #include "app/DesktopIdentity.h"
 
-#include "ui/DeferredIcon.h"
+#include "ui/widgets/DeferredIcon.h"
 
 #include <QApplication>
 #include <QDirIterator>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/InterfaceLanguage.h"
+#include "ui/window/InterfaceLanguage.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,7 +2,7 @@
 #include "app/DesktopIdentity.h"
 #include "app/WindowCommandLine.h"
 #include "settings/SettingsStore.h"
-#include "ui/VellomarApp.h"
+#include "ui/window/VellomarApp.h"
 
 #include <QApplication>
 

@@ -4,7 +4,7 @@
 // optional gradient table, options and a status bar, no progress dialog.
 #include "gradient/GradientTable.h"
 #include "settings/ProgramOptions.h"
-#include "ui/PageHost.h"
+#include "ui/pages/PageHost.h"
 
 #include <QStatusBar>
 #include <QWidget>

@@ -3,8 +3,8 @@
 // A main window over the settings in one INI file, built as the program
 // builds it.
 #include "settings/SettingsStore.h"
-#include "ui/ProgramState.h"
-#include "ui/TfrmMain.h"
+#include "ui/window/ProgramState.h"
+#include "ui/window/TfrmMain.h"
 
 struct MainWindowRig {
     explicit MainWindowRig(const QString& ini) : store(ini) {}

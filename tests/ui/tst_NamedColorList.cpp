@@ -2,10 +2,10 @@
 // settings the window loads at creation and saves at destruction.
 #include "settings/OptionsStore.h"
 #include "settings/SettingsStore.h"
-#include "ui/FormPlacement.h"
-#include "ui/NamedColorList.h"
-#include "ui/ProgramState.h"
-#include "ui/TfrmMain.h"
+#include "ui/widgets/NamedColorList.h"
+#include "ui/window/FormPlacement.h"
+#include "ui/window/ProgramState.h"
+#include "ui/window/TfrmMain.h"
 
 #include <QColorDialog>
 #include <QComboBox>

@@ -5,11 +5,11 @@
 #include "settings/OptionsStore.h"
 #include "settings/ProgramOptions.h"
 #include "settings/SettingsStore.h"
-#include "ui/MainActions.h"
-#include "ui/PageBody.h"
-#include "ui/PictureBox.h"
-#include "ui/ProgramState.h"
-#include "ui/TfrmMain.h"
+#include "ui/pages/body/PageBody.h"
+#include "ui/widgets/PictureBox.h"
+#include "ui/window/MainActions.h"
+#include "ui/window/ProgramState.h"
+#include "ui/window/TfrmMain.h"
 
 #include <QAbstractItemView>
 #include <QAction>

@@ -6,9 +6,9 @@
 #include "html/BodyPresetEdit.h"
 #include "settings/ProgramOptions.h"
 #include "settings/SettingsStore.h"
-#include "ui/PageBody.h"
-#include "ui/ProgramState.h"
-#include "ui/TfrmMain.h"
+#include "ui/pages/body/PageBody.h"
+#include "ui/window/ProgramState.h"
+#include "ui/window/TfrmMain.h"
 
 #include <QApplication>
 #include <QComboBox>

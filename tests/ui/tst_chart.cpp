@@ -1,11 +1,11 @@
 // The colour chart window: clicks pick a cell's colour, pointing highlights
 // its label, and the main window's chart action shows it.
 #include "settings/SettingsStore.h"
-#include "ui/CurrentColorModel.h"
-#include "ui/MainActions.h"
-#include "ui/ProgramState.h"
-#include "ui/TfrmMain.h"
-#include "ui/Tfrmchart.h"
+#include "ui/dialogs/Tfrmchart.h"
+#include "ui/window/CurrentColorModel.h"
+#include "ui/window/MainActions.h"
+#include "ui/window/ProgramState.h"
+#include "ui/window/TfrmMain.h"
 
 #include <QAction>
 #include <QApplication>

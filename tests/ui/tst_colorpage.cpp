@@ -6,11 +6,11 @@
 #include "html/ColorNotation.h"
 #include "settings/ProgramOptions.h"
 #include "settings/SettingsStore.h"
-#include "ui/MainActions.h"
-#include "ui/NamedColorList.h"
-#include "ui/PageColor.h"
-#include "ui/ProgramState.h"
-#include "ui/TfrmMain.h"
+#include "ui/pages/color/PageColor.h"
+#include "ui/widgets/NamedColorList.h"
+#include "ui/window/MainActions.h"
+#include "ui/window/ProgramState.h"
+#include "ui/window/TfrmMain.h"
 
 #include <QAction>
 #include <QClipboard>

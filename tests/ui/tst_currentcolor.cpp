@@ -1,6 +1,6 @@
 #include "settings/SettingsStore.h"
-#include "ui/ProgramState.h"
-#include "ui/TfrmMain.h"
+#include "ui/window/ProgramState.h"
+#include "ui/window/TfrmMain.h"
 
 #include <QApplication>
 #include <QClipboard>

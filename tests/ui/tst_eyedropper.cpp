@@ -3,8 +3,8 @@
 // pixel, which the pointer itself cannot reach. And a screen that cannot be
 // read at all.
 #include "sampling/ScreenSampler.h"
-#include "ui/CurrentColorModel.h"
-#include "ui/Eyedropper.h"
+#include "ui/eyedropper/Eyedropper.h"
+#include "ui/window/CurrentColorModel.h"
 
 #include <QApplication>
 #include <QMouseEvent>

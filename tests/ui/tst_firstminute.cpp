@@ -1,11 +1,11 @@
 // What a new user meets first: the colour the displays show is the colour
 // the program uses, the usual keys work and are listed in the help, and Tab
 // reaches every control, and windows open fitting what they show.
-#include "ui/InterfaceLanguage.h"
-#include "ui/MainActions.h"
-#include "ui/NamedColorList.h"
-#include "ui/OpenPictureDialog.h"
-#include "ui/TfrmHelp.h"
+#include "ui/dialogs/OpenPictureDialog.h"
+#include "ui/dialogs/TfrmHelp.h"
+#include "ui/widgets/NamedColorList.h"
+#include "ui/window/InterfaceLanguage.h"
+#include "ui/window/MainActions.h"
 
 #include "MainWindowRig.h"
 

@@ -1,9 +1,9 @@
 #include "gradient/GradientStore.h"
 #include "gradient/GradientTableList.h"
 #include "settings/SettingsStore.h"
-#include "ui/GradientBar.h"
-#include "ui/GradientMark.h"
-#include "ui/TfrmGradEdit.h"
+#include "ui/dialogs/TfrmGradEdit.h"
+#include "ui/widgets/GradientBar.h"
+#include "ui/widgets/GradientMark.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,12 +1,12 @@
 // The help window over the program's own pages, the help actions and the
 // about box.
 #include "settings/SettingsStore.h"
-#include "ui/InterfaceLanguage.h"
-#include "ui/MainActions.h"
-#include "ui/ProgramState.h"
-#include "ui/TfrmAboutBox.h"
-#include "ui/TfrmHelp.h"
-#include "ui/TfrmMain.h"
+#include "ui/dialogs/TfrmAboutBox.h"
+#include "ui/dialogs/TfrmHelp.h"
+#include "ui/window/InterfaceLanguage.h"
+#include "ui/window/MainActions.h"
+#include "ui/window/ProgramState.h"
+#include "ui/window/TfrmMain.h"
 
 #include <QAction>
 #include <QDir>

@@ -2,14 +2,14 @@
 // or --lang, with Qt's own dialogs, buttons and context menus following, and
 // the markup the same in both.
 #include "settings/SettingsStore.h"
-#include "ui/FrozenScreenWindow.h"
-#include "ui/HtmlPage.h"
-#include "ui/InterfaceLanguage.h"
-#include "ui/MainBars.h"
-#include "ui/OpenPictureDialog.h"
-#include "ui/TfrmMain.h"
-#include "ui/TfrmOpt.h"
-#include "ui/VellomarApp.h"
+#include "ui/dialogs/OpenPictureDialog.h"
+#include "ui/dialogs/TfrmOpt.h"
+#include "ui/eyedropper/FrozenScreenWindow.h"
+#include "ui/pages/HtmlPage.h"
+#include "ui/window/InterfaceLanguage.h"
+#include "ui/window/MainBars.h"
+#include "ui/window/TfrmMain.h"
+#include "ui/window/VellomarApp.h"
 
 #include "MainWindowRig.h"
 

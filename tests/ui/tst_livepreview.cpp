@@ -2,10 +2,10 @@
 // current colour change, how often it rebuilds, that it leaves the
 // clipboard alone, and how its place is kept between runs.
 #include "settings/SettingsStore.h"
-#include "ui/LivePreview.h"
-#include "ui/MainActions.h"
-#include "ui/ProgramState.h"
-#include "ui/TfrmMain.h"
+#include "ui/window/LivePreview.h"
+#include "ui/window/MainActions.h"
+#include "ui/window/ProgramState.h"
+#include "ui/window/TfrmMain.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -1,10 +1,10 @@
 #include "gradient/GradientStore.h"
 #include "gradient/GradientTableList.h"
 #include "settings/SettingsStore.h"
-#include "ui/GradientBar.h"
-#include "ui/ProgramState.h"
-#include "ui/TfrmGradEdit.h"
-#include "ui/TfrmMain.h"
+#include "ui/dialogs/TfrmGradEdit.h"
+#include "ui/widgets/GradientBar.h"
+#include "ui/window/ProgramState.h"
+#include "ui/window/TfrmMain.h"
 
 #include <QApplication>
 #include <QComboBox>

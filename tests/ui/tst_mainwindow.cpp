@@ -2,13 +2,13 @@
 // tool bars, page switching, and what start and end leave in the store.
 #include "settings/CustomColors.h"
 #include "settings/SettingsStore.h"
-#include "ui/FormFont.h"
-#include "ui/GradientBar.h"
-#include "ui/MainActions.h"
-#include "ui/MainBars.h"
-#include "ui/ProgramState.h"
-#include "ui/TfrmMain.h"
-#include "ui/Tfrmchart.h"
+#include "ui/dialogs/Tfrmchart.h"
+#include "ui/widgets/FormFont.h"
+#include "ui/widgets/GradientBar.h"
+#include "ui/window/MainActions.h"
+#include "ui/window/MainBars.h"
+#include "ui/window/ProgramState.h"
+#include "ui/window/TfrmMain.h"
 
 #include <QAction>
 #include <QApplication>

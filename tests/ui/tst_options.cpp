@@ -6,11 +6,11 @@
 #include "settings/FontTableEntry.h"
 #include "settings/ProgramOptions.h"
 #include "settings/SettingsStore.h"
-#include "ui/ColorShape.h"
-#include "ui/MainActions.h"
-#include "ui/ProgramState.h"
-#include "ui/TfrmMain.h"
-#include "ui/TfrmOpt.h"
+#include "ui/dialogs/TfrmOpt.h"
+#include "ui/widgets/ColorShape.h"
+#include "ui/window/MainActions.h"
+#include "ui/window/ProgramState.h"
+#include "ui/window/TfrmMain.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -6,11 +6,11 @@
 #include "html/PreviewFile.h"
 #include "settings/ProgramOptions.h"
 #include "settings/SettingsStore.h"
-#include "ui/HtmlPage.h"
-#include "ui/MainActions.h"
-#include "ui/OutputActions.h"
-#include "ui/ProgramState.h"
-#include "ui/TfrmMain.h"
+#include "ui/pages/HtmlPage.h"
+#include "ui/window/MainActions.h"
+#include "ui/window/OutputActions.h"
+#include "ui/window/ProgramState.h"
+#include "ui/window/TfrmMain.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,12 +1,12 @@
 // The generator pages through their interface, around a host that is not
 // the main window.
 #include "settings/ProgramOptions.h"
-#include "ui/PageBody.h"
-#include "ui/PageColor.h"
-#include "ui/PageHost.h"
-#include "ui/PageRule.h"
-#include "ui/PageTable.h"
-#include "ui/PageText.h"
+#include "ui/pages/PageHost.h"
+#include "ui/pages/body/PageBody.h"
+#include "ui/pages/color/PageColor.h"
+#include "ui/pages/rule/PageRule.h"
+#include "ui/pages/table/PageTable.h"
+#include "ui/pages/text/PageText.h"
 
 #include <QClipboard>
 #include <QComboBox>

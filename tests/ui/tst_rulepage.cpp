@@ -2,9 +2,9 @@
 // ranges, height, alignment, solid rule, colour toggle and swatch, and the
 // stack of gradient rules, around a host that is not the main window.
 #include "FakePageHost.h"
-#include "ui/ColorShape.h"
-#include "ui/PageRule.h"
-#include "ui/WindowColor.h"
+#include "ui/pages/rule/PageRule.h"
+#include "ui/widgets/ColorShape.h"
+#include "ui/window/WindowColor.h"
 
 #include <QCheckBox>
 #include <QClipboard>

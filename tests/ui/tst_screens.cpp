@@ -3,9 +3,9 @@
 // all five page tabs without scrolling. The run under QT_SCALE_FACTOR=2
 // checks the same at twice the size. VELLOMAR_SCREENSHOTS names a folder to
 // keep the pictures in.
-#include "ui/InterfaceLanguage.h"
-#include "ui/MainActions.h"
-#include "ui/MainBars.h"
+#include "ui/window/InterfaceLanguage.h"
+#include "ui/window/MainActions.h"
+#include "ui/window/MainBars.h"
 
 #include "MainWindowRig.h"
 

@@ -2,7 +2,7 @@
 // the take-over of a name left by a copy that crashed.
 #include "settings/SettingsStore.h"
 #include "shell/TSingleInstance.h"
-#include "ui/VellomarApp.h"
+#include "ui/window/VellomarApp.h"
 
 #include <QApplication>
 #include <QDateTime>

@@ -5,9 +5,9 @@
 #include "html/CellColors.h"
 #include "html/TableGradient.h"
 #include "html/TableMarkup.h"
-#include "ui/ColorShape.h"
-#include "ui/PageTable.h"
-#include "ui/WindowColor.h"
+#include "ui/pages/table/PageTable.h"
+#include "ui/widgets/ColorShape.h"
+#include "ui/window/WindowColor.h"
 
 #include <QPushButton>
 #include <QRadioButton>

@@ -9,10 +9,10 @@
 #include "richtext/GradientTextDocument.h"
 #include "settings/ProgramOptions.h"
 #include "settings/SettingsStore.h"
-#include "ui/PageText.h"
-#include "ui/ProgramState.h"
-#include "ui/TfrmMain.h"
-#include "ui/Tfrmwaitdlg.h"
+#include "ui/dialogs/Tfrmwaitdlg.h"
+#include "ui/pages/text/PageText.h"
+#include "ui/window/ProgramState.h"
+#include "ui/window/TfrmMain.h"
 
 #include <QClipboard>
 #include <QComboBox>

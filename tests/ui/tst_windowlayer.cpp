@@ -4,12 +4,12 @@
 #include "MainWindowRig.h"
 #include "settings/SettingsStore.h"
 #include "shell/TSingleInstance.h"
-#include "ui/MainActions.h"
-#include "ui/ProgramState.h"
-#include "ui/TfrmMain.h"
-#include "ui/TfrmOpt.h"
-#include "ui/Tfrmchart.h"
-#include "ui/VellomarApp.h"
+#include "ui/dialogs/TfrmOpt.h"
+#include "ui/dialogs/Tfrmchart.h"
+#include "ui/window/MainActions.h"
+#include "ui/window/ProgramState.h"
+#include "ui/window/TfrmMain.h"
+#include "ui/window/VellomarApp.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,9 +2,9 @@
 // put on the clipboard, as another process reads it, the very body markup the
 // command-line program prints for that preset from the same settings.
 #include "settings/SettingsStore.h"
-#include "ui/MainActions.h"
-#include "ui/ProgramState.h"
-#include "ui/TfrmMain.h"
+#include "ui/window/MainActions.h"
+#include "ui/window/ProgramState.h"
+#include "ui/window/TfrmMain.h"
 
 #include <QAction>
 #include <QApplication>

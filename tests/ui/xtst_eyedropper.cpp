@@ -4,10 +4,10 @@
 #include "sampling/ScreenSampler.h"
 #include "sampling/SpoitCursor.h"
 #include "settings/SettingsStore.h"
-#include "ui/CurrentColorModel.h"
-#include "ui/Eyedropper.h"
-#include "ui/ProgramState.h"
-#include "ui/TfrmMain.h"
+#include "ui/eyedropper/Eyedropper.h"
+#include "ui/window/CurrentColorModel.h"
+#include "ui/window/ProgramState.h"
+#include "ui/window/TfrmMain.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -2,8 +2,8 @@
 // the keyboard: a font table entry typed in reaches the gradient-text page
 // and the settings file.
 #include "settings/SettingsStore.h"
-#include "ui/TfrmMain.h"
-#include "ui/VellomarApp.h"
+#include "ui/window/TfrmMain.h"
+#include "ui/window/VellomarApp.h"
 
 #include <QApplication>
 #include <QComboBox>

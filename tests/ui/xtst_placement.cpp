@@ -2,10 +2,10 @@
 // and started again comes back exactly where it was, frame and all, instead
 // of moving by its frame at every run.
 #include "settings/SettingsStore.h"
-#include "ui/MainActions.h"
-#include "ui/ProgramState.h"
-#include "ui/TfrmMain.h"
-#include "ui/Tfrmchart.h"
+#include "ui/dialogs/Tfrmchart.h"
+#include "ui/window/MainActions.h"
+#include "ui/window/ProgramState.h"
+#include "ui/window/TfrmMain.h"
 
 #include <QAction>
 #include <QProcess>

@@ -5,9 +5,9 @@
 #include "sampling/PortalScreenshot.h"
 #include "sampling/SpoitCursor.h"
 #include "settings/SettingsStore.h"
-#include "ui/Eyedropper.h"
-#include "ui/ProgramState.h"
-#include "ui/TfrmMain.h"
+#include "ui/eyedropper/Eyedropper.h"
+#include "ui/window/ProgramState.h"
+#include "ui/window/TfrmMain.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -2,9 +2,9 @@
 // orderly ends on termination signals, and a killed copy that does not block
 // the next start. Every process gets its own home, config and runtime folder.
 #include "settings/SettingsStore.h"
-#include "ui/TfrmAboutBox.h"
-#include "ui/TfrmMain.h"
-#include "ui/VellomarApp.h"
+#include "ui/dialogs/TfrmAboutBox.h"
+#include "ui/window/TfrmMain.h"
+#include "ui/window/VellomarApp.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -3,9 +3,9 @@
 // exactly what the command prints on the clipboard.
 #include "../app/CliProcess.h"
 #include "settings/SettingsStore.h"
-#include "ui/MainActions.h"
-#include "ui/ProgramState.h"
-#include "ui/TfrmMain.h"
+#include "ui/window/MainActions.h"
+#include "ui/window/ProgramState.h"
+#include "ui/window/TfrmMain.h"
 
 #include <QAction>
 #include <QCheckBox>

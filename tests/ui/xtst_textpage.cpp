@@ -3,9 +3,9 @@
 // the window's action; the clipboard holds what vellomar-cli prints for
 // the same text and range.
 #include "settings/SettingsStore.h"
-#include "ui/MainActions.h"
-#include "ui/ProgramState.h"
-#include "ui/TfrmMain.h"
+#include "ui/window/MainActions.h"
+#include "ui/window/ProgramState.h"
+#include "ui/window/TfrmMain.h"
 
 #include <QAction>
 #include <QApplication>

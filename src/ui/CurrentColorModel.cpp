@@ -1,8 +1,0 @@
-#include "ui/CurrentColorModel.h"
-
-CurrentColorModel::CurrentColorModel(QObject* parent) : QObject(parent) {}
-
-void CurrentColorModel::SetCurrentColor(TColor color) {
-    m_color = color;
-    emit changed(color);
-}

@@ -1,9 +1,0 @@
-#include "ui/WindowColor.h"
-
-#include <QGuiApplication>
-#include <QPalette>
-
-TColor WindowColorRgb() {
-    const QColor c = QGuiApplication::palette().color(QPalette::Active, QPalette::Base);
-    return RgbToColor(c.red(), c.green(), c.blue());
-}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "core/Color.h"
+#include "ui/window/PageAction.h"
+
+#include <QString>
+#include <QWidget>
+#include <optional>
+
+class PageHost;
+
+// One generator page of the main window. The page owns its controls; the
+// window only dispatches its actions here. A page writes its fragment with
+// the pure writer of its model, so plugging in a writer changes html() only.
+class HtmlPage : public QWidget {
+    Q_OBJECT
+public:
+    HtmlPage(PageHost& host, QWidget* parent = nullptr);
+
+    // The page's HTML, written from its controls as they are now; empty when
+    // the page has nothing to write.
+    virtual QString html() = 0;
+    // Puts html() on the clipboard. An empty fragment leaves the clipboard as
+    // it was, so the output commands use the text copied before. False then.
+    bool copyHtml();
+
+    // Whether the window offers an action while this page is shown.
+    virtual bool supports(PageAction action) const = 0;
+
+    // The colour of the page wrapper's body line when this page is saved or
+    // previewed; nullopt when the fragment carries its own BODY tag.
+    virtual std::optional<TColor> wrapperBackground() const = 0;
+
+    // The page's part of the window's start-up, run once the options and the
+    // gradient tables are loaded.
+    virtual void start() {}
+    // The options changed under the page (the options dialog's OK).
+    virtual void optionsApplied() {}
+
+    // Edit actions; only pages that support them act.
+    virtual void cut() {}
+    virtual void copy() {}
+    virtual void paste() {}
+    virtual void selectAll() {}
+
+    // A row of the named-colour list was chosen; the colour is already current.
+    virtual void namedColorChosen() {}
+
+signals:
+    // The page's controls changed, so html() may write something else now.
+    // Raised for every control of the page without the page's help.
+    void changed();
+
+protected:
+    PageHost& host() const { return m_host; }
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Connects the change signals of every control not yet watched.
+    void watchControls();
+
+    PageHost& m_host;
+};

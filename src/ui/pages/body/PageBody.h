@@ -1,0 +1,83 @@
+#pragma once
+
+#include "html/BodyModel.h"
+#include "ui/pages/HtmlPage.h"
+
+#include <QImage>
+#include <array>
+#include <optional>
+
+class OpenPictureDialog;
+class PictureBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QToolButton;
+
+// Page 2, body: the five colours of a BODY tag previewed on a panel, the
+// role box, the presets and the background picture button. The preview
+// controls hold the working colours; the page reads them back into a
+// BodyModel whenever it writes.
+class PageBody : public HtmlPage {
+    Q_OBJECT
+public:
+    explicit PageBody(PageHost& host, QWidget* parent = nullptr);
+
+    QString html() override;
+    bool supports(PageAction action) const override;
+    std::optional<TColor> wrapperBackground() const override;
+    void start() override;
+    void optionsApplied() override;
+    void copy() override;
+    void namedColorChosen() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The page as the writer reads it: the preview's colours, the toggle and
+    // the picture path.
+    BodyModel model() const;
+    void setWorkingColor(BodyRole role, TColor color);
+    void setWorkingColors(const BodyModel& page);
+
+    void RefreshBodyLabels();
+    void btnbodygetClick();
+    void lblbackcolorClick(int tag);
+    void cmbbodyselChange();
+    void btnbodyaddClick();
+    void btnbodyedtClick();
+    void btnbodydelClick();
+    void btnbodybgClick();
+    // Draws Image1 over Image2 from the top left corner, tile by tile.
+    void tile(QImage& area) const;
+
+    // The name box; nothing when it was cancelled.
+    std::optional<QString> askPresetName();
+    void refuse(const QString& message);
+    // Rebuilds the preset box when it no longer lists the presets' names.
+    void syncPresetBox();
+
+    QPushButton* m_btnbodyget = nullptr;
+    QToolButton* m_sbbodyconst = nullptr;
+    QPushButton* m_btnbodybg = nullptr;
+    QComboBox* m_cmbbody = nullptr;
+    QFrame* m_pnlbody = nullptr;
+    PictureBox* m_Image1 = nullptr; // hidden: the chosen picture at its own size
+    PictureBox* m_Image2 = nullptr; // the tiled background picture behind the labels
+    QLabel* m_lblbackcolor = nullptr;
+    QLabel* m_lbltext = nullptr;
+    QLabel* m_lbllink = nullptr;
+    QLabel* m_lblvlink = nullptr;
+    QLabel* m_lblalink = nullptr;
+    std::array<QLabel*, kBodyRoleCount> m_roleLabels{}; // by role
+    QLabel* m_lblbodycontrast = nullptr;
+    QComboBox* m_cmbbodysel = nullptr;
+    QPushButton* m_btnbodyadd = nullptr;
+    QPushButton* m_btnbodyedt = nullptr;
+    QPushButton* m_btnbodydel = nullptr;
+    OpenPictureDialog* m_OpenPictureDialog1 = nullptr; // made when first needed
+    // Set by the background picture button; empty for none, never stored.
+    QString m_backgroundPicturePath;
+};

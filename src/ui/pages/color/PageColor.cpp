@@ -1,0 +1,84 @@
+#include "ui/pages/color/PageColor.h"
+
+#include "html/ColorNotation.h"
+#include "html/PageMarkup.h"
+#include "ui/pages/PageHost.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+PageColor::PageColor(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
+    setObjectName(QStringLiteral("TabSheet5"));
+
+    m_btncolorset = new QPushButton(tr("設定"), this);
+    m_btncolorset->setObjectName(QStringLiteral("btncolorset"));
+    m_btncolorset->setGeometry(4, 4, 75, 25);
+
+    m_rdocolor = new QGroupBox(this);
+    m_rdocolor->setObjectName(QStringLiteral("rdocolor"));
+    m_rdocolor->setAccessibleName(tr("カラー表記"));
+    m_rdocolor->setGeometry(2, 34, 382, 170);
+    auto* grid = new QGridLayout(m_rdocolor);
+    // The longest notation only just fits its half of the page.
+    grid->setContentsMargins(4, 4, 2, 4);
+    grid->setHorizontalSpacing(2);
+    m_rdocolorItems = new QButtonGroup(m_rdocolor);
+    const QStringList captions = ColorNotationStartCaptions();
+    // Two columns, filled top to bottom: items 0..4 left, 5..9 right.
+    for (int i = 0; i < kColorNotationCount; ++i) {
+        auto* radio = new QRadioButton(captions.value(i), m_rdocolor);
+        m_rdocolorItems->addButton(radio, i);
+        grid->addWidget(radio, i % 5, i / 5);
+        m_rdocolorButtons[i] = radio;
+    }
+    m_rdocolorButtons[0]->setChecked(true);
+    fitNotations();
+
+    connect(m_btncolorset, &QPushButton::clicked, this, &PageColor::btncolorsetClick);
+}
+
+void PageColor::btncolorsetClick() {
+    // The buttons stay, so the checked one stays checked.
+    const QStringList texts = ColorNotationTexts(host().CurrentColor(), host().options());
+    for (int i = 0; i < kColorNotationCount; ++i) {
+        // A name from the colour table could hold an ampersand; show it, do not
+        // make it a mnemonic.
+        QString caption = texts.value(i);
+        caption.replace(QLatin1Char('&'), QLatin1String("&&"));
+        m_rdocolorButtons[i]->setText(caption);
+    }
+    fitNotations();
+}
+
+void PageColor::fitNotations() {
+    // Longer captions (another language, a long colour name) widen the group
+    // rather than overlap.
+    m_rdocolor->resize(m_rdocolor->size().expandedTo(m_rdocolor->minimumSizeHint()));
+}
+
+int PageColor::itemIndex() const {
+    return m_rdocolorItems->checkedId();
+}
+
+QString PageColor::html() {
+    return WriteColorMarkup(host().CurrentColor(), itemIndex(), host().options());
+}
+
+bool PageColor::supports(PageAction action) const {
+    return action == PageAction::Copy || action == PageAction::HtmlCopy;
+}
+
+std::optional<TColor> PageColor::wrapperBackground() const {
+    return std::nullopt; // neither saved nor previewed
+}
+
+void PageColor::copy() {
+    copyHtml();
+}
+
+void PageColor::namedColorChosen() {
+    m_btncolorset->click();
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "ui/pages/HtmlPage.h"
+
+#include "html/ColorNotation.h"
+
+#include <array>
+
+class QButtonGroup;
+class QGroupBox;
+class QPushButton;
+class QRadioButton;
+
+// Page 4, Color: the ten notations of the current colour.
+class PageColor : public HtmlPage {
+    Q_OBJECT
+public:
+    explicit PageColor(PageHost& host, QWidget* parent = nullptr);
+
+    QString html() override;
+    bool supports(PageAction action) const override;
+    std::optional<TColor> wrapperBackground() const override;
+    void copy() override;
+    void namedColorChosen() override;
+
+private:
+    // Shows each notation's text for the current colour as its caption.
+    void btncolorsetClick();
+    void fitNotations();
+    // The selected notation, 0..9.
+    int itemIndex() const;
+
+    QPushButton* m_btncolorset = nullptr;
+    QGroupBox* m_rdocolor = nullptr;
+    QButtonGroup* m_rdocolorItems = nullptr; // ids 0..9
+    std::array<QRadioButton*, kColorNotationCount> m_rdocolorButtons{};
+};

@@ -1,0 +1,392 @@
+#include "ui/pages/table/PageTable.h"
+
+#include "html/GradientItems.h"
+#include "html/PageMarkup.h"
+#include "html/TableMarkup.h"
+#include "settings/ProgramOptions.h"
+#include "ui/pages/PageHost.h"
+#include "ui/pages/PageProgress.h"
+#include "ui/pages/table/CellGridDelegate.h"
+#include "ui/widgets/ColorShape.h"
+#include "ui/window/WindowColor.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+// The caption is as wide as its text needs, at least 24; the box follows it.
+QSpinBox* SizeBox(QWidget* parent, const char* name, const QString& caption, const QString& hint,
+                  int x) {
+    auto* label = new QLabel(caption, parent);
+    const int labelWidth = std::max(24, label->sizeHint().width());
+    label->setGeometry(x, 6, labelWidth, 20);
+    auto* box = new QSpinBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setRange(TablePageModel::kMinSize, TablePageModel::kMaxSize);
+    box->setValue(7);
+    box->setToolTip(hint);
+    box->setAccessibleName(caption);
+    box->setGeometry(x + labelWidth, 4, 48, 22);
+    label->setBuddy(box);
+    return box;
+}
+
+QToolButton* ColorToggle(QWidget* parent, const char* name, const QString& caption,
+                         const QString& hint, int x) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setText(caption);
+    button->setToolTip(hint);
+    button->setCheckable(true);
+    button->setGeometry(x, 84, 78, 22);
+    return button;
+}
+
+ColorShape* Shape(QWidget* parent, const char* name, const QString& caption, int x) {
+    auto* shape = new ColorShape(parent);
+    shape->setObjectName(QString::fromLatin1(name));
+    shape->setAccessibleName(caption);
+    shape->setGeometry(x, 108, 78, 12);
+    return shape;
+}
+
+// The visiting order of a direction button: three arrows along the rows or
+// down the columns, shaded from dark to light in the order they are walked.
+QIcon DirectionIcon(int index) {
+    QPixmap pixmap(18, 18);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const bool rows = index < 2;
+    const bool reversed = index == 1 || index == 3;
+    for (int i = 0; i < 3; ++i) {
+        const int shade = 20 + 70 * i;
+        painter.setPen(QPen(QColor(shade, shade, shade), 1.6));
+        const int across = 3 + 6 * i;
+        QPointF from, to, wing1, wing2;
+        if (rows) {
+            from = QPointF(reversed ? 16 : 2, across);
+            to = QPointF(reversed ? 2 : 16, across);
+            const double back = reversed ? 3.5 : -3.5;
+            wing1 = to + QPointF(back, -2.5);
+            wing2 = to + QPointF(back, 2.5);
+        } else {
+            // Columns are walked from the left or, reversed, from the right.
+            const int x = reversed ? 15 - 6 * i : 3 + 6 * i;
+            from = QPointF(x, 2);
+            to = QPointF(x, 16);
+            wing1 = to + QPointF(-2.5, -3.5);
+            wing2 = to + QPointF(2.5, -3.5);
+        }
+        painter.drawLine(from, to);
+        painter.drawLine(to, wing1);
+        painter.drawLine(to, wing2);
+    }
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+PageTable::PageTable(PageHost& host, QWidget* parent)
+    : HtmlPage(host, parent), m_cells(std::make_unique<CellColors>()) {
+    setObjectName(QStringLiteral("TabSheet2"));
+
+    // "縦:" counts the columns and "横:" the rows.
+    m_SpinEdit1 = SizeBox(this, "SpinEdit1", tr("縦:"), tr("テーブルの大きさ"), 4);
+    m_SpinEdit2 = SizeBox(this, "SpinEdit2", tr("横:"), tr("テーブルの大きさ"),
+                          std::max(80, m_SpinEdit1->geometry().right() + 5));
+    connect(m_SpinEdit1, &QSpinBox::valueChanged, this, &PageTable::SpinEdit1Change);
+    connect(m_SpinEdit2, &QSpinBox::valueChanged, this, &PageTable::SpinEdit2Change);
+
+    m_btntabeinit = new QPushButton(tr("初期化"), this);
+    m_btntabeinit->setObjectName(QStringLiteral("btntabeinit"));
+    m_btntabeinit->setGeometry(std::max(160, m_SpinEdit2->geometry().right() + 5), 4, 60, 22);
+    connect(m_btntabeinit, &QPushButton::clicked, this, &PageTable::btntabeinitClick);
+
+    m_rdotabletarget = new QGroupBox(tr("ターゲット"), this);
+    m_rdotabletarget->setObjectName(QStringLiteral("rdotabletarget"));
+    m_rdotabletarget->setGeometry(4, 28, 170, 50);
+    auto* targetLayout = new QHBoxLayout(m_rdotabletarget);
+    targetLayout->setContentsMargins(6, 2, 6, 2);
+    m_rdotabletargetItems = new QButtonGroup(m_rdotabletarget);
+    const QString targets[2] = {tr("セル背景"), tr("テキスト")};
+    for (int i = 0; i < 2; ++i) {
+        auto* radio = new QRadioButton(targets[i], m_rdotabletarget);
+        m_rdotabletargetItems->addButton(radio, i);
+        targetLayout->addWidget(radio);
+    }
+    m_rdotabletargetItems->button(int(CellTarget::Background))->setChecked(true);
+
+    m_btntblexec = new QPushButton(tr("グラデーション効果"), this);
+    m_btntblexec->setObjectName(QStringLiteral("btntblexec"));
+    m_btntblexec->setGeometry(180, 34, 120, 25);
+    connect(m_btntblexec, &QPushButton::clicked, this, &PageTable::btntblexecClick);
+
+    // One group in which all four may be up: a plain exclusive group would
+    // keep one down, so the page releases the others itself.
+    const QString directionNames[4] = {tr("行ごとに左から右へ"), tr("行ごとに右から左へ"),
+                                       tr("列ごとに上から下へ（左の列から）"),
+                                       tr("列ごとに上から下へ（右の列から）")};
+    for (int i = 0; i < 4; ++i) {
+        auto* button = new QToolButton(this);
+        button->setObjectName(QStringLiteral("sbtbl%1").arg(i));
+        button->setIcon(DirectionIcon(i));
+        button->setToolTip(tr("グラデーションの方向"));
+        button->setAccessibleName(directionNames[i]);
+        button->setCheckable(true);
+        // Some styles draw a pressed tool button much like a released one.
+        button->setStyleSheet(QStringLiteral(
+            "QToolButton { border: 1px solid palette(mid); background: palette(button); } "
+            "QToolButton:checked { border: 2px solid palette(highlight); "
+            "background: palette(midlight); }"));
+        button->setGeometry(306 + (i % 2) * 24, 28 + (i / 2) * 24, 23, 23);
+        connect(button, &QToolButton::toggled, this,
+                [this, i](bool down) { sbtblToggled(i, down); });
+        m_sbtbl[size_t(i)] = button;
+    }
+    m_sbtbl[0]->setChecked(true);
+
+    m_btntblcel = new QPushButton(tr("セル色"), this);
+    m_btntblcel->setObjectName(QStringLiteral("btntblcel"));
+    m_btntblcel->setToolTip(tr("セル色を設定します"));
+    m_btntblcel->setGeometry(4, 84, 54, 36);
+    connect(m_btntblcel, &QPushButton::clicked, this, &PageTable::btntblcelClick);
+
+    m_sbtblback = ColorToggle(this, "sbtblback", tr("背景色"), tr("背景色を有効にします"), 62);
+    m_sbtblkei = ColorToggle(this, "sbtblkei", tr("枠線の色"), tr("枠線の色を有効にします"), 142);
+    m_sbtblkeil =
+        ColorToggle(this, "sbtblkeil", tr("枠線の明色"), tr("枠線の明色を有効にします"), 222);
+    m_sbtblkeid =
+        ColorToggle(this, "sbtblkeid", tr("枠線の影色"), tr("枠線の影色を有効にします"), 302);
+    m_shptblback = Shape(this, "shptblback", tr("背景色"), 62);
+    m_shptblkei = Shape(this, "shptblkei", tr("枠線の色"), 142);
+    m_shptblkeil = Shape(this, "shptblkeil", tr("枠線の明色"), 222);
+    m_shptblkeid = Shape(this, "shptblkeid", tr("枠線の影色"), 302);
+    for (ColorShape* shape : {m_shptblback, m_shptblkei, m_shptblkeil, m_shptblkeid}) {
+        shape->setCursor(Qt::PointingHandCursor);
+        shape->installEventFilter(this);
+    }
+
+    m_DrawGrid1 = new QTableWidget(7, 7, this);
+    m_DrawGrid1->setObjectName(QStringLiteral("DrawGrid1"));
+    m_DrawGrid1->setAccessibleName(tr("テーブル"));
+    // The arrow keys move between cells; Tab leaves the grid.
+    m_DrawGrid1->setTabKeyNavigation(false);
+    m_DrawGrid1->horizontalHeader()->hide();
+    m_DrawGrid1->verticalHeader()->hide();
+    m_DrawGrid1->horizontalHeader()->setMinimumSectionSize(1);
+    m_DrawGrid1->verticalHeader()->setMinimumSectionSize(1);
+    m_DrawGrid1->horizontalHeader()->setDefaultSectionSize(50);
+    m_DrawGrid1->verticalHeader()->setDefaultSectionSize(20);
+    m_DrawGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_DrawGrid1->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    m_DrawGrid1->setGeometry(4, 126, 376, 160);
+    m_gridPainter = new CellGridDelegate(*m_cells, m_DrawGrid1);
+    m_gridPainter->setBackground(WindowColorRgb());
+    m_gridPainter->setCellText(host.options().tblchar);
+    m_DrawGrid1->setItemDelegate(m_gridPainter);
+    m_DrawGrid1->setCurrentCell(0, 0);
+}
+
+PageTable::~PageTable() = default;
+
+QString PageTable::html() {
+    PageProgress progress(host(), 0);
+    TablePageModel page = InitialTablePageModel(host().options());
+    page.rows = m_DrawGrid1->rowCount();
+    page.columns = m_DrawGrid1->columnCount();
+    page.background = {m_sbtblback->isChecked(), m_shptblback->color()};
+    page.border = {m_sbtblkei->isChecked(), m_shptblkei->color()};
+    page.borderLight = {m_sbtblkeil->isChecked(), m_shptblkeil->color()};
+    page.borderDark = {m_sbtblkeid->isChecked(), m_shptblkeid->color()};
+    return WriteTableMarkup(page, *m_cells, host().options());
+}
+
+bool PageTable::supports(PageAction action) const {
+    return action == PageAction::SaveAs || action == PageAction::SelectAll ||
+           action == PageAction::HtmlCopy || action == PageAction::Preview;
+}
+
+std::optional<TColor> PageTable::wrapperBackground() const {
+    return host().options().viewback;
+}
+
+void PageTable::start() {
+    m_cells->clear();
+    optionsApplied();
+}
+
+void PageTable::optionsApplied() {
+    m_gridPainter->setCellText(host().options().tblchar);
+    m_DrawGrid1->viewport()->update();
+}
+
+void PageTable::selectAll() {
+    m_DrawGrid1->selectAll();
+}
+
+bool PageTable::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (watched == m_shptblback)
+            shptblbackMouseDown();
+        else if (watched == m_shptblkei || watched == m_shptblkeil || watched == m_shptblkeid)
+            shptblColorMouseDown(static_cast<ColorShape*>(watched));
+    }
+    return HtmlPage::eventFilter(watched, event);
+}
+
+void PageTable::resizeEvent(QResizeEvent* event) {
+    HtmlPage::resizeEvent(event);
+    m_DrawGrid1->setGeometry(4, 126, std::max(376, width() - 8), std::max(160, height() - 130));
+}
+
+void PageTable::SpinEdit1Change(int value) {
+    m_DrawGrid1->setColumnCount(value);
+}
+
+void PageTable::SpinEdit2Change(int value) {
+    m_DrawGrid1->setRowCount(value);
+}
+
+void PageTable::btntabeinitClick() {
+    if (host().Updating())
+        return;
+    m_cells->clear();
+    // Texts go as well, so the whole grid changes.
+    m_DrawGrid1->viewport()->update();
+}
+
+void PageTable::btntblcelClick() {
+    if (host().Updating())
+        return;
+    repaintCells(m_cells->fillBackground(selectedRect(), host().CurrentColor()));
+}
+
+void PageTable::btntblexecClick() {
+    if (host().Updating())
+        return;
+    const GradientTable* gradient = host().selectedGradient();
+    if (!gradient || !CanWalkGradient(*gradient)) {
+        if (QStatusBar* status = host().statusLine())
+            status->showMessage(tr("グラデーションには2色以上が必要です"), 5000);
+        return;
+    }
+    if (direction() == TableDirection::None) {
+        if (QStatusBar* status = host().statusLine())
+            status->showMessage(tr("グラデーションの方向を選んでください（方向ボタンがすべて"
+                                   "オフです）"),
+                                5000);
+        return;
+    }
+    const CellRect rect = selectedRect();
+    const QPointer<QWidget> focus = focusWidget();
+    m_btntblexec->setEnabled(false);
+    m_DrawGrid1->setEnabled(false);
+    CellChanges changes;
+    {
+        PageProgress progress(host(), rect.cellCount());
+        changes = ApplyTableGradient(*m_cells, *gradient, rect, direction(), target());
+        progress.advance(rect.cellCount());
+    }
+    m_DrawGrid1->setEnabled(true);
+    m_btntblexec->setEnabled(true);
+    if (focus)
+        focus->setFocus();
+    repaintCells(changes);
+}
+
+void PageTable::sbtblToggled(int index, bool down) {
+    if (!down)
+        return;
+    for (int i = 0; i < 4; ++i) {
+        if (i != index && m_sbtbl[size_t(i)]->isChecked()) {
+            const QSignalBlocker blocker(m_sbtbl[size_t(i)]);
+            m_sbtbl[size_t(i)]->setChecked(false);
+        }
+    }
+}
+
+void PageTable::shptblbackMouseDown() {
+    if (host().Updating())
+        return;
+    // Held as plain RGB, so the markup can write the window colour as well.
+    const TColor color = m_sbtblback->isChecked() ? host().CurrentColor() : WindowColorRgb();
+    m_shptblback->setColor(color);
+    m_gridPainter->setBackground(color);
+    m_DrawGrid1->viewport()->update();
+}
+
+void PageTable::shptblColorMouseDown(ColorShape* shape) {
+    if (!host().Updating())
+        shape->setColor(host().CurrentColor());
+}
+
+CellRect PageTable::selectedRect() const {
+    const QList<QTableWidgetSelectionRange> ranges = m_DrawGrid1->selectedRanges();
+    if (ranges.isEmpty()) {
+        const QModelIndex current = m_DrawGrid1->currentIndex();
+        if (!current.isValid())
+            return {0, 0, -1, -1};
+        return {current.column(), current.row(), current.column(), current.row()};
+    }
+    CellRect rect{ranges.first().leftColumn(), ranges.first().topRow(),
+                  ranges.first().rightColumn(), ranges.first().bottomRow()};
+    for (const QTableWidgetSelectionRange& range : ranges) {
+        rect.left = std::min(rect.left, range.leftColumn());
+        rect.top = std::min(rect.top, range.topRow());
+        rect.right = std::max(rect.right, range.rightColumn());
+        rect.bottom = std::max(rect.bottom, range.bottomRow());
+    }
+    return rect;
+}
+
+TableDirection PageTable::direction() const {
+    for (int i = 0; i < 4; ++i)
+        if (m_sbtbl[size_t(i)]->isChecked())
+            return TableDirectionFromIndex(i);
+    return TableDirection::None;
+}
+
+CellTarget PageTable::target() const {
+    return m_rdotabletargetItems->checkedId() == int(CellTarget::Text) ? CellTarget::Text
+                                                                       : CellTarget::Background;
+}
+
+void PageTable::repaintCells(const CellChanges& changes) {
+    if (changes.isEmpty())
+        return;
+    QAbstractItemModel* model = m_DrawGrid1->model();
+    const int rows = m_DrawGrid1->rowCount();
+    const int columns = m_DrawGrid1->columnCount();
+    QWidget* viewport = m_DrawGrid1->viewport();
+    const CellRect bounds = changes.bounds();
+    // A full rectangle goes as one area, anything else cell by cell.
+    if (int(changes.cells.size()) == bounds.cellCount()) {
+        const int right = std::min(bounds.right, columns - 1);
+        const int bottom = std::min(bounds.bottom, rows - 1);
+        if (bounds.left > right || bounds.top > bottom)
+            return;
+        viewport->update(m_DrawGrid1->visualRect(model->index(bounds.top, bounds.left)) |
+                         m_DrawGrid1->visualRect(model->index(bottom, right)));
+        return;
+    }
+    for (const CellPos& cell : changes.cells)
+        if (cell.column < columns && cell.row < rows)
+            viewport->update(m_DrawGrid1->visualRect(model->index(cell.row, cell.column)));
+}

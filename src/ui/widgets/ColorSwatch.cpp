@@ -1,0 +1,18 @@
+#include "ui/widgets/ColorSwatch.h"
+
+#include <QPainter>
+
+ColorSwatch::ColorSwatch(QWidget* parent) : QWidget(parent) {}
+
+void ColorSwatch::fill(TColor color) {
+    m_color = color;
+    m_painted = true;
+    update();
+}
+
+void ColorSwatch::paintEvent(QPaintEvent*) {
+    if (!m_painted)
+        return;
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(ColorRed(m_color), ColorGreen(m_color), ColorBlue(m_color)));
+}

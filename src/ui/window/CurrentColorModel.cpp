@@ -1,0 +1,8 @@
+#include "ui/window/CurrentColorModel.h"
+
+CurrentColorModel::CurrentColorModel(QObject* parent) : QObject(parent) {}
+
+void CurrentColorModel::SetCurrentColor(TColor color) {
+    m_color = color;
+    emit changed(color);
+}
