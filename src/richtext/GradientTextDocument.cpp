@@ -1,5 +1,6 @@
 #include "richtext/GradientTextDocument.h"
 
+#include "core/QtColor.h"
 #include <QHash>
 #include <QTextBlock>
 #include <QTextCharFormat>
@@ -9,14 +10,6 @@
 #include <algorithm>
 
 namespace {
-
-TColor ToTColor(const QColor& color) {
-    return RgbToColor(color.red(), color.green(), color.blue());
-}
-
-QColor ToQColor(TColor color) {
-    return QColor(ColorRed(color), ColorGreen(color), ColorBlue(color));
-}
 
 bool IsBoldWeight(int weight) {
     return weight > QFont::Medium;
@@ -54,7 +47,7 @@ CharStyle CharStyleOfFormat(const QTextCharFormat& format, const QFont& defaultF
     else if (defaultFont.pointSizeF() > 0)
         style.points = defaultFont.pointSizeF();
     const QBrush foreground = format.foreground();
-    style.color = foreground.style() == Qt::NoBrush ? 0 : ToTColor(foreground.color());
+    style.color = foreground.style() == Qt::NoBrush ? 0 : FromQColor(foreground.color());
     style.bold = IsBoldWeight(format.hasProperty(QTextFormat::FontWeight) ? format.fontWeight()
                                                                           : defaultFont.weight());
     style.italic =

@@ -1,18 +1,11 @@
 #include "sampling/ChartGrid.h"
 
+#include "core/QtColor.h"
 #include "sampling/ChartColors.h"
 
 #include <QPainter>
 #include <algorithm>
 #include <cstring>
-
-namespace {
-
-QColor ToQColor(TColor color) {
-    return QColor(ColorRed(color), ColorGreen(color), ColorBlue(color));
-}
-
-} // namespace
 
 ChartGeometry ChartGeometryFor(int tenCapitalAWidth, int widestLabelWidth, int textHeight) {
     ChartGeometry g;

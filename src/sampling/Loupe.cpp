@@ -1,12 +1,9 @@
 #include "sampling/Loupe.h"
 
+#include "core/QtColor.h"
 #include <array>
 
 namespace {
-
-QRgb ToRgb(TColor color) {
-    return qRgb(ColorRed(color), ColorGreen(color), ColorBlue(color));
-}
 
 // First and one-past-last loupe pixel of every sample.
 struct Span {
@@ -83,7 +80,7 @@ QRect LevelBand(int level, int width) {
 QImage LevelStripImage(const LevelColors& levels, int width) {
     QImage strip(width > 0 ? width : 1, kLevelStripHeight, QImage::Format_RGB32);
     for (int level = 0; level < kLevelCount; ++level) {
-        const QRgb rgb = ToRgb(levels[std::size_t(level)]);
+        const QRgb rgb = ToQRgb(levels[std::size_t(level)]);
         for (int y = level * kLevelBandHeight; y < (level + 1) * kLevelBandHeight; ++y) {
             auto* line = reinterpret_cast<QRgb*>(strip.scanLine(y));
             std::fill(line, line + strip.width(), rgb);

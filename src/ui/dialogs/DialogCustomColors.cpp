@@ -1,5 +1,6 @@
 #include "ui/dialogs/DialogCustomColors.h"
 
+#include "core/QtColor.h"
 #include "settings/CustomColors.h"
 
 #include <QColorDialog>
@@ -8,7 +9,7 @@ void LoadDialogCustomColors(const SettingsStore& store) {
     const CustomColorSet colors = LoadCustomColors(store);
     for (int i = 0; i < int(colors.size()); ++i) {
         const TColor c = colors[std::size_t(i)];
-        QColorDialog::setCustomColor(i, QColor(ColorRed(c), ColorGreen(c), ColorBlue(c)));
+        QColorDialog::setCustomColor(i, ToQColor(c));
     }
 }
 
@@ -16,7 +17,7 @@ void SaveDialogCustomColors(SettingsStore& store) {
     CustomColorSet colors{};
     for (int i = 0; i < int(colors.size()); ++i) {
         const QColor c = QColorDialog::customColor(i);
-        colors[std::size_t(i)] = RgbToColor(c.red(), c.green(), c.blue());
+        colors[std::size_t(i)] = FromQColor(c);
     }
     SaveCustomColors(store, colors);
 }

@@ -1,5 +1,6 @@
 #include "ui/dialogs/TfrmGradEdit.h"
 
+#include "core/QtColor.h"
 #include "gradient/GradientListOps.h"
 #include "gradient/GradientStore.h"
 #include "gradient/GradientTableList.h"
@@ -394,11 +395,11 @@ std::optional<QString> TfrmGradEdit::askTableName() {
 
 std::optional<TColor> TfrmGradEdit::askColor(TColor initial) {
     QColorDialog* dialog = m_colorDialog->dialog();
-    dialog->setCurrentColor(QColor(ColorRed(initial), ColorGreen(initial), ColorBlue(initial)));
+    dialog->setCurrentColor(ToQColor(initial));
     if (dialog->exec() != QDialog::Accepted)
         return std::nullopt;
     const QColor chosen = dialog->selectedColor();
-    return RgbToColor(chosen.red(), chosen.green(), chosen.blue());
+    return FromQColor(chosen);
 }
 
 void TfrmGradEdit::refuse(const QString& text) {

@@ -1,5 +1,6 @@
 #include "ui/dialogs/TfrmOpt.h"
 
+#include "core/QtColor.h"
 #include "settings/FontTableEntry.h"
 #include "settings/ProgramOptions.h"
 #include "ui/dialogs/ConfirmBox.h"
@@ -58,10 +59,6 @@ QLabel* Caption(QWidget* parent, const QString& text, const QRect& r, QWidget* b
         buddy->setAccessibleName(label->text());
     }
     return label;
-}
-
-QColor ToQColor(TColor c) {
-    return QColor(ColorRed(c), ColorGreen(c), ColorBlue(c));
 }
 
 } // namespace
@@ -347,7 +344,7 @@ void TfrmOpt::btnviewbackClick() {
     if (dialog->exec() != QDialog::Accepted)
         return;
     const QColor chosen = dialog->selectedColor();
-    m_shpviewback->setColor(RgbToColor(chosen.red(), chosen.green(), chosen.blue()));
+    m_shpviewback->setColor(FromQColor(chosen));
 }
 
 void TfrmOpt::chkwwwClick() {

@@ -1,5 +1,7 @@
 #include "ui/widgets/ColorShape.h"
 
+#include "core/QtColor.h"
+
 #include <QPainter>
 
 ColorShape::ColorShape(QWidget* parent) : QWidget(parent) {}
@@ -15,6 +17,6 @@ void ColorShape::setColor(TColor color) {
 void ColorShape::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setPen(Qt::black);
-    painter.setBrush(QColor(ColorRed(m_color), ColorGreen(m_color), ColorBlue(m_color)));
+    painter.setBrush(ToQColor(m_color));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

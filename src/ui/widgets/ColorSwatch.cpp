@@ -1,5 +1,7 @@
 #include "ui/widgets/ColorSwatch.h"
 
+#include "core/QtColor.h"
+
 #include <QPainter>
 
 ColorSwatch::ColorSwatch(QWidget* parent) : QWidget(parent) {}
@@ -14,5 +16,5 @@ void ColorSwatch::paintEvent(QPaintEvent*) {
     if (!m_painted)
         return;
     QPainter painter(this);
-    painter.fillRect(rect(), QColor(ColorRed(m_color), ColorGreen(m_color), ColorBlue(m_color)));
+    painter.fillRect(rect(), ToQColor(m_color));
 }

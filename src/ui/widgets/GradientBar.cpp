@@ -1,5 +1,6 @@
 #include "ui/widgets/GradientBar.h"
 
+#include "core/QtColor.h"
 #include "gradient/DrawGradient.h"
 
 #include <QMouseEvent>
@@ -13,7 +14,7 @@ GradientBar::GradientBar(int width, int height, QWidget* parent)
 
 void GradientBar::draw(std::span<const GradientStop> stops) {
     DrawGradient(stops, m_image.width(), [this](int x, TColor color) {
-        const QRgb rgb = qRgb(ColorRed(color), ColorGreen(color), ColorBlue(color));
+        const QRgb rgb = ToQRgb(color);
         for (int y = 0; y < m_image.height(); ++y)
             m_image.setPixel(x, y, rgb);
     });

@@ -1,5 +1,7 @@
 #include "ui/widgets/GradientMark.h"
 
+#include "core/QtColor.h"
+
 #include <QPainter>
 #include <cstdlib>
 #include <vector>
@@ -62,7 +64,7 @@ QImage GradientMarkPicture(TColor color, QColor buttonFace) {
     Line(image, 0, 24, 10, 19, black);
     Line(image, 10, 19, 10, 0, black);
     Line(image, 10, 0, 0, 0, black);
-    FloodFill(image, 2, 2, qRgb(ColorRed(color), ColorGreen(color), ColorBlue(color)));
+    FloodFill(image, 2, 2, ToQRgb(color));
     Line(image, 1, 1, 1, 22, white);
     Line(image, 1, 22, 9, 18, black);
     Line(image, 1, 23, 9, 19, black);

@@ -1,6 +1,7 @@
 #include "ui/widgets/NamedColorList.h"
 
 #include "core/NamedColorTable.h"
+#include "core/QtColor.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -37,8 +38,7 @@ public:
         painter->fillRect(row, background);
         // The swatch: x 3 to 37, from 3 pixels below the row's top to 3 above its end.
         const QRect swatch(3, row.top() + 3, 35, row.height() - 6);
-        painter->fillRect(
-            swatch, QColor(ColorRed(entry.value), ColorGreen(entry.value), ColorBlue(entry.value)));
+        painter->fillRect(swatch, ToQColor(entry.value));
         painter->setPen(Qt::black);
         painter->setBrush(Qt::NoBrush);
         painter->drawRect(swatch.adjusted(0, 0, -1, -1));

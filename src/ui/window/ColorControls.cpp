@@ -1,6 +1,7 @@
 #include "ui/window/ColorControls.h"
 
 #include "core/InvalidNumberError.h"
+#include "core/QtColor.h"
 #include "ui/window/CurrentColorModel.h"
 
 #include "ui/dialogs/SharedColorDialog.h"
@@ -256,9 +257,9 @@ bool ColorControls::eventFilter(QObject* watched, QEvent* event) {
 void ColorControls::btnColorClick() {
     const TColor c = m_model.CurrentColor();
     QColorDialog* dialog = m_colorDialog->dialog();
-    dialog->setCurrentColor(QColor(ColorRed(c), ColorGreen(c), ColorBlue(c)));
+    dialog->setCurrentColor(ToQColor(c));
     if (dialog->exec() == QDialog::Accepted) {
         const QColor chosen = dialog->selectedColor();
-        m_model.SetCurrentColor(RgbToColor(chosen.red(), chosen.green(), chosen.blue()));
+        m_model.SetCurrentColor(FromQColor(chosen));
     }
 }

@@ -16,46 +16,58 @@ namespace {
 
 const int kRevision = 1;
 
+// The stored names of the window's four sides, for tool bars and docks alike.
+struct Side {
+    QLatin1StringView name;
+    Qt::ToolBarArea bar;
+    Qt::DockWidgetArea dock;
+};
+
+constexpr Side kSides[] = {
+    {QLatin1StringView("DockTop"), Qt::TopToolBarArea, Qt::TopDockWidgetArea},
+    {QLatin1StringView("DockBottom"), Qt::BottomToolBarArea, Qt::BottomDockWidgetArea},
+    {QLatin1StringView("DockLeft"), Qt::LeftToolBarArea, Qt::LeftDockWidgetArea},
+    {QLatin1StringView("DockRight"), Qt::RightToolBarArea, Qt::RightDockWidgetArea},
+};
+
+// The side stored as `name`, or nullptr.
+const Side* SideNamed(const QString& name) {
+    for (const Side& side : kSides)
+        if (side.name == name)
+            return &side;
+    return nullptr;
+}
+
+// The side whose tool bar or dock area is `area`, or nullptr.
+template <typename Area> const Side* SideOf(Area Side::*member, Area area) {
+    for (const Side& side : kSides)
+        if (side.*member == area)
+            return &side;
+    return nullptr;
+}
+
+// A bar's side; empty for none.
 QString AreaName(Qt::ToolBarArea area) {
-    switch (area) {
-    case Qt::TopToolBarArea:
-        return QStringLiteral("DockTop");
-    case Qt::BottomToolBarArea:
-        return QStringLiteral("DockBottom");
-    case Qt::LeftToolBarArea:
-        return QStringLiteral("DockLeft");
-    case Qt::RightToolBarArea:
-        return QStringLiteral("DockRight");
-    default:
-        return QString();
-    }
+    const Side* side = SideOf(&Side::bar, area);
+    return side ? QString(side->name) : QString();
 }
 
-Qt::DockWidgetArea DockAreaFromName(const QString& name, bool* known) {
-    *known = true;
-    if (name == QLatin1String("DockLeft"))
-        return Qt::LeftDockWidgetArea;
-    if (name == QLatin1String("DockRight"))
-        return Qt::RightDockWidgetArea;
-    if (name == QLatin1String("DockTop"))
-        return Qt::TopDockWidgetArea;
-    if (name == QLatin1String("DockBottom"))
-        return Qt::BottomDockWidgetArea;
-    *known = name.isEmpty();
-    return Qt::RightDockWidgetArea;
-}
-
+// A dock outside the window counts as on the right, where it is put back.
 QString DockAreaName(Qt::DockWidgetArea area) {
-    switch (area) {
-    case Qt::LeftDockWidgetArea:
-        return QStringLiteral("DockLeft");
-    case Qt::TopDockWidgetArea:
-        return QStringLiteral("DockTop");
-    case Qt::BottomDockWidgetArea:
-        return QStringLiteral("DockBottom");
-    default:
-        return QStringLiteral("DockRight");
-    }
+    const Side* side = SideOf(&Side::dock, area);
+    return side ? QString(side->name) : QStringLiteral("DockRight");
+}
+
+// An unknown name is a damaged section; empty (floating) is known.
+Qt::DockWidgetArea DockAreaFromName(const QString& name, bool* known) {
+    const Side* side = SideNamed(name);
+    *known = side || name.isEmpty();
+    return side ? side->dock : Qt::RightDockWidgetArea;
+}
+
+Qt::ToolBarArea AreaFromName(const QString& name) {
+    const Side* side = SideNamed(name);
+    return side ? side->bar : Qt::TopToolBarArea;
 }
 
 // A whole decimal number, or nullopt.
@@ -64,16 +76,6 @@ std::optional<int> StoredInteger(const SettingsStore& store, const QString& sect
     bool ok = false;
     const int value = store.readString(section, name).trimmed().toInt(&ok);
     return ok ? std::optional<int>(value) : std::nullopt;
-}
-
-Qt::ToolBarArea AreaFromName(const QString& name) {
-    if (name == QLatin1String("DockBottom"))
-        return Qt::BottomToolBarArea;
-    if (name == QLatin1String("DockLeft"))
-        return Qt::LeftToolBarArea;
-    if (name == QLatin1String("DockRight"))
-        return Qt::RightToolBarArea;
-    return Qt::TopToolBarArea;
 }
 
 bool Horizontal(Qt::ToolBarArea area) {

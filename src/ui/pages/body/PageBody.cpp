@@ -1,5 +1,6 @@
 #include "ui/pages/body/PageBody.h"
 
+#include "core/QtColor.h"
 #include "dib/DibErrors.h"
 #include "html/BodyContrast.h"
 #include "html/BodyHtml.h"
@@ -48,14 +49,6 @@ QLabel* PreviewLabel(QWidget* parent, const char* name, int tag, bool underlined
     label->setFont(font);
     label->setGeometry(12, 14 + tag * 28, 340, 20);
     return label;
-}
-
-QColor ToQColor(TColor color) {
-    return QColor(ColorRed(color), ColorGreen(color), ColorBlue(color));
-}
-
-TColor FromQColor(const QColor& color) {
-    return RgbToColor(color.red(), color.green(), color.blue());
 }
 
 TColor PaletteColor(const QWidget* widget, QPalette::ColorRole role) {

@@ -1,16 +1,9 @@
 #include "ui/pages/table/CellGridDelegate.h"
 
+#include "core/QtColor.h"
 #include "html/CellColors.h"
 
 #include <QPainter>
-
-namespace {
-
-QColor ToQColor(TColor color) {
-    return QColor(ColorRed(color), ColorGreen(color), ColorBlue(color));
-}
-
-} // namespace
 
 CellGridDelegate::CellGridDelegate(const CellColors& cells, QObject* parent)
     : QStyledItemDelegate(parent), m_cells(cells) {}

@@ -1,5 +1,6 @@
 #include "ui/pages/text/PageText.h"
 
+#include "core/QtColor.h"
 #include "html/GradientTextFont.h"
 #include "html/GradientTextWriter.h"
 #include "html/PageMarkup.h"
@@ -46,10 +47,6 @@ public:
 private:
     bool& m_running;
 };
-
-QColor ToQColor(TColor color) {
-    return QColor(ColorRed(color), ColorGreen(color), ColorBlue(color));
-}
 
 // The first names of the entries, which the characters are set in.
 QStringList FirstFontNames(const QStringList& fonttable) {
