@@ -35,7 +35,7 @@ BENCHMARK(BM_TableGradientAndMarkup)->Unit(benchmark::kMillisecond);
 static void BM_TableMarkupOnly(benchmark::State& state) {
     const GradientTable& table = DefaultGradientTables()[0];
     ProgramOptions options;
-    options.markupstyle = std::uint8_t(state.range(0));
+    options.markupstyle = MarkupStyle(state.range(0));
     TablePageModel page;
     page.rows = page.columns = 50;
     page.background.on = page.border.on = true;
@@ -47,7 +47,10 @@ static void BM_TableMarkupOnly(benchmark::State& state) {
     for (auto _ : state)
         benchmark::DoNotOptimize(WriteTableMarkup(page, *cells, options));
 }
-BENCHMARK(BM_TableMarkupOnly)->Arg(kMarkupClassic)->Arg(kMarkupCss)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TableMarkupOnly)
+    ->Arg(int(MarkupStyle::Classic))
+    ->Arg(int(MarkupStyle::Css))
+    ->Unit(benchmark::kMicrosecond);
 
 static void BM_TableGradientOnly(benchmark::State& state) {
     const GradientTable& table = DefaultGradientTables()[0];

@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Check(options.colors.count() >= 0 && options.colors.count() <= NamedColorTable::Capacity);
         Check(options.bodyPresets.count() >= 0 &&
               options.bodyPresets.count() <= BodyPresetList::Capacity);
-        Check(options.htmlcase <= 2);
+        Check(options.htmlcase <= HtmlCase::Capital);
         LoadCustomColors(store);
         LoadPlacement(store, QStringLiteral("frmchart"), true, {1280, 1024}, {100, 100});
 

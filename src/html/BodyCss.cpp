@@ -43,5 +43,5 @@ QString WriteBodyCss(const BodyModel& page, const NamedColorTable& table, HtmlCa
 }
 
 QString WriteBodyCss(const BodyModel& page, const ProgramOptions& options) {
-    return WriteBodyCss(page, options.colors, HtmlCaseFromOption(options.htmlcase));
+    return WriteBodyCss(page, options.colors, options.htmlcase);
 }

@@ -37,7 +37,7 @@ std::array<QString, kBodyRoleCount> BodyLabelTexts(const BodyModel& page,
 
 std::array<QString, kBodyRoleCount> BodyLabelTexts(const BodyModel& page,
                                                    const ProgramOptions& options) {
-    return BodyLabelTexts(page, options.colors, HtmlCaseFromOption(options.htmlcase));
+    return BodyLabelTexts(page, options.colors, options.htmlcase);
 }
 
 bool IsWindowsPath(const QString& path) {
@@ -87,5 +87,5 @@ QString WriteBodyHtml(const BodyModel& page, const NamedColorTable& table, HtmlC
 }
 
 QString WriteBodyHtml(const BodyModel& page, const ProgramOptions& options) {
-    return WriteBodyHtml(page, options.colors, HtmlCaseFromOption(options.htmlcase));
+    return WriteBodyHtml(page, options.colors, options.htmlcase);
 }

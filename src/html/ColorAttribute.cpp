@@ -19,6 +19,5 @@ QString ColorToAttributeText(TColor color, bool preferName, const NamedColorTabl
 }
 
 QString ColorToAttributeText(TColor color, bool preferName, const ProgramOptions& options) {
-    return ColorToAttributeText(color, preferName, options.colors,
-                                HtmlCaseFromOption(options.htmlcase));
+    return ColorToAttributeText(color, preferName, options.colors, options.htmlcase);
 }

@@ -35,9 +35,8 @@ QString WriteColorNotation(TColor color, int notation, bool preferNames,
 }
 
 QString WriteColorNotation(TColor color, int notation, const ProgramOptions& options) {
-    return WriteColorNotation(color, notation, options.colorconst, options.colors,
-                              HtmlCaseFromOption(options.htmlcase),
-                              options.markupstyle == kMarkupCss);
+    return WriteColorNotation(color, notation, options.colorconst, options.colors, options.htmlcase,
+                              options.markupstyle == MarkupStyle::Css);
 }
 
 QStringList ColorNotationTexts(TColor color, const ProgramOptions& options) {

@@ -170,7 +170,6 @@ QString WriteGradientTextCss(const StyledText& text, const QStringList& fonttabl
 
 QString WriteGradientTextCss(const StyledText& text, const ProgramOptions& options,
                              const TextProgress& progress) {
-    return WriteGradientTextCss(text, options.fonttable, HtmlCaseFromOption(options.htmlcase),
-                                options.htmlcr, progress,
+    return WriteGradientTextCss(text, options.fonttable, options.htmlcase, options.htmlcr, progress,
                                 options.rawtext ? MarkupChars::AsTyped : MarkupChars::Escape);
 }

@@ -124,7 +124,7 @@ QString WriteGradientTextHtml(const StyledText& text, const QStringList& fonttab
 
 QString WriteGradientTextHtml(const StyledText& text, const ProgramOptions& options,
                               const TextProgress& progress) {
-    return WriteGradientTextHtml(text, options.fonttable, HtmlCaseFromOption(options.htmlcase),
-                                 options.htmlcr, progress,
+    return WriteGradientTextHtml(text, options.fonttable, options.htmlcase, options.htmlcr,
+                                 progress,
                                  options.rawtext ? MarkupChars::AsTyped : MarkupChars::Escape);
 }

@@ -21,10 +21,6 @@ template <typename Char> void Apply(Char* data, qsizetype size, HtmlCase mode) {
 
 } // namespace
 
-HtmlCase HtmlCaseFromOption(int htmlcase) {
-    return htmlcase == 1 ? HtmlCase::Upper : htmlcase == 2 ? HtmlCase::Capital : HtmlCase::Lower;
-}
-
 QString ApplyHtmlCase(const QString& text, HtmlCase mode) {
     QString result = text;
     Apply(reinterpret_cast<char16_t*>(result.data()), result.size(), mode);
@@ -38,7 +34,7 @@ QByteArray ApplyHtmlCase(const QByteArray& text, HtmlCase mode) {
 }
 
 QString ApplyHtmlCase(const QString& text, const ProgramOptions& options) {
-    return ApplyHtmlCase(text, HtmlCaseFromOption(options.htmlcase));
+    return ApplyHtmlCase(text, options.htmlcase);
 }
 
 QString HtmlLineBreak(bool htmlcr) {

@@ -1,16 +1,11 @@
 #pragma once
 
+#include "settings/MarkupOptions.h"
+
 #include <QByteArray>
 #include <QString>
 
 struct ProgramOptions;
-
-// Letter case of generated tag names, attribute names and colour names,
-// as the option htmlcase holds it.
-enum class HtmlCase { Lower = 0, Upper = 1, Capital = 2 };
-
-// The option's number as a case; anything outside 0..2 is lower case.
-HtmlCase HtmlCaseFromOption(int htmlcase);
 
 // Changes only the 52 ASCII letters: all lower, all upper, or the first
 // character raised and every later one lowered. For ASCII pieces of markup

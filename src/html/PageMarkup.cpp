@@ -15,7 +15,7 @@
 #include "settings/ProgramOptions.h"
 
 bool UsesCssMarkup(const ProgramOptions& options) {
-    return options.markupstyle == kMarkupCss;
+    return options.markupstyle == MarkupStyle::Css;
 }
 
 QString WriteGradientTextMarkup(const StyledText& text, const ProgramOptions& options,

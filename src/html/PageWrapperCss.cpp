@@ -35,8 +35,7 @@ QString WrapPageCss(const QString& fragment, int page, TColor background,
     text += QStringLiteral("</head>") + crlf + crlf;
     if (PageHasBackgroundLine(page)) {
         text += QStringLiteral("<body style=\"background-color:") +
-                CssColorText(background, options.colorconst, options.colors,
-                             HtmlCaseFromOption(options.htmlcase)) +
+                CssColorText(background, options.colorconst, options.colors, options.htmlcase) +
                 QStringLiteral("\">") + crlf + crlf;
     }
     text += body + crlf + QStringLiteral("</body>") + crlf + QStringLiteral("</html>") + crlf;

@@ -35,7 +35,7 @@ QString BorderColors(const std::optional<TColor>& topLeft,
 
 QString WriteGradientTableCss(const TablePageModel& page, const CellColors& cells,
                               const ProgramOptions& options) {
-    const HtmlCase mode = HtmlCaseFromOption(options.htmlcase);
+    const HtmlCase mode = options.htmlcase;
     const QString nl = HtmlLineBreak(options);
     const QString table = ApplyHtmlCase(QStringLiteral("TABLE"), mode);
     const QString tr = ApplyHtmlCase(QStringLiteral("TR"), mode);

@@ -56,7 +56,7 @@ TablePageModel InitialTablePageModel(const ProgramOptions& options) {
 
 QString WriteGradientTableHtml(const TablePageModel& page, const CellColors& cells,
                                const ProgramOptions& options) {
-    const HtmlCase mode = HtmlCaseFromOption(options.htmlcase);
+    const HtmlCase mode = options.htmlcase;
     const QString nl = HtmlLineBreak(options);
     const TableWords words(mode);
     const int rows = std::clamp(page.rows, TablePageModel::kMinSize, TablePageModel::kMaxSize);

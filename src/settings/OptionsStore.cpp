@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <numeric>
+#include <type_traits>
 
 namespace {
 
@@ -97,91 +99,157 @@ bool ReadBodyPresetRecord(const QString& record, BodyPreset& preset) {
     return true;
 }
 
+namespace {
+
+// The defaults of the single values are those of a fresh record.
+const ProgramOptions& Defaults() {
+    static const ProgramOptions defaults;
+    return defaults;
+}
+
+// One single value, read with the fallback for a value missing or bad.
+QString ReadValue(const SettingsStore& store, const QString& key, const QString& fallback) {
+    return store.readString(kOptionSection, key, fallback);
+}
+void WriteValue(SettingsStore& store, const QString& key, const QString& value) {
+    store.writeString(kOptionSection, key, value);
+}
+bool ReadValue(const SettingsStore& store, const QString& key, bool fallback) {
+    return store.readBool(kOptionSection, key, fallback);
+}
+void WriteValue(SettingsStore& store, const QString& key, bool value) {
+    store.writeBool(kOptionSection, key, value);
+}
+TColor ReadValue(const SettingsStore& store, const QString& key, TColor fallback) {
+    return ParseStoredColor(store.readString(kOptionSection, key)).value_or(fallback);
+}
+void WriteValue(SettingsStore& store, const QString& key, TColor value) {
+    store.writeString(kOptionSection, key, ColorText(value));
+}
+// An enumeration is stored as its number.
+template <typename Enum>
+Enum ReadValue(const SettingsStore& store, const QString& key, Enum fallback, Enum last) {
+    const int number = store.readInteger(kOptionSection, key, int(fallback));
+    return number >= 0 && number <= int(last) ? Enum(number) : fallback;
+}
+template <typename Enum>
+requires std::is_enum_v<Enum>
+void WriteValue(SettingsStore& store, const QString& key, Enum value) {
+    store.writeInteger(kOptionSection, key, int(value));
+}
+
+// The tables: a count, and an entry per index named prefix + index.
+// The font table keeps the faces stored below the count, without gaps.
+QList<int> StartReading(const SettingsStore& store, const char* prefix, int count,
+                        QStringList& faces) {
+    faces.clear();
+    return StoredIndices(store, kOptionSection, prefix, count);
+}
+void ReadEntry(QStringList& faces, int, const QString& face) {
+    faces.append(face);
+}
+QString EntryText(const QString& face) {
+    return face;
+}
+// The fixed slots of the colour names and body presets: a record that is
+// bad leaves its slot as it was.
+template <typename Slots>
+QList<int> StartReading(const SettingsStore&, const char*, int count, Slots& table) {
+    table.setCount(count);
+    QList<int> indices(table.count());
+    std::iota(indices.begin(), indices.end(), 0);
+    return indices;
+}
+void ReadEntry(NamedColorTable& colors, int i, const QString& record) {
+    ReadNamedColorRecord(record, colors.at(i));
+}
+void ReadEntry(BodyPresetList& presets, int i, const QString& record) {
+    ReadBodyPresetRecord(record, presets.at(i));
+}
+QString EntryText(const NamedColor& entry) {
+    return NamedColorRecord(entry);
+}
+QString EntryText(const BodyPreset& preset) {
+    return BodyPresetRecord(preset);
+}
+
+// One row of the Option section: the value's name (a table's count), a
+// table's entry prefix, and how the member is read and written.
+struct OptionKey {
+    const char* name;
+    const char* prefix;
+    void (*load)(const SettingsStore& store, const OptionKey& key, ProgramOptions& options);
+    void (*save)(SettingsStore& store, const OptionKey& key, const ProgramOptions& options);
+};
+
+// A single value; an enumeration names its last stored number, and one
+// outside 0 .. last reads as the default.
+template <auto Member, auto... Last> constexpr OptionKey Value(const char* name) {
+    return {name, nullptr,
+            [](const SettingsStore& store, const OptionKey& key, ProgramOptions& options) {
+                options.*Member =
+                    ReadValue(store, QLatin1String(key.name), Defaults().*Member, Last...);
+            },
+            [](SettingsStore& store, const OptionKey& key, const ProgramOptions& options) {
+                WriteValue(store, QLatin1String(key.name), options.*Member);
+            }};
+}
+
+// A table; a count of zero or less, or none, loads the built-in one. Entries
+// beyond a shortened count are left where they are: counts bound every read.
+template <auto Member, auto LoadDefault>
+constexpr OptionKey Table(const char* countName, const char* prefix) {
+    return {countName, prefix,
+            [](const SettingsStore& store, const OptionKey& key, ProgramOptions& options) {
+                auto& table = options.*Member;
+                const int count = store.readInteger(kOptionSection, QLatin1String(key.name), 0);
+                if (count <= 0) {
+                    LoadDefault(table);
+                    return;
+                }
+                for (int i : StartReading(store, key.prefix, count, table)) {
+                    const QString text = store.readString(kOptionSection, Indexed(key.prefix, i));
+                    if (!text.isEmpty())
+                        ReadEntry(table, i, text);
+                }
+            },
+            [](SettingsStore& store, const OptionKey& key, const ProgramOptions& options) {
+                const auto& table = options.*Member;
+                store.writeInteger(kOptionSection, QLatin1String(key.name), int(table.count()));
+                for (int i = 0; i < int(table.count()); ++i)
+                    store.writeString(kOptionSection, Indexed(key.prefix, i),
+                                      EntryText(table.at(i)));
+            }};
+}
+
+// Every value of the Option section. A new option is a member of
+// ProgramOptions, its default there, and a row here.
+constexpr OptionKey kOptionKeys[] = {
+    Table<&ProgramOptions::fonttable, LoadDefaultFontTable>("fonttablecnt", "fonttable"),
+    Value<&ProgramOptions::tblchar>("tblchar"),
+    Value<&ProgramOptions::htmlcase, HtmlCase::Capital>("htmlcase"),
+    Table<&ProgramOptions::colors, LoadDefaultNamedColors>("colorcnt", "colorcode"),
+    Table<&ProgramOptions::bodyPresets, LoadDefaultBodyPresets>("bodycnt", "bodycode"),
+    Value<&ProgramOptions::viewback>("viewback"),
+    Value<&ProgramOptions::colorconst>("colorconst"),
+    Value<&ProgramOptions::htmlsave>("htmlsave"),
+    Value<&ProgramOptions::htmlcr>("htmlcr"),
+    Value<&ProgramOptions::wwwuse>("wwwuse"),
+    Value<&ProgramOptions::wwwname>("wwwname"),
+    Value<&ProgramOptions::wwwname2>("wwwname2"),
+    Value<&ProgramOptions::plugin>("plugin"),
+    Value<&ProgramOptions::markupstyle, MarkupStyle::Css>("markupstyle"),
+    Value<&ProgramOptions::rawtext>("rawtext"),
+};
+
+} // namespace
+
 void LoadOptions(const SettingsStore& store, ProgramOptions& options) {
-    const QString& section = kOptionSection;
-
-    const int fontCount = store.readInteger(section, QStringLiteral("fonttablecnt"), 0);
-    if (fontCount <= 0) {
-        LoadDefaultFontTable(options.fonttable);
-    } else {
-        options.fonttable.clear();
-        for (int i : StoredIndices(store, section, "fonttable", fontCount)) {
-            const QString face = store.readString(section, Indexed("fonttable", i));
-            if (!face.isEmpty())
-                options.fonttable.append(face);
-        }
-    }
-
-    options.tblchar = store.readString(section, QStringLiteral("tblchar"), QStringLiteral("★"));
-    const int htmlCase = store.readInteger(section, QStringLiteral("htmlcase"), 0);
-    options.htmlcase = std::uint8_t(htmlCase >= 0 && htmlCase <= 2 ? htmlCase : 0);
-
-    const int colorCount = store.readInteger(section, QStringLiteral("colorcnt"), 0);
-    if (colorCount <= 0) {
-        LoadDefaultNamedColors(options.colors);
-    } else {
-        options.colors.setCount(colorCount);
-        for (int i = 0; i < options.colors.count(); ++i) {
-            const QString record = store.readString(section, Indexed("colorcode", i));
-            if (!record.isEmpty())
-                ReadNamedColorRecord(record, options.colors.at(i));
-        }
-    }
-
-    const int bodyCount = store.readInteger(section, QStringLiteral("bodycnt"), 0);
-    if (bodyCount <= 0) {
-        LoadDefaultBodyPresets(options.bodyPresets);
-    } else {
-        options.bodyPresets.setCount(bodyCount);
-        for (int i = 0; i < options.bodyPresets.count(); ++i) {
-            const QString record = store.readString(section, Indexed("bodycode", i));
-            if (!record.isEmpty())
-                ReadBodyPresetRecord(record, options.bodyPresets.at(i));
-        }
-    }
-
-    const std::optional<TColor> viewback =
-        ParseStoredColor(store.readString(section, QStringLiteral("viewback")));
-    options.viewback = viewback ? *viewback : TColor(0xFFFFFF);
-    options.colorconst = store.readBool(section, QStringLiteral("colorconst"), false);
-    options.htmlsave = store.readBool(section, QStringLiteral("htmlsave"), true);
-    options.htmlcr = store.readBool(section, QStringLiteral("htmlcr"), true);
-    options.wwwuse = store.readBool(section, QStringLiteral("wwwuse"), false);
-    options.wwwname = store.readString(section, QStringLiteral("wwwname"));
-    options.wwwname2 = store.readString(section, QStringLiteral("wwwname2"));
-    options.plugin = store.readString(section, QStringLiteral("plugin"));
-    const int markup = store.readInteger(section, QStringLiteral("markupstyle"), kMarkupClassic);
-    options.markupstyle = std::uint8_t(markup == kMarkupCss ? kMarkupCss : kMarkupClassic);
-    options.rawtext = store.readBool(section, QStringLiteral("rawtext"), false);
+    for (const OptionKey& key : kOptionKeys)
+        key.load(store, key, options);
 }
 
 void SaveOptions(SettingsStore& store, const ProgramOptions& options) {
-    const QString& section = kOptionSection;
-
-    store.writeInteger(section, QStringLiteral("fonttablecnt"), int(options.fonttable.size()));
-    for (int i = 0; i < options.fonttable.size(); ++i)
-        store.writeString(section, Indexed("fonttable", i), options.fonttable[i]);
-
-    store.writeString(section, QStringLiteral("tblchar"), options.tblchar);
-    store.writeInteger(section, QStringLiteral("htmlcase"), options.htmlcase);
-
-    store.writeInteger(section, QStringLiteral("colorcnt"), options.colors.count());
-    for (int i = 0; i < options.colors.count(); ++i)
-        store.writeString(section, Indexed("colorcode", i), NamedColorRecord(options.colors.at(i)));
-
-    store.writeInteger(section, QStringLiteral("bodycnt"), options.bodyPresets.count());
-    for (int i = 0; i < options.bodyPresets.count(); ++i)
-        store.writeString(section, Indexed("bodycode", i),
-                          BodyPresetRecord(options.bodyPresets.at(i)));
-
-    store.writeString(section, QStringLiteral("viewback"), ColorText(options.viewback));
-    store.writeBool(section, QStringLiteral("colorconst"), options.colorconst);
-    store.writeBool(section, QStringLiteral("htmlsave"), options.htmlsave);
-    store.writeBool(section, QStringLiteral("htmlcr"), options.htmlcr);
-    store.writeBool(section, QStringLiteral("wwwuse"), options.wwwuse);
-    store.writeString(section, QStringLiteral("wwwname"), options.wwwname);
-    store.writeString(section, QStringLiteral("wwwname2"), options.wwwname2);
-    store.writeString(section, QStringLiteral("plugin"), options.plugin);
-    store.writeInteger(section, QStringLiteral("markupstyle"), options.markupstyle);
-    store.writeBool(section, QStringLiteral("rawtext"), options.rawtext);
+    for (const OptionKey& key : kOptionKeys)
+        key.save(store, key, options);
 }

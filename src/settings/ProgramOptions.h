@@ -3,23 +3,21 @@
 #include "core/Color.h"
 #include "core/NamedColorTable.h"
 #include "settings/BodyPreset.h"
+#include "settings/MarkupOptions.h"
 
 #include <QString>
 #include <QStringList>
-#include <cstdint>
-
-inline constexpr int kMarkupClassic = 0;
-inline constexpr int kMarkupCss = 1;
 
 // The program-wide option record, its fields named after their stored
-// values. A fresh record has empty tables; LoadOptions fills them.
+// values. A fresh record holds the defaults of the single values and empty
+// tables; LoadOptions fills them.
 struct ProgramOptions {
     // Each entry a complete FACE value, e.g. "Arial,Helvetica".
     QStringList fonttable;
     // The text written into every cell of a generated table.
     QString tblchar = QStringLiteral("★");
-    // Letter case of generated markup: 0 lower, 1 upper, 2 first letter upper.
-    std::uint8_t htmlcase = 0;
+    // Letter case of generated markup.
+    HtmlCase htmlcase = HtmlCase::Lower;
     NamedColorTable colors;
     BodyPresetList bodyPresets;
     // Background of the preview page and of saved pages.
@@ -36,10 +34,8 @@ struct ProgramOptions {
     QString wwwname2;
     // Folder of the picture plug-ins.
     QString plugin;
-    // How the generators write their markup: kMarkupClassic (FONT, bgcolor
-    // and the other presentational attributes) or kMarkupCss (style
-    // attributes and a style block).
-    std::uint8_t markupstyle = 0;
+    // How the generators write their markup.
+    MarkupStyle markupstyle = MarkupStyle::Classic;
     // The gradient-text page writes '<', '>' and '&' as typed instead of
     // escaping them.
     bool rawtext = false;

@@ -58,7 +58,7 @@ TEST_F(CliTableRuleTest, TablePrintsWhatTheWriterWrites) {
     cells->fillBackground({0, 0, 2, 1}, RgbToColor(255, 0, 0));
     ApplyTableGradient(*cells, DefaultGradientTables()[2], {1, 0, 2, 1},
                        TableDirection::ColumnsRightToLeft, CellTarget::Text);
-    options.htmlcase = 1;
+    options.htmlcase = HtmlCase::Upper;
     options.htmlcr = false;
     page.rows = 2;
     page.columns = 3;

@@ -82,8 +82,8 @@ TEST_F(CliTextTest, MatchesTheWriterForTheSameDocument) {
         StyledText text = MakeStyledText(c.text, c.style);
         if (c.gradient >= 0)
             ApplyTextGradient(text, &DefaultGradientTables()[size_t(c.gradient)], c.range);
-        EXPECT_EQ(result.outText(), WriteGradientTextHtml(text, DefaultFontTable(),
-                                                          HtmlCaseFromOption(c.htmlcase), c.htmlcr))
+        EXPECT_EQ(result.outText(),
+                  WriteGradientTextHtml(text, DefaultFontTable(), HtmlCase(c.htmlcase), c.htmlcr))
             << c.args.join(QLatin1Char(' ')).toStdString();
     }
 }

@@ -22,7 +22,7 @@ TEST(CliBody, BodyNotationAndContrastPrintTheWritersText) {
     ProgramOptions options;
     LoadDefaultNamedColors(options.colors);
     LoadDefaultBodyPresets(options.bodyPresets);
-    options.htmlcase = 2;
+    options.htmlcase = HtmlCase::Capital;
     options.colorconst = true;
     BodyModel page{{}, true, "C:\\Web\\back.gif"};
     ApplyBodyPreset(page, options.bodyPresets.at(0));

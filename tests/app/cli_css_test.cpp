@@ -51,7 +51,7 @@ TEST_F(CliCss, MarkupOptionChoosesTheWritersAndOverridesTheStoredStyle) {
 
     {
         SettingsStore store(settings());
-        store.writeInteger(kOptionSection, QStringLiteral("markupstyle"), kMarkupCss);
+        store.writeInteger(kOptionSection, QStringLiteral("markupstyle"), int(MarkupStyle::Css));
         ASSERT_TRUE(store.sync());
     }
     // The stored style applies; the option after the command name wins over it.
@@ -137,7 +137,7 @@ TEST_F(CliCss, EveryCssPageIsValidForTheNuHtmlChecker) {
                 fragment += QStringLiteral("x</") +
                             fragment.section(QRegularExpression("[< ]"), 1, 1) + '>';
             ProgramOptions options;
-            options.markupstyle = kMarkupCss;
+            options.markupstyle = MarkupStyle::Css;
             html = WrapPageMarkup(fragment, OutputPage::GradientText, 0xFFFFFF, options).toUtf8();
         }
         files << m_dir.filePath(QStringLiteral("page%1.html").arg(i));

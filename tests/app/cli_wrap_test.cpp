@@ -39,7 +39,7 @@ TEST(CliWrap, WrapsTheFragmentInThePreviewPageOfItsPage) {
         ASSERT_TRUE(store.sync());
     }
     context.names = true;
-    context.htmlCase = 1;
+    context.htmlCase = HtmlCase::Upper;
     const ProgramOptions options = context.loadOptions();
     const QString fragment = QStringLiteral("<HR COLOR=#FF0000>");
 

@@ -13,7 +13,7 @@ struct BodyHtmlTest : ::testing::Test {
         ApplyBodyPreset(page, options.bodyPresets.at(0));
     }
     QString tag(int htmlcase) {
-        options.htmlcase = std::uint8_t(htmlcase);
+        options.htmlcase = HtmlCase(htmlcase);
         return WriteBodyHtml(page, options);
     }
     ProgramOptions options;

@@ -13,7 +13,7 @@
 namespace {
 
 ProgramOptions Css(ProgramOptions options) {
-    options.markupstyle = kMarkupCss;
+    options.markupstyle = MarkupStyle::Css;
     return options;
 }
 

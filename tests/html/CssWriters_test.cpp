@@ -24,10 +24,10 @@ ProgramOptions Options(int htmlcase = 0, bool htmlcr = false, bool colorconst = 
     ProgramOptions options;
     LoadDefaultFontTable(options.fonttable);
     LoadDefaultNamedColors(options.colors);
-    options.htmlcase = std::uint8_t(htmlcase);
+    options.htmlcase = HtmlCase(htmlcase);
     options.htmlcr = htmlcr;
     options.colorconst = colorconst;
-    options.markupstyle = kMarkupCss;
+    options.markupstyle = MarkupStyle::Css;
     return options;
 }
 
@@ -229,7 +229,7 @@ TEST(PageMarkup, TheMarkupStyleOptionPicksTheWriter) {
     EXPECT_TRUE(WriteBodyMarkup(Preset0(), options).startsWith(QLatin1String("<style>")));
     EXPECT_TRUE(SavedFileText(QString(), OutputPage::Rule, 0, options)
                     .startsWith(QLatin1String("<!DOCTYPE html>")));
-    options.markupstyle = kMarkupClassic;
+    options.markupstyle = MarkupStyle::Classic;
     EXPECT_TRUE(WriteGradientTextMarkup(text, options).startsWith(QLatin1String("<font")));
     EXPECT_EQ(WriteTableMarkup(table, *cells, options),
               QStringLiteral("<table><tr><td bgcolor=\"#FF0000\">★</td></tr></table>"));
@@ -238,7 +238,7 @@ TEST(PageMarkup, TheMarkupStyleOptionPicksTheWriter) {
                     .startsWith(QLatin1String("<html><head>")));
     // The colour page writes the notation the user picked in either style.
     EXPECT_EQ(WriteColorMarkup(kRed, 3, options), QStringLiteral("<font color=\"#FF0000\">"));
-    options.markupstyle = kMarkupCss;
+    options.markupstyle = MarkupStyle::Css;
     EXPECT_EQ(WriteColorMarkup(kRed, 3, options), QStringLiteral("<span style=\"color:#FF0000\">"));
 }
 

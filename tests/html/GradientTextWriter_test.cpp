@@ -78,18 +78,18 @@ TEST(GradientTextWriter, LineBreaksCaseAndNamesFollowTheOptions) {
     LoadDefaultNamedColors(options.colors);
     options.colorconst = true; // never names in this output
     const StyledText text = Text({{"日本", Style(kRed)}, {"ｶﾅ", Style(kBlue)}});
-    options.htmlcase = 2;
+    options.htmlcase = HtmlCase::Capital;
     EXPECT_EQ(WriteGradientTextHtml(text, options).toStdString(),
               "<Font\r\n Face=\"ＭＳ Ｐゴシック,Osaka\" Size=3 Color=#FF0000>"
               "<Font\r\n Color=#FF0000>日</Font><Font\r\n Color=#FF0000>本</Font>"
               "<Font\r\n Color=#0000FF>ｶ</Font><Font\r\n Color=#0000FF>ﾅ</Font></Font>");
     options.htmlcr = false;
-    options.htmlcase = 0;
+    options.htmlcase = HtmlCase::Lower;
     CharStyle bold = Style(kRed);
     bold.bold = true;
     EXPECT_EQ(WriteGradientTextHtml(Text({{"日ｶ", bold}}), options).toStdString(),
               "<font face=\"ＭＳ Ｐゴシック,Osaka\" size=3 color=#FF0000><b>日ｶ</b></font>");
-    options.htmlcase = 1;
+    options.htmlcase = HtmlCase::Upper;
     EXPECT_EQ(WriteGradientTextHtml(Text({{"日ｶ", bold}}), options).toStdString(),
               "<FONT FACE=\"ＭＳ Ｐゴシック,Osaka\" SIZE=3 COLOR=#FF0000><B>日ｶ</B></FONT>");
 }

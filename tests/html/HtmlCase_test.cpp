@@ -21,8 +21,6 @@ TEST(HtmlCase, ChangesOnlyAsciiLetters) {
     EXPECT_EQ(ApplyHtmlCase(QString(), HtmlCase::Capital), QString());
     EXPECT_EQ(ApplyHtmlCase(QByteArray("bOdY \x82\xA0"), HtmlCase::Capital),
               QByteArray("Body \x82\xA0"));
-    // Option values outside 0..2 are lower case.
-    EXPECT_EQ(HtmlCaseFromOption(7), HtmlCase::Lower);
     EXPECT_EQ(HtmlLineBreak(true), QStringLiteral("\r\n"));
     EXPECT_EQ(HtmlLineBreak(false), QString());
 }
@@ -32,13 +30,13 @@ TEST(ColorAttribute, NamesFollowTheCaseHexNeverDoes) {
     LoadDefaultNamedColors(options.colors);
     const TColor cyan = RgbToColor(0, 255, 255);
     EXPECT_EQ(ColorToAttributeText(cyan, true, options), QStringLiteral("aqua"));
-    options.htmlcase = 1;
+    options.htmlcase = HtmlCase::Upper;
     EXPECT_EQ(ColorToAttributeText(cyan, true, options), QStringLiteral("AQUA"));
-    options.htmlcase = 2;
+    options.htmlcase = HtmlCase::Capital;
     EXPECT_EQ(ColorToAttributeText(cyan, true, options), QStringLiteral("Aqua"));
     EXPECT_EQ(ColorToAttributeText(cyan, false, options), QStringLiteral("#00FFFF"));
     EXPECT_EQ(ColorToAttributeText(RgbToColor(1, 2, 3), true, options), QStringLiteral("#010203"));
-    options.htmlcase = 0;
+    options.htmlcase = HtmlCase::Lower;
     EXPECT_EQ(ColorToAttributeText(RgbToColor(255, 0, 255), true, options),
               QStringLiteral("fuchsia"));
     EXPECT_EQ(ColorToAttributeText(RgbToColor(0xA0, 0xCE, 0), true, options),

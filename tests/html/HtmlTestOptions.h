@@ -10,7 +10,7 @@ namespace {
 inline ProgramOptions HtmlOptions(int htmlcase, bool htmlcr = false, bool colorconst = false) {
     ProgramOptions options;
     LoadDefaultNamedColors(options.colors);
-    options.htmlcase = std::uint8_t(htmlcase);
+    options.htmlcase = HtmlCase(htmlcase);
     options.htmlcr = htmlcr;
     options.colorconst = colorconst;
     return options;

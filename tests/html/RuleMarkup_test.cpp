@@ -10,7 +10,7 @@ std::string Rule(const RulePageModel& page, const GradientTable* gradient = null
                  int htmlcase = 0, bool crlf = true) {
     ProgramOptions options;
     LoadDefaultNamedColors(options.colors);
-    options.htmlcase = std::uint8_t(htmlcase);
+    options.htmlcase = HtmlCase(htmlcase);
     options.htmlcr = crlf;
     options.colorconst = true;
     return WriteRuleHtml(page, gradient, options).toStdString();

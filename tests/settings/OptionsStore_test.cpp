@@ -41,7 +41,7 @@ TEST_F(OptionsStoreTest, FirstStartGivesEveryDefault) {
     EXPECT_EQ(options.fonttable.size(), 7);
     EXPECT_EQ(options.fonttable.first(), QStringLiteral("ＭＳ Ｐゴシック,Osaka"));
     EXPECT_EQ(options.tblchar, QStringLiteral("★"));
-    EXPECT_EQ(options.htmlcase, 0);
+    EXPECT_EQ(options.htmlcase, HtmlCase::Lower);
     NamedColorTable colors;
     LoadDefaultNamedColors(colors);
     EXPECT_EQ(options.colors, colors);
@@ -57,7 +57,7 @@ TEST_F(OptionsStoreTest, FirstStartGivesEveryDefault) {
     EXPECT_FALSE(options.wwwuse);
     EXPECT_TRUE(options.wwwname.isEmpty() && options.wwwname2.isEmpty());
     EXPECT_TRUE(options.plugin.isEmpty());
-    EXPECT_EQ(options.markupstyle, kMarkupClassic);
+    EXPECT_EQ(options.markupstyle, MarkupStyle::Classic);
 
     const SettingsStore store(path());
     CustomColorSet black{};
@@ -74,7 +74,7 @@ TEST_F(OptionsStoreTest, SaveAndLoadGiveTheSameRecord) {
     ProgramOptions options = load();
     options.fonttable = {QStringLiteral("Arial,Helvetica"), QStringLiteral("ＭＳ 明朝")};
     options.tblchar = QStringLiteral("@x");
-    options.htmlcase = 2;
+    options.htmlcase = HtmlCase::Capital;
     options.bodyPresets.append({QStringLiteral("say \"hi\", then  go "), 1, 2, 3, 4, 5});
     options.bodyPresets.append({QString(), 0xFFFFFF, 0, 0, 0, 0});
     options.viewback = RgbToColor(1, 2, 3);
@@ -85,7 +85,7 @@ TEST_F(OptionsStoreTest, SaveAndLoadGiveTheSameRecord) {
     options.wwwname = QStringLiteral("/usr/bin/fire fox");
     options.wwwname2 = QStringLiteral("C:\\Program Files\\x;y=z.exe");
     options.plugin = QStringLiteral("/opt/plug-ins/");
-    options.markupstyle = kMarkupCss;
+    options.markupstyle = MarkupStyle::Css;
     options.rawtext = true;
     save(options);
     EXPECT_EQ(load(), options);
@@ -141,7 +141,7 @@ TEST_F(OptionsStoreTest, DamagedCountsAndIntegersStayWithinBounds) {
     EXPECT_EQ(options.colors.count(), NamedColorTable::Capacity);
     EXPECT_EQ(options.colors.at(255).name, QStringLiteral("last"));
     EXPECT_EQ(options.bodyPresets.count(), BodyPresetList::Capacity);
-    EXPECT_EQ(options.htmlcase, 0);
+    EXPECT_EQ(options.htmlcase, HtmlCase::Lower);
     EXPECT_EQ(options.tblchar, QString());
     EXPECT_EQ(options.viewback, 0xFFFFFFu);
     EXPECT_TRUE(options.htmlcr);
@@ -151,18 +151,60 @@ TEST_F(OptionsStoreTest, DamagedCountsAndIntegersStayWithinBounds) {
     options = load();
     EXPECT_EQ(options.colors.count(), 141);
     EXPECT_EQ(options.bodyPresets.count(), 12);
-    EXPECT_EQ(options.htmlcase, 0);
+    EXPECT_EQ(options.htmlcase, HtmlCase::Lower);
     writeFile("[Option]\nhtmlcase=256\n");
-    EXPECT_EQ(load().htmlcase, 0);
+    EXPECT_EQ(load().htmlcase, HtmlCase::Lower);
     writeFile("[Option]\nhtmlcase=2\n");
-    EXPECT_EQ(load().htmlcase, 2);
+    EXPECT_EQ(load().htmlcase, HtmlCase::Capital);
     // A markup style this version does not know is the classic one.
     for (const char* value : {"2", "-1", "css", "257"}) {
         writeFile(QByteArray("[Option]\nmarkupstyle=") + value + "\n");
-        EXPECT_EQ(load().markupstyle, kMarkupClassic) << value;
+        EXPECT_EQ(load().markupstyle, MarkupStyle::Classic) << value;
     }
     writeFile("[Option]\nmarkupstyle=1\n");
-    EXPECT_EQ(load().markupstyle, kMarkupCss);
+    EXPECT_EQ(load().markupstyle, MarkupStyle::Css);
+}
+
+// Every option as written by hand (or missing), and as the next save writes
+// it: a good value stays, a missing or bad one becomes its default.
+TEST_F(OptionsStoreTest, EachValueIsSavedAsItWasReadOrAsItsDefault) {
+    struct Case {
+        const char *key, *stored, *saved;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"tblchar", nullptr, "★"}, {"tblchar", "", ""},
+        {"htmlcase", nullptr, "0"}, {"htmlcase", "2", "2"}, {"htmlcase", "3", "0"}, {"htmlcase", "x", "0"},
+        {"viewback", nullptr, "16777215"}, {"viewback", "4294967295", "-1"},
+        {"viewback", "4294967296", "16777215"}, {"viewback", "-2147483649", "16777215"},
+        {"colorconst", nullptr, "0"}, {"colorconst", "-3", "1"}, {"htmlsave", nullptr, "1"},
+        {"htmlsave", "0", "0"}, {"htmlcr", nullptr, "1"}, {"htmlcr", "off", "1"},
+        {"wwwuse", nullptr, "0"}, {"wwwname", nullptr, ""}, {"wwwname2", "/bin/b", "/bin/b"},
+        {"plugin", nullptr, ""}, {"rawtext", nullptr, "0"}, {"rawtext", "1", "1"},
+        {"markupstyle", nullptr, "0"}, {"markupstyle", "1", "1"}, {"markupstyle", "2", "0"},
+        {"fonttablecnt", nullptr, "7"}, {"fonttablecnt", "-1", "7"}, {"colorcnt", "x", "141"},
+        {"colorcnt", "300", "256"}, {"bodycnt", "0", "12"},
+    };
+    // clang-format on
+    int run = 0;
+    for (const Case& c : cases) {
+        // A new file each time: Qt keeps parsed INI files by name.
+        const QString file = m_dir.filePath(QStringLiteral("case%1.ini").arg(run++));
+        if (c.stored) {
+            QFile out(file);
+            ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+            out.write(QByteArray("[Option]\n") + c.key + '=' + c.stored + '\n');
+        }
+        ProgramOptions options;
+        SettingsStore store(file);
+        LoadOptions(store, options);
+        SaveOptions(store, options);
+        ASSERT_TRUE(store.sync());
+        EXPECT_EQ(
+            SettingsStore(file).readString(kOptionSection, QLatin1String(c.key)).toStdString(),
+            c.saved)
+            << c.key << "=" << (c.stored ? c.stored : "(none)");
+    }
 }
 
 TEST_F(OptionsStoreTest, BadRecordsLeaveTheirSlotsAsTheyWere) {

@@ -163,7 +163,7 @@ private slots:
     void eachRoleTakesTheCurrentColour() {
         QFETCH(int, role);
         FakeHost host;
-        host.m_options.htmlcase = 1;
+        host.m_options.htmlcase = HtmlCase::Upper;
         PageBody page(host);
         page.start();
         auto* roles = Child<QComboBox>(page, "cmbbody");
@@ -194,7 +194,7 @@ private slots:
 
     void toggleWritesNamesInTheLabelsAndTheTag() {
         FakeHost host;
-        host.m_options.htmlcase = 2;
+        host.m_options.htmlcase = HtmlCase::Capital;
         PageBody page(host);
         page.start();
         auto* toggle = Child<QToolButton>(page, "sbbodyconst");
@@ -327,7 +327,7 @@ private slots:
         QTest::mouseClick(Child<QPushButton>(page, "btnbodyadd"), Qt::LeftButton);
         QCOMPARE(Child<QComboBox>(page, "cmbbodysel")->count(), 13);
 
-        host.m_options.htmlcase = 1;
+        host.m_options.htmlcase = HtmlCase::Upper;
         LoadDefaultBodyPresets(host.m_options.bodyPresets);
         page.optionsApplied();
         QCOMPARE(Label(page, "lblbackcolor"), QStringLiteral("BGCOLOR=#FFFFFF 背景色"));

@@ -76,7 +76,7 @@ private slots:
     void setButtonShowsTheTextsAndKeepsTheSelection() {
         FakeHost host;
         host.m_options.colorconst = true;
-        host.m_options.htmlcase = 2;
+        host.m_options.htmlcase = HtmlCase::Capital;
         PageColor page(host);
         page.resize(390, 260);
         page.show();

@@ -114,7 +114,7 @@ class TestOptions : public QObject {
         options.colorconst = true;
         options.htmlsave = false;
         options.htmlcr = false;
-        options.markupstyle = kMarkupCss;
+        options.markupstyle = MarkupStyle::Css;
         return options;
     }
 
@@ -140,7 +140,7 @@ private slots:
 
     void openingFillsEveryControlAndCancelKeepsTheOptions() {
         ProgramOptions options = Changed();
-        options.htmlcase = 2;
+        options.htmlcase = HtmlCase::Capital;
         options.viewback = RgbToColor(1, 2, 3);
         options.wwwname = QStringLiteral("/usr/bin/a");
         options.plugin = QStringLiteral("/p/");
@@ -437,7 +437,7 @@ private slots:
         QCOMPARE(rig.state.options().viewback, TColor(0));
         auto* editor = w.findChild<QTextEdit*>(QStringLiteral("RichEdit1"));
         QTRY_COMPARE(editor->viewport()->grab().toImage().pixelColor(20, 20), QColor(Qt::black));
-        QCOMPARE(rig.state.options().htmlcase, std::uint8_t(2));
+        QCOMPARE(rig.state.options().htmlcase, HtmlCase::Capital);
         // The body page's next tag.
         w.PageControl1()->setCurrentIndex(2);
         w.actions().ac_htmlcopy->trigger();
@@ -490,7 +490,7 @@ private slots:
         TfrmMain& w = rig.w;
         ProgramOptions expected = Changed();
         expected.fonttable << kVerdana;
-        expected.htmlcase = 1;
+        expected.htmlcase = HtmlCase::Upper;
         expected.wwwuse = true;
         expected.wwwname = QStringLiteral("/usr/bin/one");
         expected.wwwname2 = QStringLiteral("/usr/bin/two");

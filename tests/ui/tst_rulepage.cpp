@@ -139,7 +139,7 @@ private slots:
     // The CSS style writes the same rule as a style attribute.
     void cssMarkupStyle() {
         Page p;
-        p.host.m_options.markupstyle = kMarkupCss;
+        p.host.m_options.markupstyle = MarkupStyle::Css;
         p.redPixelRule();
         p.clickAlign(2);
         p.click("sbhrcolor");

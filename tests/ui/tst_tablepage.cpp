@@ -52,7 +52,7 @@ struct Page {
     QTableWidget* grid = nullptr;
 
     Page() {
-        host.m_options.htmlcase = 1; // upper case, as the markup is read below
+        host.m_options.htmlcase = HtmlCase::Upper; // upper case, as the markup is read below
         host.selectBlackToWhite();
         page.start();
         page.resize(400, 300);
@@ -271,7 +271,7 @@ private slots:
     // The CSS style puts the table colours into style attributes.
     void cssMarkupStyle() {
         Page p;
-        p.host.m_options.markupstyle = kMarkupCss;
+        p.host.m_options.markupstyle = MarkupStyle::Css;
         p.host.m_color = RgbToColor(0x12, 0x34, 0x56);
         p.click("sbtblback");
         p.clickShape("shptblback");

@@ -28,13 +28,13 @@ ProgramOptions CliContext::loadOptions() const {
     ProgramOptions options;
     LoadOptions(store, options);
     if (htmlCase)
-        options.htmlcase = std::uint8_t(*htmlCase);
+        options.htmlcase = *htmlCase;
     if (crlf)
         options.htmlcr = *crlf;
     if (names)
         options.colorconst = *names;
     if (markup)
-        options.markupstyle = std::uint8_t(*markup);
+        options.markupstyle = *markup;
     return options;
 }
 

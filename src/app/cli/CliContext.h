@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/MarkupOptions.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -22,14 +24,14 @@ public:
 
 // What every subcommand gets: the global options and its own arguments.
 struct CliContext {
-    QString settingsFile;        // --settings FILE; empty: the user's own store
-    std::optional<int> htmlCase; // --case lower|upper|capital
-    std::optional<bool> crlf;    // --crlf on|off
-    std::optional<bool> names;   // --names on|off
-    std::optional<int> markup;   // --markup classic|css
-    bool wrap = false;           // --wrap
-    QStringList args;            // the subcommand's own arguments
-    QStringList knownOptions;    // what an unknown option is compared with
+    QString settingsFile;              // --settings FILE; empty: the user's own store
+    std::optional<HtmlCase> htmlCase;  // --case lower|upper|capital
+    std::optional<bool> crlf;          // --crlf on|off
+    std::optional<bool> names;         // --names on|off
+    std::optional<MarkupStyle> markup; // --markup classic|css
+    bool wrap = false;                 // --wrap
+    QStringList args;                  // the subcommand's own arguments
+    QStringList knownOptions;          // what an unknown option is compared with
 
     // The settings store the command reads (never written unless it says so).
     SettingsStore openStore() const;

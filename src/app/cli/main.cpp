@@ -22,20 +22,20 @@ bool OnOff(const QString& option, const QString& value) {
     throw UsageError(QStringLiteral("%1 takes on or off, not '%2'").arg(option, value));
 }
 
-int CaseOption(const QString& value) {
+HtmlCase CaseOption(const QString& value) {
     const QStringList cases{QStringLiteral("lower"), QStringLiteral("upper"),
                             QStringLiteral("capital")};
     if (!cases.contains(value))
         throw UsageError(
             QStringLiteral("--case takes lower, upper or capital, not '%1'").arg(value));
-    return int(cases.indexOf(value));
+    return HtmlCase(cases.indexOf(value));
 }
 
-int MarkupOption(const QString& value) {
+MarkupStyle MarkupOption(const QString& value) {
     if (value == QLatin1String("classic"))
-        return kMarkupClassic;
+        return MarkupStyle::Classic;
     if (value == QLatin1String("css"))
-        return kMarkupCss;
+        return MarkupStyle::Css;
     throw UsageError(QStringLiteral("--markup takes classic or css, not '%1'").arg(value));
 }
 

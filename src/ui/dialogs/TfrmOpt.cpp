@@ -235,7 +235,7 @@ void TfrmOpt::showOptions() {
     m_chkcolorconst->setChecked(m_options.colorconst);
     m_chkhtmlcr->setChecked(m_options.htmlcr);
     m_chkrawtext->setChecked(m_options.rawtext);
-    m_cmbmarkupstyle->setCurrentIndex(m_options.markupstyle == kMarkupCss ? 1 : 0);
+    m_cmbmarkupstyle->setCurrentIndex(m_options.markupstyle == MarkupStyle::Css ? 1 : 0);
     m_chkwww->setChecked(m_options.wwwuse);
     for (QWidget* w : {static_cast<QWidget*>(m_edtwww), static_cast<QWidget*>(m_btnwww),
                        static_cast<QWidget*>(m_edtwww2), static_cast<QWidget*>(m_btnwww2)})
@@ -251,7 +251,7 @@ void TfrmOpt::takeOptions() {
         fonts.append(m_cmbfontname->itemText(i));
     m_options.fonttable = fonts;
     m_options.tblchar = m_txttblchar->text();
-    m_options.htmlcase = std::uint8_t(std::clamp(m_cmbhtmlcase->currentIndex(), 0, 2));
+    m_options.htmlcase = HtmlCase(std::clamp(m_cmbhtmlcase->currentIndex(), 0, 2));
     m_options.viewback = m_shpviewback->color();
     m_options.colorconst = m_chkcolorconst->isChecked();
     m_options.htmlsave = m_chkhtmlsave->isChecked();
@@ -262,7 +262,7 @@ void TfrmOpt::takeOptions() {
     m_options.wwwname2 = m_edtwww2->text();
     m_options.plugin = m_edtplugin->text();
     m_options.markupstyle =
-        std::uint8_t(m_cmbmarkupstyle->currentIndex() == 1 ? kMarkupCss : kMarkupClassic);
+        m_cmbmarkupstyle->currentIndex() == 1 ? MarkupStyle::Css : MarkupStyle::Classic;
 }
 
 bool TfrmOpt::acceptFontEntry(const QString& entry) {
