@@ -7,6 +7,7 @@
 #include "html/BodyModel.h"
 #include "html/ColorNotation.h"
 #include "html/PageMarkup.h"
+#include "html/PageTraits.h"
 #include "html/PageWrapper.h"
 #include "settings/OptionsStore.h"
 #include "settings/ProgramOptions.h"
@@ -138,7 +139,7 @@ TEST_F(CliCss, EveryCssPageIsValidForTheNuHtmlChecker) {
                             fragment.section(QRegularExpression("[< ]"), 1, 1) + '>';
             ProgramOptions options;
             options.markupstyle = kMarkupCss;
-            html = WrapPageMarkup(fragment, OutputPage::GradientText, 0xFFFFFF, options).toUtf8();
+            html = WrapPageMarkup(fragment, Pages::Text, 0xFFFFFF, options).toUtf8();
         }
         files << m_dir.filePath(QStringLiteral("page%1.html").arg(i));
         QFile file(files.last());

@@ -3,10 +3,12 @@
 // dialogs, and every option through the main window, a shut-down and a
 // restart.
 #include "MainWindowRig.h"
+#include "html/PageTraits.h"
 #include "settings/FontTableEntry.h"
 #include "settings/ProgramOptions.h"
 #include "settings/SettingsStore.h"
 #include "ui/dialogs/TfrmOpt.h"
+#include "ui/pages/HtmlPage.h"
 #include "ui/widgets/ColorShape.h"
 #include "ui/window/MainActions.h"
 #include "ui/window/ProgramState.h"
@@ -478,7 +480,7 @@ private slots:
             });
             w.actions().ac_option->trigger();
             // The gradient-text page's font box, not the dialog's.
-            QCOMPARE(Items(Fonts(w.PageControl1()->widget(0))).last(), kVerdana);
+            QCOMPARE(Items(Fonts(w.page(Pages::Text))).last(), kVerdana);
             w.close();
         }
         QSettings ini(iniPath(), QSettings::IniFormat);

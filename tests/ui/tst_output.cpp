@@ -3,10 +3,12 @@
 // program, and what the user is shown when they fail.
 #include "FakePageHost.h"
 #include "MainWindowRig.h"
+#include "html/PageTraits.h"
 #include "html/PreviewFile.h"
 #include "settings/ProgramOptions.h"
 #include "settings/SettingsStore.h"
 #include "ui/pages/HtmlPage.h"
+#include "ui/pages/PageRegistry.h"
 #include "ui/window/MainActions.h"
 #include "ui/window/OutputActions.h"
 #include "ui/window/ProgramState.h"
@@ -224,7 +226,7 @@ private slots:
 
         ModalDriver driver;
         driver.then<QFileDialog>(Choose(target));
-        output.saveAs(fixed, page);
+        output.saveAs(fixed, RegisteredPages()[size_t(page)].traits);
         QVERIFY2(driver.finish(), qPrintable(driver.report()));
         // The default extension is added to a name typed without one.
         QCOMPARE(ReadAll(target + QStringLiteral(".htm")), expected.toUtf8());
@@ -255,7 +257,7 @@ private slots:
                 box->button(QMessageBox::No)->click();
             })
             .then<QFileDialog>([](QFileDialog* d) { d->reject(); });
-        output.saveAs(fixed, 1);
+        output.saveAs(fixed, Pages::Table);
         QVERIFY2(refuse.finish(), qPrintable(refuse.report()));
         QVERIFY2(question.contains(QStringLiteral("old.htm")), qPrintable(question));
         QCOMPARE(ReadAll(target), QByteArray("old"));
@@ -263,7 +265,7 @@ private slots:
 
         ModalDriver replace;
         replace.then<QFileDialog>(Choose(target)).then<QMessageBox>(Answer(QMessageBox::Yes));
-        output.saveAs(fixed, 1);
+        output.saveAs(fixed, Pages::Table);
         QVERIFY2(replace.finish(), qPrintable(replace.report()));
         QCOMPARE(ReadAll(target), QByteArray("new\r\n"));
     }
@@ -285,7 +287,7 @@ private slots:
                 message = box->text();
                 box->button(QMessageBox::Ok)->click();
             });
-        output.saveAs(fixed, 3);
+        output.saveAs(fixed, Pages::Rule);
         QVERIFY2(driver.finish(), qPrintable(driver.report()));
         QCOMPARE(icon, QMessageBox::Critical);
         QVERIFY(!message.isEmpty());
@@ -306,11 +308,11 @@ private slots:
         const QString target = path(QStringLiteral("empty.htm"));
         ModalDriver driver;
         driver.then<QFileDialog>(Choose(target));
-        output.saveAs(fixed, 0);
+        output.saveAs(fixed, Pages::Text);
         QVERIFY2(driver.finish(), qPrintable(driver.report()));
         QCOMPARE(ReadAll(target), Wrapped(QString(), QStringLiteral("#FFFFFF")).toUtf8());
 
-        output.preview(fixed, 0, 1);
+        output.preview(fixed, Pages::Text, 1);
         QCOMPARE(ReadAll(preview.path()), Wrapped(QString(), QStringLiteral("#FFFFFF")).toUtf8());
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
     }
@@ -325,7 +327,7 @@ private slots:
         fixed.fragment = QStringLiteral("<hr>");
         fixed.background = host.m_options.viewback;
 
-        output.preview(fixed, 3, 1);
+        output.preview(fixed, Pages::Rule, 1);
         QCOMPARE(m_catcher.urls, QList<QUrl>{QUrl::fromLocalFile(preview.path())});
         QCOMPARE(ReadAll(preview.path()), Wrapped(fixed.fragment, "#FFFFFF").toUtf8());
         QCOMPARE(QGuiApplication::clipboard()->text(), fixed.fragment);
@@ -334,10 +336,10 @@ private slots:
         m_catcher.urls.clear();
         fixed.fragment = QStringLiteral("<hr size=\"2\">");
         host.m_updating = true;
-        output.preview(fixed, 3, 1);
+        output.preview(fixed, Pages::Rule, 1);
         QVERIFY(output.htmlCopy(fixed).isEmpty());
         host.m_updating = false;
-        output.preview(fixed, 4, 2);
+        output.preview(fixed, Pages::Color, 2);
         QVERIFY(m_catcher.urls.isEmpty());
         QCOMPARE(ReadAll(preview.path()), Wrapped(QStringLiteral("<hr>"), "#FFFFFF").toUtf8());
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("<hr>"));
@@ -359,7 +361,7 @@ private slots:
             QCOMPARE(box->buttons().size(), 1);
             box->button(QMessageBox::Ok)->click();
         });
-        output.preview(fixed, 3, 1);
+        output.preview(fixed, Pages::Rule, 1);
         QVERIFY2(driver.finish(), qPrintable(driver.report()));
         QCOMPARE(message, QStringLiteral("ブラウザが見つかりません"));
         QCOMPARE(icon, QMessageBox::NoIcon);

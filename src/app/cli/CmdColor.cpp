@@ -5,6 +5,7 @@
 #include "ColorArgument.h"
 #include "html/ColorNotation.h"
 #include "html/PageMarkup.h"
+#include "html/PageTraits.h"
 #include "settings/ProgramOptions.h"
 
 namespace {
@@ -18,7 +19,7 @@ int RunColor(CliContext& context) {
         const int index =
             ParseNumber(*notation, QStringLiteral("--notation"), 0, kColorNotationCount - 1);
         const ProgramOptions options = context.loadOptions();
-        WriteFragment(context, options, WriteColorMarkup(color, index, options), 4);
+        WriteFragment(context, options, WriteColorMarkup(color, index, options), Pages::Color);
         return 0;
     }
     WriteLine(ColorToHtml(color));

@@ -1,6 +1,7 @@
 #include "ui/window/OutputActions.h"
 
 #include "html/OutputCommands.h"
+#include "html/PageTraits.h"
 #include "html/PageWrapper.h"
 #include "settings/ProgramOptions.h"
 #include "ui/dialogs/FileDialogFit.h"
@@ -32,11 +33,10 @@ QString OutputActions::htmlCopy(HtmlPage& page) {
     return text;
 }
 
-PageOutput OutputActions::pageOutput(HtmlPage& page, int pageIndex) {
+PageOutput OutputActions::pageOutput(HtmlPage& page, const PageTraits& traits) {
     // Only the gradient-text page's own background counts; the wrapper takes
     // viewback for the others.
-    return {pageIndex, htmlCopy(page),
-            page.wrapperBackground().value_or(m_host.options().viewback)};
+    return {traits, htmlCopy(page), page.wrapperBackground().value_or(m_host.options().viewback)};
 }
 
 QFileDialog* OutputActions::saveDialog() {
@@ -56,20 +56,20 @@ QFileDialog* OutputActions::saveDialog() {
     return m_saveDialog;
 }
 
-void OutputActions::saveAs(HtmlPage& page, int pageIndex) {
-    if (m_host.Updating() || !page.supports(PageAction::SaveAs) || !PageHasOutputFile(pageIndex))
+void OutputActions::saveAs(HtmlPage& page, const PageTraits& traits) {
+    if (m_host.Updating() || !traits.outputFile)
         return;
     QFileDialog* dialog = saveDialog();
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return;
     const QString path = dialog->selectedFiles().constFirst();
-    report(SavePageAs(path, pageOutput(page, pageIndex), m_host.options()));
+    report(SavePageAs(path, pageOutput(page, traits), m_host.options()));
 }
 
-void OutputActions::preview(HtmlPage& page, int pageIndex, int browser) {
-    if (m_host.Updating() || !page.supports(PageAction::Preview) || !PageHasOutputFile(pageIndex))
+void OutputActions::preview(HtmlPage& page, const PageTraits& traits, int browser) {
+    if (m_host.Updating() || !traits.outputFile)
         return;
-    report(PreviewInBrowser(m_preview, pageOutput(page, pageIndex), m_host.options(), browser,
+    report(PreviewInBrowser(m_preview, pageOutput(page, traits), m_host.options(), browser,
                             [](const QUrl& url) { return QDesktopServices::openUrl(url); }));
 }
 

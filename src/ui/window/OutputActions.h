@@ -7,6 +7,7 @@ class HtmlPage;
 class PageHost;
 class PreviewFile;
 class QFileDialog;
+struct PageTraits;
 struct OutputOutcome;
 struct PageOutput;
 
@@ -26,16 +27,16 @@ public:
     // leaves the clipboard as it was.
     QString htmlCopy(HtmlPage& page);
     // Asks for a file, then writes the page into it.
-    void saveAs(HtmlPage& page, int pageIndex);
+    void saveAs(HtmlPage& page, const PageTraits& traits);
     // Writes the preview file and shows it in browser 1 or 2.
-    void preview(HtmlPage& page, int pageIndex, int browser);
+    void preview(HtmlPage& page, const PageTraits& traits, int browser);
 
     // The Save As dialog, made on first use and kept for the run so that it
     // remembers its folder.
     QFileDialog* saveDialog();
 
 private:
-    PageOutput pageOutput(HtmlPage& page, int pageIndex);
+    PageOutput pageOutput(HtmlPage& page, const PageTraits& traits);
     void report(const OutputOutcome& outcome);
 
     PageHost& m_host;

@@ -71,8 +71,6 @@ void SetPaletteColor(QWidget* widget, QPalette::ColorRole role, TColor color) {
 } // namespace
 
 PageBody::PageBody(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
-    setObjectName(QStringLiteral("TabSheet3"));
-
     m_btnbodyget = Button(this, "btnbodyget", tr("設定"), QRect(4, 4, 60, 24));
     m_sbbodyconst = new QToolButton(this);
     m_sbbodyconst->setObjectName(QStringLiteral("sbbodyconst"));
@@ -147,8 +145,7 @@ QString PageBody::html() {
 }
 
 bool PageBody::supports(PageAction action) const {
-    return action == PageAction::SaveAs || action == PageAction::HtmlCopy ||
-           action == PageAction::Preview;
+    return action == PageAction::HtmlCopy;
 }
 
 std::optional<TColor> PageBody::wrapperBackground() const {

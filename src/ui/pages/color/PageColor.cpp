@@ -11,8 +11,6 @@
 #include <QRadioButton>
 
 PageColor::PageColor(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
-    setObjectName(QStringLiteral("TabSheet5"));
-
     m_btncolorset = new QPushButton(tr("設定"), this);
     m_btncolorset->setObjectName(QStringLiteral("btncolorset"));
     m_btncolorset->setGeometry(4, 4, 75, 25);

@@ -33,8 +33,6 @@ QSpinBox* Spin(QWidget* parent, const char* name, const QString& accessible, int
 } // namespace
 
 PageRule::PageRule(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
-    setObjectName(QStringLiteral("TabSheet4"));
-
     auto* width = new QGroupBox(tr("幅"), this);
     width->setGeometry(4, 4, 180, 96);
     m_sewidth =
@@ -139,8 +137,7 @@ QString PageRule::html() {
 }
 
 bool PageRule::supports(PageAction action) const {
-    return action == PageAction::SaveAs || action == PageAction::HtmlCopy ||
-           action == PageAction::Preview;
+    return action == PageAction::HtmlCopy;
 }
 
 std::optional<TColor> PageRule::wrapperBackground() const {

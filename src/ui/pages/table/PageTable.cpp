@@ -104,8 +104,6 @@ QIcon DirectionIcon(int index) {
 
 PageTable::PageTable(PageHost& host, QWidget* parent)
     : HtmlPage(host, parent), m_cells(std::make_unique<CellColors>()) {
-    setObjectName(QStringLiteral("TabSheet2"));
-
     // "縦:" counts the columns and "横:" the rows.
     m_SpinEdit1 = SizeBox(this, "SpinEdit1", tr("縦:"), tr("テーブルの大きさ"), 4);
     m_SpinEdit2 = SizeBox(this, "SpinEdit2", tr("横:"), tr("テーブルの大きさ"),
@@ -218,8 +216,7 @@ QString PageTable::html() {
 }
 
 bool PageTable::supports(PageAction action) const {
-    return action == PageAction::SaveAs || action == PageAction::SelectAll ||
-           action == PageAction::HtmlCopy || action == PageAction::Preview;
+    return action == PageAction::SelectAll || action == PageAction::HtmlCopy;
 }
 
 std::optional<TColor> PageTable::wrapperBackground() const {

@@ -75,8 +75,6 @@ QToolButton* StyleToggle(QWidget* parent, const char* name, const char* letter, 
 } // namespace
 
 PageText::PageText(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
-    setObjectName(QStringLiteral("TabSheet1"));
-
     m_BoldButton = StyleToggle(this, "BoldButton", "B", tr("太字"), 4);
     QFont bold = m_BoldButton->font();
     bold.setBold(true);
