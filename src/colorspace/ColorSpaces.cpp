@@ -175,6 +175,14 @@ Triple XyzToRgb(RgbSpace space, const Triple& xyz) {
     return {Encode(space, linear[0]), Encode(space, linear[1]), Encode(space, linear[2])};
 }
 
+double SrgbToLinear(double v) {
+    return SrgbDecode(v);
+}
+
+double LinearToSrgb(double v) {
+    return SrgbEncode(v);
+}
+
 Triple XyzD65ToD50(const Triple& xyz) {
     return Multiply(M().d65ToD50, xyz);
 }

@@ -14,6 +14,10 @@ enum class RgbSpace { Srgb, SrgbLinear, DisplayP3, A98Rgb, ProPhotoRgb, Rec2020 
 Triple RgbToXyz(RgbSpace space, const Triple& rgb);
 Triple XyzToRgb(RgbSpace space, const Triple& xyz);
 
+// The sRGB transfer function, extended to negative values.
+double SrgbToLinear(double v);
+double LinearToSrgb(double v);
+
 // Chromatic adaptation between D65 and D50 (Bradford), for lab() and xyz-d50.
 Triple XyzD65ToD50(const Triple& xyz);
 Triple XyzD50ToD65(const Triple& xyz);

@@ -194,11 +194,15 @@ std::optional<Channels> SplitChannels(const std::vector<Token>& args, bool legac
     return result;
 }
 
+CssColorReading Failure(CssColorError error);
+
 int ToByte(double v) {
     return int(std::floor(std::clamp(v, 0.0, 1.0) * 255 + 0.5));
 }
 
 CssColorReading FromSrgb(const Triple& rgb, bool mapped) {
+    if (!std::all_of(rgb.begin(), rgb.end(), [](double v) { return std::isfinite(v); }))
+        return Failure(CssColorError::BadComponent);
     CssColorReading r;
     r.srgb = rgb;
     r.mapped = mapped;
@@ -207,6 +211,9 @@ CssColorReading FromSrgb(const Triple& rgb, bool mapped) {
 }
 
 CssColorReading FromXyz(const Triple& xyz) {
+    // Components in the hundreds of digits overflow on the way: no colour.
+    if (!std::all_of(xyz.begin(), xyz.end(), [](double v) { return std::isfinite(v); }))
+        return Failure(CssColorError::BadComponent);
     const SrgbInGamut s = MapToSrgbGamut(xyz);
     return FromSrgb(s.rgb, s.mapped);
 }

@@ -78,11 +78,32 @@ Triple FromCmyk(const std::string& text) {
             (1 - y / 100) * (1 - k / 100)};
 }
 
-bool WithinQuarterStep(const Triple& srgb, const Rgb8& color) {
+// Browsers convert in single precision through their own constants: beside
+// a bright channel, a dark one moves by up to about 2e-4 of the bright one's
+// linear light, which is half a step at 17 beside 255. A text from the linear-light
+// spaces must round to the colour under such an error, not only under ours.
+constexpr double kBrowserError = 2e-4;
+
+int Byte(double v) {
+    return int(std::floor(std::clamp(v, 0.0, 1.0) * 255 + 0.5));
+}
+
+bool ReadsAs(const Triple& srgb, const Rgb8& color, double margin, bool viaLinearLight) {
     const int target[3] = {color.red, color.green, color.blue};
-    for (int i = 0; i < 3; ++i)
-        if (std::abs(srgb[size_t(i)] * 255 - target[i]) > 0.25)
+    double brightest = 0;
+    for (const double v : srgb)
+        brightest = std::max(brightest, SrgbToLinear(v));
+    for (size_t i = 0; i < 3; ++i) {
+        if (std::abs(srgb[i] * 255 - target[i]) > margin)
             return false;
+        if (!viaLinearLight)
+            continue;
+        const double linear = SrgbToLinear(srgb[i]);
+        const double slack = kBrowserError * brightest;
+        if (Byte(LinearToSrgb(linear - slack)) != target[i] ||
+            Byte(LinearToSrgb(linear + slack)) != target[i])
+            return false;
+    }
     return true;
 }
 
@@ -164,19 +185,29 @@ std::string WriteCssColor(const Rgb8& color, CssFormat format) {
     }
     const Triple channels = CssFormatChannels(color, format);
     const double k = Cmyk(rgb)[3] * 100;
+    // The first precision clear of a browser's error; failing that, the first
+    // within a fiftieth of a step of the colour.
+    std::string fallback;
     std::string text;
     for (int decimals = 0; decimals <= 12; ++decimals) {
         text = Format(format, channels, k, decimals);
         if (format == CssFormat::Cmyk) {
-            if (WithinQuarterStep(FromCmyk(text), color))
-                break;
+            if (ReadsAs(FromCmyk(text), color, 0.1, false))
+                return text;
             continue;
         }
         // A text outside sRGB would be mapped here but clipped by some
         // browsers: only a text inside it reads the same everywhere.
         const CssColorReading back = ParseCssColor(text);
-        if (back && !back.mapped && WithinQuarterStep(back.srgb, color))
-            break;
+        if (!back || back.mapped)
+            continue;
+        const bool viaLinearLight = format != CssFormat::Hsl && format != CssFormat::Hwb;
+        if (ReadsAs(back.srgb, color, 0.1, viaLinearLight))
+            return text;
+        if (fallback.empty() && ReadsAs(back.srgb, color, 0.02, false))
+            fallback = text;
     }
+    if (!fallback.empty())
+        return fallback;
     return text;
 }

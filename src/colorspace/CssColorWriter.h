@@ -17,7 +17,10 @@ std::span<const std::pair<const char*, CssFormat>> CssFormatNames();
 std::optional<CssFormat> CssFormatNamed(std::string_view name);
 
 // `color` in `format`, each number with as few decimals as keep every channel
-// within a quarter step of the colour, so that any reader rounds back to it.
+// within a tenth of a step of the colour (and, for the spaces converted
+// through linear light, clear of a browser's rounding error), so that any
+// reader rounds back to it. Where no precision is clear of that error, the
+// text has the most decimals tried.
 std::string WriteCssColor(const Rgb8& color, CssFormat format);
 
 // The numbers a notation is made of, from the exact colour: for templates.
