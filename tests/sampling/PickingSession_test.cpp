@@ -140,12 +140,9 @@ TEST(PickingSession, EventSequences) {
         EXPECT_EQ(QMetaEnum::fromType<PickingSession::State>().valueToKey(int(session.state())),
                   std::string(row.state));
         EXPECT_EQ(effects.join(u' ').toStdString(), row.effects);
-        const TColor level0 = session.levels()[0];
-        EXPECT_EQ(QStringLiteral("%1,%2,%3")
-                      .arg(ColorRed(level0))
-                      .arg(ColorGreen(level0))
-                      .arg(ColorBlue(level0))
-                      .toStdString(),
-                  row.level0);
+        const TColor c = session.levels()[0];
+        EXPECT_EQ(
+            QString::asprintf("%d,%d,%d", ColorRed(c), ColorGreen(c), ColorBlue(c)).toStdString(),
+            row.level0);
     }
 }

@@ -124,19 +124,17 @@ void Eyedropper::setPortalTimeout(std::chrono::milliseconds timeout) {
 bool Eyedropper::eventFilter(QObject* watched, QEvent* event) {
     if (watched != m_imgspoit)
         return QWidget::eventFilter(watched, event);
-    // Qt rounds the global position of a mouse event it passes on to a
-    // widget; the local one keeps the fraction that picks the device pixel
-    // when a logical pixel holds several.
-    const auto global = [&] {
-        return m_imgspoit->mapToGlobal(static_cast<QMouseEvent*>(event)->position());
-    };
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
         run(m_session.pressSpoit(CurrentPickerSource(), m_model.CurrentColor()));
         return true;
     case QEvent::MouseMove:
-        run(m_session.moveSpoit(global()));
+        // Qt rounds the global position of a mouse event it passes on to a
+        // widget; the local one keeps the fraction that picks the device
+        // pixel when a logical pixel holds several.
+        run(m_session.moveSpoit(
+            m_imgspoit->mapToGlobal(static_cast<QMouseEvent*>(event)->position())));
         return true;
     case QEvent::MouseButtonRelease:
         run(m_session.releaseSpoit());
