@@ -2,6 +2,7 @@
 // compositor's output #FFA510, and only the desktop portal's screenshot can
 // read it. The compositor has no pointer, so the drag is made of events.
 #include "MainWindowRig.h"
+#include "sampling/SpoitCursor.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -46,6 +47,9 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(frozenWindow() || !failure.isEmpty(), 20000);
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
         QWidget* frozen = frozenWindow();
+        // Wayland shows a pointer picture only when it is a pixmap.
+        QCOMPARE(QApplication::overrideCursor()->hotSpot(), kSpoitHotSpot);
+        QVERIFY(!QApplication::overrideCursor()->pixmap().isNull());
         // The window floats in the middle of the output; the corner is free.
         const QPoint corner(20, 20);
         QTest::mouseMove(frozen, corner);
