@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QEvent>
 #include <QInputDialog>
+#include <QList>
 #include <QMessageBox>
 #include <QPointer>
 #include <QStringList>
@@ -26,23 +27,32 @@ public:
 
 protected:
     virtual void shown(QWidget* modal) = 0;
+    // A modal window is on top again: the one above it has closed.
+    virtual void uncovered(QWidget*) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::Show || !watched->isWidgetType())
+        const bool show = event->type() == QEvent::Show;
+        if ((!show && event->type() != QEvent::Hide) || !watched->isWidgetType())
             return false;
         auto* widget = static_cast<QWidget*>(watched);
-        if (widget->isWindow() && widget->isModal())
-            QTimer::singleShot(0, this, [this, window = QPointer<QWidget>(widget)] {
-                if (window && window->isVisible())
-                    shown(window);
-            });
+        if (!widget->isWindow() || !widget->isModal())
+            return false;
+        QTimer::singleShot(0, this, [this, show, window = QPointer<QWidget>(widget)] {
+            if (show && window && window->isVisible())
+                shown(window);
+            QWidget* top = QApplication::activeModalWidget();
+            if (!show && top && top != window && top->isVisible())
+                uncovered(top);
+        });
         return false;
     }
 };
 
-// Answers the modal windows in order, one step each. A window of another
-// kind than its step expects, or one no step is left for, is recorded and
-// rejected, so a wrong window fails the test instead of hanging it.
+// Answers the modal windows in order, one step each; a window that is on
+// top again when one it opened closes (a file dialog after its overwrite
+// question) takes the next step too. A window of another kind than its step
+// expects, or one no step is left for, is recorded and rejected, so a wrong
+// window fails the test instead of hanging it.
 class ModalAnswers : public ModalWatch {
 public:
     // The next window is a T, and `act` answers it.
@@ -69,6 +79,11 @@ public:
     QStringList unexpected;
 
 protected:
+    void uncovered(QWidget* modal) override {
+        if (modal != m_last && !m_answering.contains(modal) && !m_steps.empty())
+            shown(modal);
+    }
+
     void shown(QWidget* modal) override {
         if (auto* box = qobject_cast<QMessageBox*>(modal))
             seen << box->windowTitle() + QStringLiteral(": ") + box->text();
@@ -76,10 +91,14 @@ protected:
             seen << input->windowTitle() + QStringLiteral(": ") + input->labelText();
         else
             seen << modal->windowTitle();
+        m_last = modal;
         if (!m_steps.empty()) {
             auto step = std::move(m_steps.front());
             m_steps.pop_front();
-            if (step(modal))
+            m_answering << modal;
+            const bool answered = step(modal);
+            m_answering.removeOne(modal);
+            if (answered)
                 return;
         }
         seen.last() += QStringLiteral(" (unexpected)");
@@ -91,6 +110,9 @@ protected:
 
 private:
     std::deque<std::function<bool(QWidget*)>> m_steps;
+    QPointer<QWidget> m_last;
+    // Windows whose step is still running, e.g. in a window it opened.
+    QList<QWidget*> m_answering;
 };
 
 // Runs `step` once, on the next modal window other than `below` that shows.
