@@ -1,5 +1,6 @@
 // The main window's frame on an empty settings store: pages, actions, menus,
 // tool bars, page switching, and what start and end leave in the store.
+#include "ModalAnswers.h"
 #include "settings/CustomColors.h"
 #include "settings/SettingsStore.h"
 #include "ui/dialogs/Tfrmchart.h"
@@ -161,13 +162,11 @@ private slots:
                               QStringLiteral("バージョン情報'(&A)...")}));
         // The options title has no items and runs the options action.
         QVERIFY(!bars.mnuOption->menu());
-        // The action opens the options dialog modally; cancel it whenever it shows.
-        QTimer closer;
-        connect(&closer, &QTimer::timeout, this, [] {
-            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-                dialog->reject();
-        });
-        closer.start(10);
+        // The action opens the options dialog modally, once from the menu and
+        // once from its key; each is cancelled.
+        ModalAnswers closer;
+        const auto cancel = [](QDialog* dialog) { dialog->reject(); };
+        closer.then<QDialog>(cancel).then<QDialog>(cancel);
         QSignalSpy options(w.actions().ac_option, &QAction::triggered);
         bars.mnuOption->trigger();
         QCOMPARE(options.count(), 1);
@@ -177,6 +176,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QTest::keyClick(&w, Qt::Key_O, Qt::AltModifier);
         QCOMPARE(options.count(), 2);
+        QVERIFY2(closer.finish(), qPrintable(closer.report()));
 
         // Glyph buttons, left to right, separators where the bar has them.
         QStringList order;
