@@ -63,8 +63,7 @@ TEST(CliWrap, WrapsTheFragmentInThePreviewPageOfItsPage) {
 
 TEST(CliWrap, ChromiumDrawsTheTablePageWithItsBackgroundAndCellColours) {
     const QString chromium = FindChromium();
-    if (chromium.isEmpty())
-        GTEST_SKIP() << "chromium is not installed (scripts/setup installs it)";
+    VELLOMAR_REQUIRE(!chromium.isEmpty(), "chromium");
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString settings = dir.filePath(QStringLiteral("settings.ini"));

@@ -1,11 +1,13 @@
 // The main window's frame on an empty settings store: pages, actions, menus,
 // tool bars, page switching, and what start and end leave in the store.
 #include "MainWindowRig.h"
+#include "ModalAnswers.h"
 #include "html/PageTraits.h"
 #include "settings/CustomColors.h"
 #include "settings/SettingsStore.h"
 #include "ui/dialogs/Tfrmchart.h"
 #include "ui/pages/HtmlPage.h"
+#include "ui/pages/text/PageText.h"
 #include "ui/widgets/FormFont.h"
 #include "ui/widgets/GradientBar.h"
 #include "ui/window/MainActions.h"
@@ -218,13 +220,11 @@ private slots:
                               QStringLiteral("バージョン情報'(&A)...")}));
         // The options title has no items and runs the options action.
         QVERIFY(!bars.mnuOption->menu());
-        // The action opens the options dialog modally; cancel it whenever it shows.
-        QTimer closer;
-        connect(&closer, &QTimer::timeout, this, [] {
-            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-                dialog->reject();
-        });
-        closer.start(10);
+        // The action opens the options dialog modally, once from the menu and
+        // once from its key; each is cancelled.
+        ModalAnswers closer;
+        const auto cancel = [](QDialog* dialog) { dialog->reject(); };
+        closer.then<QDialog>(cancel).then<QDialog>(cancel);
         QSignalSpy options(w.actions().ac_option, &QAction::triggered);
         bars.mnuOption->trigger();
         QCOMPARE(options.count(), 1);
@@ -234,6 +234,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QTest::keyClick(&w, Qt::Key_O, Qt::AltModifier);
         QCOMPARE(options.count(), 2);
+        QVERIFY2(closer.finish(), qPrintable(closer.report()));
 
         // Glyph buttons, left to right, separators where the bar has them.
         QStringList order;
@@ -305,10 +306,11 @@ private slots:
         QCOMPARE(editor->textCursor().selectedText(), QStringLiteral("abc"));
 
         // While the style controls refresh, the edit actions do nothing.
-        w.SetUpdating(true);
+        auto* textPage = w.findChild<PageText*>();
+        textPage->SetUpdating(true);
         w.actions().ac_cut->trigger();
         QCOMPARE(editor->toPlainText(), QStringLiteral("abc"));
-        w.SetUpdating(false);
+        textPage->SetUpdating(false);
         w.actions().ac_cut->trigger();
         QCOMPARE(editor->toPlainText(), QString());
 

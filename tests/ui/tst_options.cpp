@@ -3,6 +3,7 @@
 // dialogs, and every option through the main window, a shut-down and a
 // restart.
 #include "MainWindowRig.h"
+#include "ModalAnswers.h"
 #include "html/PageTraits.h"
 #include "settings/FontTableEntry.h"
 #include "settings/ProgramOptions.h"
@@ -39,27 +40,6 @@
 #include <functional>
 
 namespace {
-
-// Runs `step` on the next modal window above `below` once it shows, as the
-// user would act on it. Gives up after a few seconds so a missing window
-// fails the test instead of hanging it.
-void OnNextModal(QWidget* below, std::function<void(QWidget*)> step) {
-    auto* timer = new QTimer;
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [=] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (++*tries > 1000) {
-            timer->deleteLater();
-            return;
-        }
-        if (!modal || modal == below)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        step(modal);
-    });
-    timer->start(5);
-}
 
 // Answers the next message box with the button of that text; records what it said.
 void Answer(QWidget* below, const QString& button, QString* said = nullptr) {

@@ -7,6 +7,8 @@
 #include "ui/dialogs/FileDialogFit.h"
 #include "ui/pages/HtmlPage.h"
 #include "ui/pages/PageHost.h"
+#include "ui/pages/PageProgress.h"
+#include "ui/pages/text/TextRunProgress.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -14,6 +16,9 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QStatusBar>
+
+#include <optional>
 
 OutputActions::OutputActions(PageHost& host, PreviewFile& preview)
     : m_host(host), m_preview(preview) {}
@@ -27,10 +32,32 @@ OutputActions::~OutputActions() {
 QString OutputActions::htmlCopy(HtmlPage& page) {
     if (m_host.Updating())
         return {};
-    const QString text = page.html();
+    const QString text = write(page).html;
     if (!text.isEmpty())
         QGuiApplication::clipboard()->setText(text);
     return text;
+}
+
+PageMarkup OutputActions::write(HtmlPage& page) {
+    // A short writer shows the dialog for as long as it runs; the text writer
+    // reports its steps and shows it only for a long run.
+    const int steps = page.writeSteps();
+    std::optional<PageProgress> shown;
+    if (steps >= 0)
+        shown.emplace(m_host, steps);
+    TextRunProgress run(m_host.progressDialog(), &page);
+    const PageMarkup markup = page.write(run.callback());
+    if (shown && steps > 0)
+        shown->advance(steps);
+    if (QStatusBar* status = m_host.statusLine(); status && !markup.message.isEmpty())
+        status->showMessage(markup.message, 5000);
+    return markup;
+}
+
+QString OutputActions::writeUnseen(HtmlPage& page) {
+    // Without a dialog a long text write still lets events through.
+    TextRunProgress run(nullptr, &page);
+    return page.write(run.callback()).html;
 }
 
 PageOutput OutputActions::pageOutput(HtmlPage& page, const PageTraits& traits) {

@@ -368,6 +368,11 @@ int TfrmMain::activePageIndex() const {
     return std::clamp(m_PageControl1->currentIndex(), 0, int(m_pages.size()) - 1);
 }
 
+bool TfrmMain::Updating() const {
+    return std::any_of(m_pages.begin(), m_pages.end(),
+                       [](const PageSlot& slot) { return slot.page && slot.page->Updating(); });
+}
+
 QColorDialog* TfrmMain::colorDialog() {
     return m_colorDialog->dialog();
 }
@@ -400,7 +405,7 @@ void TfrmMain::lstcolortableClick(int row) {
     if (row < 0 || row >= m_state.options().colors.count())
         return;
     SetCurrentColor(m_state.options().colors.at(row).value);
-    if (!m_updating)
+    if (!Updating())
         activePage()->namedColorChosen();
 }
 
@@ -436,22 +441,22 @@ void TfrmMain::PageControl1Change() {
 }
 
 void TfrmMain::ac_cutExecute() {
-    if (!m_updating)
+    if (!Updating())
         activePage()->cut();
 }
 
 void TfrmMain::ac_copyExecute() {
-    if (!m_updating)
+    if (!Updating())
         activePage()->copy();
 }
 
 void TfrmMain::ac_pasteExecute() {
-    if (!m_updating)
+    if (!Updating())
         activePage()->paste();
 }
 
 void TfrmMain::ac_selectallExecute() {
-    if (!m_updating)
+    if (!Updating())
         activePage()->selectAll();
 }
 
@@ -525,11 +530,11 @@ void TfrmMain::createLivePreview() {
 
 std::optional<QString> TfrmMain::previewDocument() {
     // A long output run lets events through; the preview waits for its end.
-    if (m_updating || m_quietOutput || (m_frmwaitdlg && m_frmwaitdlg->isVisible()))
+    if (Updating() || m_quietOutput || (m_frmwaitdlg && m_frmwaitdlg->isVisible()))
         return std::nullopt;
     const QScopedValueRollback quiet(m_quietOutput, true);
     HtmlPage* page = activePage();
-    const QString fragment = page->html();
+    const QString fragment = m_output->writeUnseen(*page);
     if (!activeTraits().outputFile)
         return fragment;
     return WrapPageMarkup(fragment, activeTraits(),
