@@ -709,6 +709,29 @@
     </message>
 </context>
 <context>
+    <name>PageTraits</name>
+    <message>
+        <source>ｸﾞﾗﾃﾞｰｼｮﾝﾃｷｽﾄ</source>
+        <translation>Gradient Text</translation>
+    </message>
+    <message>
+        <source>グラデーションテキスト</source>
+        <translation>Gradient Text</translation>
+    </message>
+    <message>
+        <source>テーブル</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>ボディ</source>
+        <translation>Body</translation>
+    </message>
+    <message>
+        <source>水平線</source>
+        <translation>Horizontal Rule</translation>
+    </message>
+</context>
+<context>
     <name>PortalScreenshot</name>
     <message>
         <source>スクリーンショットのポータルがありません</source>
@@ -937,22 +960,6 @@
         <translation>Gradient Tables</translation>
     </message>
     <message>
-        <source>グラデーションテキスト</source>
-        <translation>Gradient Text</translation>
-    </message>
-    <message>
-        <source>テーブル</source>
-        <translation>Table</translation>
-    </message>
-    <message>
-        <source>ボディ</source>
-        <translation>Body</translation>
-    </message>
-    <message>
-        <source>水平線</source>
-        <translation>Horizontal Rule</translation>
-    </message>
-    <message>
         <source>コピー・保存・ブラウザで確認</source>
         <translation>Copy, Save and View in a Browser</translation>
     </message>
@@ -986,22 +993,6 @@
     <message>
         <source>現在の色</source>
         <translation>Current color</translation>
-    </message>
-    <message>
-        <source>ｸﾞﾗﾃﾞｰｼｮﾝﾃｷｽﾄ</source>
-        <translation>Gradient Text</translation>
-    </message>
-    <message>
-        <source>テーブル</source>
-        <translation>Table</translation>
-    </message>
-    <message>
-        <source>ボディ</source>
-        <translation>Body</translation>
-    </message>
-    <message>
-        <source>水平線</source>
-        <translation>Horizontal Rule</translation>
     </message>
     <message>
         <source>設定を保存できませんでした。</source>

@@ -2,6 +2,7 @@
 
 #include "html/HtmlFileSave.h"
 #include "html/PageMarkup.h"
+#include "html/PageTraits.h"
 #include "html/PageWrapper.h"
 #include "html/PreviewFile.h"
 #include "settings/ProgramOptions.h"
@@ -17,14 +18,14 @@ OutputOutcome FromFileError(const QString& error) {
 }
 
 TColor Background(const PageOutput& output, const ProgramOptions& options) {
-    return PageBackground(output.page, output.editorBackground, options);
+    return PageBackground(output.page, output.ownBackground, options);
 }
 
 } // namespace
 
 OutputOutcome SavePageAs(const QString& path, const PageOutput& output,
                          const ProgramOptions& options) {
-    if (!PageHasOutputFile(output.page))
+    if (!output.page.outputFile)
         return {OutputOutcome::Skipped, {}};
     return FromFileError(SaveHtmlFile(
         path, SavedFileText(output.fragment, output.page, Background(output, options), options)));
@@ -32,7 +33,7 @@ OutputOutcome SavePageAs(const QString& path, const PageOutput& output,
 
 OutputOutcome WritePreviewPage(PreviewFile& preview, const PageOutput& output,
                                const ProgramOptions& options) {
-    if (!PageHasOutputFile(output.page))
+    if (!output.page.outputFile)
         return {OutputOutcome::Skipped, {}};
     return FromFileError(preview.write(
         WrapPageMarkup(output.fragment, output.page, Background(output, options), options)));

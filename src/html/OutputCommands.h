@@ -6,6 +6,7 @@
 #include <QString>
 
 class PreviewFile;
+struct PageTraits;
 struct ProgramOptions;
 
 // What the main window's Save As and preview commands need from the page
@@ -13,9 +14,9 @@ struct ProgramOptions;
 // clipboard; an empty one (an empty gradient-text editor) is written as
 // such, never replaced by older clipboard contents.
 struct PageOutput {
-    int page = 0;
+    const PageTraits& page;
     QString fragment;
-    TColor editorBackground = 0xFFFFFF; // the gradient-text editor's background
+    TColor ownBackground = 0xFFFFFF; // the page's own, where it has one
 };
 
 // How a command ended, and the text of the message the window shows.

@@ -46,7 +46,7 @@ QString WriteColorMarkup(TColor color, int notation, const ProgramOptions& optio
     return WriteColorNotation(color, notation, options);
 }
 
-QString WrapPageMarkup(const QString& fragment, int page, TColor background,
+QString WrapPageMarkup(const QString& fragment, const PageTraits& page, TColor background,
                        const ProgramOptions& options) {
     return UsesCssMarkup(options) ? WrapPageCss(fragment, page, background, options)
                                   : WrapPage(fragment, page, background, options);

@@ -8,6 +8,7 @@
 class CellColors;
 struct BodyModel;
 struct GradientTable;
+struct PageTraits;
 struct ProgramOptions;
 struct RulePageModel;
 struct StyledText;
@@ -31,5 +32,5 @@ QString WriteRuleMarkup(const RulePageModel& page, const GradientTable* gradient
 QString WriteColorMarkup(TColor color, int notation, const ProgramOptions& options);
 
 // The preview and saved page around a fragment of page `page`.
-QString WrapPageMarkup(const QString& fragment, int page, TColor background,
+QString WrapPageMarkup(const QString& fragment, const PageTraits& page, TColor background,
                        const ProgramOptions& options);

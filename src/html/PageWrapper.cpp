@@ -2,22 +2,18 @@
 
 #include "html/ColorAttribute.h"
 #include "html/PageMarkup.h"
+#include "html/PageTraits.h"
 #include "settings/ProgramOptions.h"
 
-bool PageHasOutputFile(int page) {
-    return page >= OutputPage::GradientText && page <= OutputPage::Rule;
+bool PageHasBackgroundLine(const PageTraits& page) {
+    return page.outputFile && !page.ownBodyTag;
 }
 
-bool PageHasBackgroundLine(int page) {
-    return page == OutputPage::GradientText || page == OutputPage::Table ||
-           page == OutputPage::Rule;
+TColor PageBackground(const PageTraits& page, TColor ownBackground, const ProgramOptions& options) {
+    return page.ownBackground ? ownBackground : options.viewback;
 }
 
-TColor PageBackground(int page, TColor editorBackground, const ProgramOptions& options) {
-    return page == OutputPage::GradientText ? editorBackground : options.viewback;
-}
-
-QString WrapPage(const QString& fragment, int page, TColor background,
+QString WrapPage(const QString& fragment, const PageTraits& page, TColor background,
                  const ProgramOptions& options) {
     const QString crlf = QStringLiteral("\r\n");
     // The page says its encoding: without it a browser guesses from the bytes.
@@ -33,7 +29,7 @@ QString WrapPage(const QString& fragment, int page, TColor background,
     return text;
 }
 
-QString SavedFileText(const QString& fragment, int page, TColor background,
+QString SavedFileText(const QString& fragment, const PageTraits& page, TColor background,
                       const ProgramOptions& options) {
     if (options.htmlsave)
         return WrapPageMarkup(fragment, page, background, options);

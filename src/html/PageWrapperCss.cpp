@@ -1,6 +1,7 @@
 #include "html/PageWrapperCss.h"
 
 #include "html/CssText.h"
+#include "html/PageTraits.h"
 #include "html/PageWrapper.h"
 #include "settings/ProgramOptions.h"
 
@@ -17,7 +18,7 @@ qsizetype BodyTagStart(const QString& fragment) {
 
 } // namespace
 
-QString WrapPageCss(const QString& fragment, int page, TColor background,
+QString WrapPageCss(const QString& fragment, const PageTraits& page, TColor background,
                     const ProgramOptions& options) {
     const QString crlf = QStringLiteral("\r\n");
     QString text = QStringLiteral("<!DOCTYPE html>") + crlf + QStringLiteral("<html lang=\"ja\">") +
@@ -25,7 +26,7 @@ QString WrapPageCss(const QString& fragment, int page, TColor background,
                    QStringLiteral("<meta charset=\"utf-8\">") + crlf +
                    QStringLiteral("<title>Vellomar Preview</title>") + crlf;
     QString body = fragment;
-    if (page == OutputPage::Body) {
+    if (page.ownBodyTag) {
         const qsizetype start = BodyTagStart(fragment);
         if (start > 0) {
             text += fragment.left(start);

@@ -9,23 +9,12 @@
 #include <QUrl>
 #include <gtest/gtest.h>
 
+#include "OutsidePrograms.h"
+
 // Headless Chromium for tests that check what a browser draws.
 
-// A test that needs an outside program skips without it, but fails on CI.
-#define VELLOMAR_REQUIRE(found, what)                                                              \
-    if (!(found)) {                                                                                \
-        if (qgetenv("CI") == "true")                                                               \
-            FAIL() << what << " is missing (scripts/setup installs it)";                           \
-        GTEST_SKIP() << what << " is missing (scripts/setup installs it)";                         \
-    }
-
 inline QString FindChromium() {
-    for (const char* name : {"chromium", "chromium-browser", "google-chrome"}) {
-        const QString path = QStandardPaths::findExecutable(QString::fromLatin1(name));
-        if (!path.isEmpty())
-            return path;
-    }
-    return {};
+    return FindProgram({"chromium", "chromium-browser", "google-chrome"});
 }
 
 // Draws the page with headless Chromium into a fresh profile inside `dir`;

@@ -23,3 +23,25 @@ TEST(CliColor, BadColoursAreUsageErrors) {
     EXPECT_EQ(RunCli({"color", "#000000", "extra"}).status, 2);
     EXPECT_EQ(RunCli({"nosuchcommand"}).status, 2);
 }
+
+TEST(CliColor, CssTextsGoInAndOut) {
+    const std::pair<QStringList, const char*> rows[] = {
+        {{"color", "#fa0", "--css", "hex"}, "#FFAA00\n"},
+        {{"color", "rgb(255, 165, 0)", "--css", "rgb"}, "rgb(255 165 0)\n"},
+        {{"color", "oklch(79.27% 0.171 70.67)", "--css", "hex"}, "#FFA500\n"},
+        {{"color", "orange", "--css", "hsl"}, "hsl(38.8 100% 50%)\n"},
+        {{"color", "color(display-p3 0 1 0)", "--css", "hex"}, "#00FB29\n"},
+        {{"color", "orange", "--nearest"}, "orange 0\n"},
+        {{"color", "#FFA501", "--nearest"}, "orange 0.0002\n"},
+    };
+    for (const auto& [args, out] : rows) {
+        const CliRun run = RunCli(args);
+        EXPECT_EQ(run.status, 0) << args[1].toStdString();
+        EXPECT_EQ(run.out, out) << args[1].toStdString();
+    }
+    for (const QStringList& bad :
+         {QStringList{"color", "red", "--css", "lab2"},
+          QStringList{"color", "red", "--css", "hex", "--nearest"},
+          QStringList{"color", "transparent"}, QStringList{"color", "hsl(120, 100, 50)"}})
+        EXPECT_EQ(RunCli(bad).status, 2) << bad[1].toStdString();
+}

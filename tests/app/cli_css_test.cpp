@@ -7,6 +7,7 @@
 #include "html/BodyModel.h"
 #include "html/ColorNotation.h"
 #include "html/PageMarkup.h"
+#include "html/PageTraits.h"
 #include "html/PageWrapper.h"
 #include "settings/OptionsStore.h"
 #include "settings/ProgramOptions.h"
@@ -85,8 +86,7 @@ std::optional<QString> Tidy(const QByteArray& page) {
 }
 
 TEST_F(CliCss, EveryCssPageIsCleanForTidy) {
-    if (QStandardPaths::findExecutable(QStringLiteral("tidy")).isEmpty())
-        GTEST_SKIP() << "tidy is not installed (scripts/setup installs it)";
+    VELLOMAR_REQUIRE(!FindProgram({"tidy"}).isEmpty(), "tidy");
     const QList<QStringList> commands{
         {"body", "--preset", "1"},
         {"--case", "upper", "body", "--preset", "8", "--prefer-names", "--background",
@@ -138,7 +138,7 @@ TEST_F(CliCss, EveryCssPageIsValidForTheNuHtmlChecker) {
                             fragment.section(QRegularExpression("[< ]"), 1, 1) + '>';
             ProgramOptions options;
             options.markupstyle = MarkupStyle::Css;
-            html = WrapPageMarkup(fragment, OutputPage::GradientText, 0xFFFFFF, options).toUtf8();
+            html = WrapPageMarkup(fragment, Pages::Text, 0xFFFFFF, options).toUtf8();
         }
         files << m_dir.filePath(QStringLiteral("page%1.html").arg(i));
         QFile file(files.last());
@@ -180,8 +180,7 @@ protected:
     void SetUp() override {
         CliCss::SetUp();
         m_chromium = FindChromium();
-        if (m_chromium.isEmpty())
-            GTEST_SKIP() << "chromium is not installed (scripts/setup installs it)";
+        VELLOMAR_REQUIRE(!m_chromium.isEmpty(), "chromium");
     }
 
     QString m_chromium;
@@ -242,8 +241,8 @@ TEST_F(CliCssDrawn, CellsAndBackgroundOfTheTablePageHaveTheSameColours) {
 TEST_F(CliCssDrawn, TheBodyPageHasTheSameBackground) {
     const auto [classic, modern] = draw({"body", "--preset", "6", "--prefer-names"});
     ASSERT_FALSE(classic.isNull() || modern.isNull());
-    EXPECT_EQ(Background(classic), QStringLiteral("#8080c0"));
-    EXPECT_EQ(Background(modern), QStringLiteral("#8080c0"));
+    EXPECT_EQ(Background(classic), "#8080c0");
+    EXPECT_EQ(Background(modern), "#8080c0");
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "CliContext.h"
 #include "CliProcess.h"
 
+#include "html/PageTraits.h"
 #include "html/PageWrapper.h"
 #include "settings/OptionsStore.h"
 #include "settings/ProgramOptions.h"
@@ -21,7 +22,7 @@
 namespace {
 
 QByteArray Captured(const CliContext& context, const ProgramOptions& options,
-                    const QString& fragment, int page) {
+                    const QString& fragment, const PageTraits& page) {
     testing::internal::CaptureStdout();
     WriteFragment(context, options, fragment, page);
     std::fflush(stdout);
@@ -43,28 +44,26 @@ TEST(CliWrap, WrapsTheFragmentInThePreviewPageOfItsPage) {
     const ProgramOptions options = context.loadOptions();
     const QString fragment = QStringLiteral("<HR COLOR=#FF0000>");
 
-    EXPECT_EQ(Captured(context, options, fragment, OutputPage::Rule), fragment.toUtf8());
+    EXPECT_EQ(Captured(context, options, fragment, Pages::Rule), fragment.toUtf8());
     context.wrap = true;
-    EXPECT_EQ(Captured(context, options, fragment, OutputPage::Rule),
+    EXPECT_EQ(Captured(context, options, fragment, Pages::Rule),
               "<html><head><meta charset=\"utf-8\"><title>Vellomar Preview</title></head>\r\n\r\n"
               "<body bgcolor=\"GREEN\">\r\n\r\n<HR COLOR=#FF0000>\r\n</body></html>\r\n");
     // The gradient-text editor starts with the same background.
-    EXPECT_TRUE(Captured(context, options, QStringLiteral("x"), OutputPage::GradientText)
+    EXPECT_TRUE(Captured(context, options, QStringLiteral("x"), Pages::Text)
                     .contains("<body bgcolor=\"GREEN\">"));
     const QString tag = QStringLiteral("<BODY BGCOLOR=\"#FFFFFF\" >\r\n");
-    EXPECT_EQ(Captured(context, options, tag, OutputPage::Body),
+    EXPECT_EQ(Captured(context, options, tag, Pages::Body),
               "<html><head><meta charset=\"utf-8\"><title>Vellomar Preview</title></head>\r\n\r\n" +
                   tag.toUtf8() + "\r\n</body></html>\r\n");
     // The colour page never becomes a page of its own.
-    EXPECT_THROW(Captured(context, options, QStringLiteral("#FF0000"), OutputPage::Color),
-                 UsageError);
+    EXPECT_THROW(Captured(context, options, QStringLiteral("#FF0000"), Pages::Color), UsageError);
     testing::internal::GetCapturedStdout();
 }
 
 TEST(CliWrap, ChromiumDrawsTheTablePageWithItsBackgroundAndCellColours) {
     const QString chromium = FindChromium();
-    if (chromium.isEmpty())
-        GTEST_SKIP() << "chromium is not installed (scripts/setup installs it)";
+    VELLOMAR_REQUIRE(!chromium.isEmpty(), "chromium");
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString settings = dir.filePath(QStringLiteral("settings.ini"));
@@ -90,7 +89,7 @@ TEST(CliWrap, ChromiumDrawsTheTablePageWithItsBackgroundAndCellColours) {
             "<tr><td bgcolor=\"#FF0000\">★</td><td bgcolor=\"#E00000\">★</td></tr>\r\n"
             "<tr><td bgcolor=\"#C00000\">★</td><td bgcolor=\"#A00000\">★</td></tr>\r\n"
             "</table>");
-        page = WrapPage(fragment, OutputPage::Table, viewback, context.loadOptions()).toUtf8();
+        page = WrapPage(fragment, Pages::Table, viewback, context.loadOptions()).toUtf8();
     }
     ASSERT_TRUE(page.startsWith(
         "<html><head><meta charset=\"utf-8\"><title>Vellomar Preview</title></head>\r\n\r\n"

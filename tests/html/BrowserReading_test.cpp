@@ -2,6 +2,7 @@
 // escaping, forbidden characters and the CSS notations, one case a row.
 #include "html/ColorNotation.h"
 #include "html/PageMarkup.h"
+#include "html/PageTraits.h"
 #include "html/PageWrapper.h"
 
 #include "HtmlTestOptions.h"
@@ -36,7 +37,7 @@ TEST(BrowserReading, EveryWriterCase) {
     const std::pair<std::function<QString()>, QString> cases[] = {
         {[&] { return WriteColorMarkup(odd, 5, HtmlOptions(0, false, true)); }, "#A0CE00"},
         {[&] { return WriteColorMarkup(odd, 8, HtmlOptions(1, false, true)); }, "<FONT COLOR=\"#A0CE00\">"},
-        {[&] { return WrapPage({}, 0, 0xFFFFFF, hostile).section("\r\n", 2, 2); }, "<body bgcolor=\"#FFFFFF\">"},
+        {[&] { return WrapPage({}, Pages::Text, 0xFFFFFF, hostile).section("\r\n", 2, 2); }, "<body bgcolor=\"#FFFFFF\">"},
         {[&] { return text(Text({{"x", Style()}}), hostile); }, "<font face=\"A&quot;B&amp;C\" size=3 color=#000000>x</font>"},
         {[&] { return WriteColorMarkup(kRed, 2, Css(HtmlOptions(1))); }, "color:#FF0000"},
         {[&] { return WriteColorMarkup(kRed, 9, Css(HtmlOptions(1, false, true))); }, "<SPAN STYLE=\"color:RED\">"},

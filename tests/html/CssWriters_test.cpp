@@ -4,6 +4,7 @@
 #include "html/CellColors.h"
 #include "html/GradientTextCss.h"
 #include "html/PageMarkup.h"
+#include "html/PageTraits.h"
 #include "html/PageWrapper.h"
 #include "html/PageWrapperCss.h"
 #include "html/RuleCss.h"
@@ -202,13 +203,13 @@ TEST(RuleCss, StylesDrawWhatTheAttributesDraw) {
 TEST(PageWrapperCss, Html5PageWithTheBackgroundInTheBodyStyleAndTheBodyStyleBlockInTheHead) {
     const std::string head = "<!DOCTYPE html>\r\n<html lang=\"ja\">\r\n<head>\r\n"
                              "<meta charset=\"utf-8\">\r\n<title>Vellomar Preview</title>\r\n";
-    EXPECT_EQ(WrapPageCss(QStringLiteral("<hr>\r\n"), OutputPage::Rule, RgbToColor(0, 128, 0),
+    EXPECT_EQ(WrapPageCss(QStringLiteral("<hr>\r\n"), Pages::Rule, RgbToColor(0, 128, 0),
                           Options(1, true, true))
                   .toStdString(),
               head + "</head>\r\n\r\n<body style=\"background-color:GREEN\">\r\n\r\n"
                      "<hr>\r\n\r\n</body>\r\n</html>\r\n");
     const QString body = WriteBodyCss(Preset0(), Options());
-    EXPECT_EQ(WrapPageCss(body, OutputPage::Body, 0, Options()).toStdString(),
+    EXPECT_EQ(WrapPageCss(body, Pages::Body, 0, Options()).toStdString(),
               head + "<style>\r\nbody { color:#000000; background-color:#ffffff }\r\n"
                      "a:link { color:#0000ff }\r\na:visited { color:#ff0000 }\r\n"
                      "a:active { color:#000088 }\r\n</style>\r\n</head>\r\n\r\n"
@@ -227,14 +228,14 @@ TEST(PageMarkup, TheMarkupStyleOptionPicksTheWriter) {
         WriteTableMarkup(table, *cells, options),
         QStringLiteral("<table><tr><td style=\"background-color:#FF0000\">★</td></tr></table>"));
     EXPECT_TRUE(WriteBodyMarkup(Preset0(), options).startsWith(QLatin1String("<style>")));
-    EXPECT_TRUE(SavedFileText(QString(), OutputPage::Rule, 0, options)
+    EXPECT_TRUE(SavedFileText(QString(), Pages::Rule, 0, options)
                     .startsWith(QLatin1String("<!DOCTYPE html>")));
     options.markupstyle = MarkupStyle::Classic;
     EXPECT_TRUE(WriteGradientTextMarkup(text, options).startsWith(QLatin1String("<font")));
     EXPECT_EQ(WriteTableMarkup(table, *cells, options),
               QStringLiteral("<table><tr><td bgcolor=\"#FF0000\">★</td></tr></table>"));
     EXPECT_TRUE(WriteBodyMarkup(Preset0(), options).startsWith(QLatin1String("<body ")));
-    EXPECT_TRUE(SavedFileText(QString(), OutputPage::Rule, 0, options)
+    EXPECT_TRUE(SavedFileText(QString(), Pages::Rule, 0, options)
                     .startsWith(QLatin1String("<html><head>")));
     // The colour page writes the notation the user picked in either style.
     EXPECT_EQ(WriteColorMarkup(kRed, 3, options), QStringLiteral("<font color=\"#FF0000\">"));

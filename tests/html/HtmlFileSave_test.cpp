@@ -1,6 +1,7 @@
 // Saving must never cost the user the file that was there before: a failure
 // at any point leaves it whole and says why.
 #include "html/HtmlFileSave.h"
+#include "html/PageTraits.h"
 #include "html/PageWrapper.h"
 #include "settings/ProgramOptions.h"
 
@@ -83,7 +84,7 @@ TEST_F(HtmlFileSaveTest, SavesAWholePageOrTheBareFragmentByHtmlsave) {
     const QString fragment = QStringLiteral("<hr color=#FF0000>\r\n<p>ｸﾞﾗﾃﾞｰｼｮﾝ★</p>");
 
     options.htmlsave = true;
-    EXPECT_EQ(SaveHtmlFile(path(), SavedFileText(fragment, OutputPage::Rule, 0xFFFFFF, options)),
+    EXPECT_EQ(SaveHtmlFile(path(), SavedFileText(fragment, Pages::Rule, 0xFFFFFF, options)),
               QString());
     EXPECT_EQ(ReadAll(path()),
               ("<html><head><meta charset=\"utf-8\"><title>Vellomar Preview</title></head>\r\n\r\n"
@@ -91,7 +92,7 @@ TEST_F(HtmlFileSaveTest, SavesAWholePageOrTheBareFragmentByHtmlsave) {
                fragment.toUtf8() + "\r\n</body></html>\r\n"));
 
     options.htmlsave = false;
-    EXPECT_EQ(SaveHtmlFile(path(), SavedFileText(fragment, OutputPage::Rule, 0xFFFFFF, options)),
+    EXPECT_EQ(SaveHtmlFile(path(), SavedFileText(fragment, Pages::Rule, 0xFFFFFF, options)),
               QString());
     EXPECT_EQ(ReadAll(path()), fragment.toUtf8() + "\r\n");
     EXPECT_EQ(filesLeft(), QStringList{QStringLiteral("page.htm")});

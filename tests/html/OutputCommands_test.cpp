@@ -1,4 +1,5 @@
 #include "html/OutputCommands.h"
+#include "html/PageTraits.h"
 #include "html/PageWrapper.h"
 #include "html/PreviewFile.h"
 #include "settings/ProgramOptions.h"
@@ -38,7 +39,7 @@ protected:
 };
 
 TEST_F(OutputCommandsTest, TheColourPageWritesNoFileAndStartsNoBrowser) {
-    const PageOutput colour{OutputPage::Color, QStringLiteral("#FF0000"), 0xFFFFFF};
+    const PageOutput colour{Pages::Color, QStringLiteral("#FF0000"), 0xFFFFFF};
     const QString target = m_dir.filePath(QStringLiteral("saved.htm"));
     EXPECT_EQ(SavePageAs(target, colour, m_options).kind, OutputOutcome::Skipped);
     EXPECT_FALSE(QFileInfo::exists(target));
@@ -52,7 +53,7 @@ TEST_F(OutputCommandsTest, PreviewWritesTheWholePageWhateverHtmlsaveSays) {
     m_options.htmlsave = false;
     m_options.viewback = RgbToColor(0xFF, 0, 0);
     m_options.colorconst = true;
-    const PageOutput rule{OutputPage::Rule, QStringLiteral("<hr>"), 0};
+    const PageOutput rule{Pages::Rule, QStringLiteral("<hr>"), 0};
     const OutputOutcome outcome = PreviewInBrowser(m_preview, rule, m_options, 1, recordUrls());
     EXPECT_EQ(outcome.kind, OutputOutcome::Done);
     EXPECT_EQ(ReadAll(m_preview.path()),
@@ -67,7 +68,7 @@ TEST_F(OutputCommandsTest, EachBrowserUsesItsOwnProgramAndAMissingOneIsReported)
     ASSERT_TRUE(MakeStubBrowser(second));
     m_options.wwwuse = true;
     m_options.wwwname2 = second;
-    const PageOutput table{OutputPage::Table, QStringLiteral("<table></table>"), 0};
+    const PageOutput table{Pages::Table, QStringLiteral("<table></table>"), 0};
 
     EXPECT_EQ(PreviewInBrowser(m_preview, table, m_options, 2, recordUrls()).kind,
               OutputOutcome::Done);
@@ -82,7 +83,7 @@ TEST_F(OutputCommandsTest, EachBrowserUsesItsOwnProgramAndAMissingOneIsReported)
 }
 
 TEST_F(OutputCommandsTest, SaveWritesAnEmptyFragmentOnTheEditorsBackgroundAndReportsErrors) {
-    const PageOutput empty{OutputPage::GradientText, QString(), RgbToColor(0, 0, 0x80)};
+    const PageOutput empty{Pages::Text, QString(), RgbToColor(0, 0, 0x80)};
     const QString target = m_dir.filePath(QStringLiteral("saved.htm"));
     EXPECT_EQ(SavePageAs(target, empty, m_options).kind, OutputOutcome::Done);
     EXPECT_EQ(ReadAll(target),

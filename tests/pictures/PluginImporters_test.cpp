@@ -1,5 +1,6 @@
 // The in-tree importers against pictures written by ImageMagick, pixel for pixel.
 #include "DibTestUtil.h"
+#include "OutsidePrograms.h"
 #include "SpiTestUtil.h"
 
 #include "pictures/TSPIVmDIB.h"
@@ -16,9 +17,8 @@ namespace {
 class Importers : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_convert = QStandardPaths::findExecutable("convert");
-        if (m_convert.isEmpty())
-            GTEST_SKIP() << "ImageMagick's convert is not installed";
+        m_convert = FindProgram({"convert"});
+        VELLOMAR_REQUIRE(!m_convert.isEmpty(), "ImageMagick's convert");
         ASSERT_TRUE(Install(m_plugins, {InTreeSpi("ifpnm"), InTreeSpi("iftga")}));
         m_host.Search(m_plugins.path() + "/*.spi");
         ASSERT_EQ(m_host.Count(), 2);

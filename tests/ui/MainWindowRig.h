@@ -3,6 +3,7 @@
 // A main window over the settings in one INI file, built as the program
 // builds it.
 #include "settings/SettingsStore.h"
+#include "ui/pages/PageRegistry.h"
 #include "ui/window/ProgramState.h"
 #include "ui/window/TfrmMain.h"
 
@@ -12,3 +13,9 @@ struct MainWindowRig {
     ProgramState state{store};
     TfrmMain w{state};
 };
+
+// Builds every page of the window, as showing each tab would.
+inline void BuildEveryPage(TfrmMain& w) {
+    for (const PageRegistration& page : RegisteredPages())
+        w.page(page.traits);
+}

@@ -1,7 +1,10 @@
 // The named colour list of the main window, its click dispatch, and the
 // settings the window loads at creation and saves at destruction.
+#include "html/PageTraits.h"
 #include "settings/OptionsStore.h"
 #include "settings/SettingsStore.h"
+#include "ui/pages/HtmlPage.h"
+#include "ui/pages/text/PageText.h"
 #include "ui/widgets/NamedColorList.h"
 #include "ui/window/FormPlacement.h"
 #include "ui/window/ProgramState.h"
@@ -63,7 +66,8 @@ private slots:
         TColor seenByColorPage = 0;
         // The body and colour pages answer a chosen row with their set buttons.
         auto* bodySet = window.findChild<QPushButton*>(QStringLiteral("btnbodyget"));
-        auto* colorSet = window.findChild<QPushButton*>(QStringLiteral("btncolorset"));
+        auto* colorSet =
+            window.page(Pages::Color)->findChild<QPushButton*>(QStringLiteral("btncolorset"));
         QVERIFY(bodySet && colorSet);
         connect(bodySet, &QPushButton::clicked, this, [&] { ++bodyRuns; });
         connect(colorSet, &QPushButton::clicked, this, [&] {
@@ -91,7 +95,7 @@ private slots:
         QCOMPARE(window.CurrentColor(), RgbToColor(255, 0, 255));
         QCOMPARE(bodyRuns, 1);
 
-        window.SetUpdating(true);
+        window.findChild<PageText*>()->SetUpdating(true);
         clickRow(list, 0);
         QCOMPARE(window.CurrentColor(), TColor(0));
         QCOMPARE(bodyRuns, 1);

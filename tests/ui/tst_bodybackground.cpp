@@ -1,6 +1,7 @@
 // The body page's background picture: chosen in the picture dialog, tiled
 // behind the preview, written into the BODY tag; Cancel and broken files.
 #include "FakePageHost.h"
+#include "ModalAnswers.h"
 #include "html/BodyHtml.h"
 #include "settings/OptionsStore.h"
 #include "settings/ProgramOptions.h"
@@ -35,26 +36,11 @@ public:
     FakeHost() { LoadDefaultBodyPresets(m_options.bodyPresets); }
 };
 
-// Answers the modal dialogs in order. One of another kind than expected is
-// recorded and closed, so a wrong dialog fails the test instead of hanging it.
-class Modals : public QObject {
+// Answers the page's file dialogs and error boxes in order.
+class Modals : public ModalAnswers {
 public:
-    Modals() {
-        m_timer.setInterval(10);
-        connect(&m_timer, &QTimer::timeout, this, &Modals::poll);
-        m_timer.start();
-    }
-
-    template <typename T> void expect(std::function<void(T*)> answer) {
-        m_answers.push_back([answer](QWidget* modal) {
-            auto* typed = qobject_cast<T*>(modal);
-            if (typed)
-                answer(typed);
-            return typed != nullptr;
-        });
-    }
     void choose(const QString& path) {
-        expect<QFileDialog>([this, path](QFileDialog* dialog) {
+        then<QFileDialog>([this, path](QFileDialog* dialog) {
             // Typed into the name box, as a user can. The dialog is kept
             // between uses, and without keyboard focus in the name box it
             // keeps the last file chosen selected beside the typed one.
@@ -74,44 +60,16 @@ public:
         });
     }
     void cancel() {
-        expect<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
+        then<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
     }
     void error() {
-        expect<QMessageBox>([this](QMessageBox* box) {
+        then<QMessageBox>([this](QMessageBox* box) {
             errors << box->windowTitle() + QStringLiteral(": ") + box->text();
             box->accept();
         });
     }
-    bool done() const { return m_answers.empty(); }
 
     QStringList errors;
-    QStringList unexpected;
-
-private:
-    void poll() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible() || modal == m_answered)
-            return;
-        m_answered = modal;
-        // The page keeps its dialog: shown again, it is a new question.
-        if (auto* dialog = qobject_cast<QDialog*>(modal))
-            connect(
-                dialog, &QDialog::finished, this, [this] { m_answered = nullptr; },
-                Qt::SingleShotConnection);
-        if (!m_answers.empty()) {
-            auto answer = std::move(m_answers.front());
-            m_answers.pop_front();
-            if (answer(modal))
-                return;
-        }
-        unexpected << QString::fromLatin1(modal->metaObject()->className());
-        if (auto* dialog = qobject_cast<QDialog*>(modal))
-            QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
-    }
-
-    std::deque<std::function<bool(QWidget*)>> m_answers;
-    QTimer m_timer;
-    QPointer<QWidget> m_answered;
 };
 
 // A TGA of 3 × 2 true-colour pixels, rows from the top.

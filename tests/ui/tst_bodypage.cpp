@@ -2,6 +2,7 @@
 // buttons and boxes, the contrast display, and presets kept across a restart.
 #include "FakePageHost.h"
 #include "MainWindowRig.h"
+#include "ModalAnswers.h"
 #include "core/NamedColorTable.h"
 #include "html/BodyPresetEdit.h"
 #include "settings/ProgramOptions.h"
@@ -36,20 +37,12 @@ public:
     }
 };
 
-// Answers the modal boxes the page opens, in order, and records what each
-// said as "caption: text". A box nobody expected is closed and recorded, so
-// a wrong refusal fails the test instead of hanging it.
-class Boxes : public QObject {
+// Answers the boxes the page opens, in order; `seen` records what each said.
+class Boxes : public ModalAnswers {
 public:
     using Answer = std::function<void(QWidget*)>;
 
-    Boxes() {
-        m_timer.setInterval(5);
-        connect(&m_timer, &QTimer::timeout, this, &Boxes::poll);
-        m_timer.start();
-    }
-
-    void expect(Answer answer) { m_answers.push_back(std::move(answer)); }
+    void expect(Answer answer) { then<QWidget>(std::move(answer)); }
     // The name box: type `name` and press OK, or cancel it.
     void name(const QString& name) {
         expect([name](QWidget* box) {
@@ -62,43 +55,16 @@ public:
     void cancelName() {
         expect([](QWidget* box) { qobject_cast<QDialog*>(box)->reject(); });
     }
+    // Its OK button; a box without one is closed.
     void ok() {
-        expect([](QWidget*) {});
-    }
-
-    QStringList seen;
-
-private:
-    void poll() {
-        QWidget* box = QApplication::activeModalWidget();
-        if (!box || !box->isVisible())
-            return;
-        if (auto* message = qobject_cast<QMessageBox*>(box))
-            seen << message->windowTitle() + QStringLiteral(": ") + message->text();
-        else if (auto* input = qobject_cast<QInputDialog*>(box))
-            seen << input->windowTitle() + QStringLiteral(": ") + input->labelText();
-        else
-            seen << box->windowTitle();
-        Answer answer = m_answers.empty() ? Answer() : m_answers.front();
-        if (!m_answers.empty())
-            m_answers.pop_front();
-        else
-            seen.last() += QStringLiteral(" (unexpected)");
-        if (answer)
-            answer(box);
-        // A message box is always closed by its OK button.
-        if (auto* message = qobject_cast<QMessageBox*>(box); message && message->isVisible()) {
-            for (QAbstractButton* button : message->buttons()) {
-                if (button->text() == QStringLiteral("OK"))
-                    button->click();
-            }
-        }
-        if (box->isVisible())
+        expect([](QWidget* box) {
+            if (auto* message = qobject_cast<QMessageBox*>(box))
+                for (QAbstractButton* button : message->buttons())
+                    if (button->text() == QStringLiteral("OK"))
+                        return button->click();
             qobject_cast<QDialog*>(box)->reject();
+        });
     }
-
-    QTimer m_timer;
-    std::deque<Answer> m_answers;
 };
 
 QString Label(QWidget& page, const char* name) {

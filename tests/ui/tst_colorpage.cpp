@@ -4,8 +4,10 @@
 #include "MainWindowRig.h"
 #include "core/NamedColorTable.h"
 #include "html/ColorNotation.h"
+#include "html/PageTraits.h"
 #include "settings/ProgramOptions.h"
 #include "settings/SettingsStore.h"
+#include "ui/pages/HtmlPage.h"
 #include "ui/pages/color/PageColor.h"
 #include "ui/widgets/NamedColorList.h"
 #include "ui/window/MainActions.h"
@@ -134,7 +136,7 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QWidget* body = w.findChild<QWidget*>(QStringLiteral("TabSheet3"));
-        QWidget* color = w.findChild<QWidget*>(QStringLiteral("TabSheet5"));
+        QWidget* color = w.page(Pages::Color);
         QClipboard* clipboard = QGuiApplication::clipboard();
 
         QCOMPARE(w.PageControl1()->currentWidget(), body);

@@ -95,6 +95,7 @@ Face EnglishFace() {
 }
 
 void VerifyFace(TfrmMain& w, const Face& face) {
+    BuildEveryPage(w);
     QCOMPARE(w.bars().menuCaptions(), face.menus);
     QStringList tabs;
     for (int i = 0; i < w.PageControl1()->count(); ++i)
@@ -158,6 +159,7 @@ QStringList PagesMarkup(InterfaceLanguage language) {
     InstallInterfaceLanguage(language);
     QTemporaryDir dir;
     MainWindowRig rig(dir.filePath(QStringLiteral("s.ini")));
+    BuildEveryPage(rig.w);
     rig.w.findChild<QTextEdit*>(QStringLiteral("RichEdit1"))
         ->setPlainText(QStringLiteral("Vellomar"));
     QStringList markup;

@@ -1,8 +1,13 @@
 // The main window's frame on an empty settings store: pages, actions, menus,
 // tool bars, page switching, and what start and end leave in the store.
+#include "MainWindowRig.h"
+#include "ModalAnswers.h"
+#include "html/PageTraits.h"
 #include "settings/CustomColors.h"
 #include "settings/SettingsStore.h"
 #include "ui/dialogs/Tfrmchart.h"
+#include "ui/pages/HtmlPage.h"
+#include "ui/pages/text/PageText.h"
 #include "ui/widgets/FormFont.h"
 #include "ui/widgets/GradientBar.h"
 #include "ui/window/MainActions.h"
@@ -32,6 +37,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -47,6 +53,23 @@ void ClickTab(TfrmMain& w, int index) {
     QTabBar* bar = w.PageControl1()->tabBar();
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
     QCOMPARE(w.PageControl1()->currentIndex(), index);
+}
+
+// The widgets Tab reaches after the tab bar's own, each as its page's index
+// in the page control, or the page count for one outside the pages.
+QList<int> TabOrderByPage(TfrmMain& w) {
+    QList<int> order;
+    QWidget* bar = w.PageControl1()->tabBar();
+    for (QWidget* at = bar->nextInFocusChain(); at != bar; at = at->nextInFocusChain()) {
+        if (!(at->focusPolicy() & Qt::TabFocus) || bar->isAncestorOf(at))
+            continue;
+        int page = 0;
+        while (page < w.PageControl1()->count() &&
+               !w.PageControl1()->widget(page)->isAncestorOf(at))
+            ++page;
+        order << page;
+    }
+    return order;
 }
 
 QStringList MenuTexts(const QMenu* menu) {
@@ -86,7 +109,9 @@ private slots:
         }
         for (QAction* a : AllActions(w.actions()))
             QVERIFY2(a->isEnabled(), qPrintable(a->objectName()));
-        QCOMPARE(w.findChild<QComboBox*>(QStringLiteral("cmbfontsize"))->currentText(),
+        QCOMPARE(w.page(Pages::Text)
+                     ->findChild<QComboBox*>(QStringLiteral("cmbfontsize"))
+                     ->currentText(),
                  QStringLiteral("Normal"));
         QVERIFY(!w.findChild<Tfrmchart*>()->isVisible());
         QVERIFY(!w.Updating());
@@ -101,6 +126,41 @@ private slots:
         auto* list = w.findChild<QListWidget*>(QStringLiteral("lstcolortable"));
         QVERIFY(list && list->currentItem());
         QVERIFY(list->currentItem()->text().contains(QStringLiteral("white")));
+    }
+
+    // A page is built when its tab is first shown. A window whose pages were
+    // never shown saves what one with every page built saves, and pages built
+    // late take their tabs' places in the Tab order and the window's size.
+    void pagesAreBuiltWhenFirstShown() {
+        const QString built = m_dir.filePath(QStringLiteral("built.ini"));
+        QList<int> order;
+        QSize size;
+        {
+            MainWindowRig rig(built);
+            BuildEveryPage(rig.w);
+            rig.w.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&rig.w));
+            order = TabOrderByPage(rig.w);
+            size = rig.w.size();
+            rig.w.close();
+        }
+        MainWindowRig rig(iniPath());
+        TfrmMain& w = rig.w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.findChildren<HtmlPage*>(), QList<HtmlPage*>{w.page(Pages::Body)});
+        w.close();
+        QFile saved(iniPath()), reference(built);
+        QVERIFY(saved.open(QIODevice::ReadOnly) && reference.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), reference.readAll());
+
+        w.show();
+        for (int index : {4, 1, 3, 0})
+            ClickTab(w, index);
+        QCOMPARE(TabOrderByPage(w), order);
+        QVERIFY(std::is_sorted(order.begin(), order.end()));
+        QVERIFY(order.contains(0) && order.contains(4));
+        QCOMPARE(w.size(), size);
     }
 
     void colourDialogIsMadeOnFirstUseWithTheStoredCustomColours() {
@@ -160,13 +220,11 @@ private slots:
                               QStringLiteral("バージョン情報'(&A)...")}));
         // The options title has no items and runs the options action.
         QVERIFY(!bars.mnuOption->menu());
-        // The action opens the options dialog modally; cancel it whenever it shows.
-        QTimer closer;
-        connect(&closer, &QTimer::timeout, this, [] {
-            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-                dialog->reject();
-        });
-        closer.start(10);
+        // The action opens the options dialog modally, once from the menu and
+        // once from its key; each is cancelled.
+        ModalAnswers closer;
+        const auto cancel = [](QDialog* dialog) { dialog->reject(); };
+        closer.then<QDialog>(cancel).then<QDialog>(cancel);
         QSignalSpy options(w.actions().ac_option, &QAction::triggered);
         bars.mnuOption->trigger();
         QCOMPARE(options.count(), 1);
@@ -176,6 +234,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QTest::keyClick(&w, Qt::Key_O, Qt::AltModifier);
         QCOMPARE(options.count(), 2);
+        QVERIFY2(closer.finish(), qPrintable(closer.report()));
 
         // Glyph buttons, left to right, separators where the bar has them.
         QStringList order;
@@ -247,10 +306,11 @@ private slots:
         QCOMPARE(editor->textCursor().selectedText(), QStringLiteral("abc"));
 
         // While the style controls refresh, the edit actions do nothing.
-        w.SetUpdating(true);
+        auto* textPage = w.findChild<PageText*>();
+        textPage->SetUpdating(true);
         w.actions().ac_cut->trigger();
         QCOMPARE(editor->toPlainText(), QStringLiteral("abc"));
-        w.SetUpdating(false);
+        textPage->SetUpdating(false);
         w.actions().ac_cut->trigger();
         QCOMPARE(editor->toPlainText(), QString());
 
@@ -272,6 +332,7 @@ private slots:
         TfrmMain w(state);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.page(Pages::Rule); // as its tab first shown builds it
         auto* sewidth = w.findChild<QSpinBox*>(QStringLiteral("sewidth"));
         auto* rdowindow = w.findChild<QRadioButton*>(QStringLiteral("rdowindow"));
         w.findChild<QRadioButton*>(QStringLiteral("rdopixel"))->setChecked(true);

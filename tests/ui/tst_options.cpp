@@ -3,10 +3,13 @@
 // dialogs, and every option through the main window, a shut-down and a
 // restart.
 #include "MainWindowRig.h"
+#include "ModalAnswers.h"
+#include "html/PageTraits.h"
 #include "settings/FontTableEntry.h"
 #include "settings/ProgramOptions.h"
 #include "settings/SettingsStore.h"
 #include "ui/dialogs/TfrmOpt.h"
+#include "ui/pages/HtmlPage.h"
 #include "ui/widgets/ColorShape.h"
 #include "ui/window/MainActions.h"
 #include "ui/window/ProgramState.h"
@@ -37,27 +40,6 @@
 #include <functional>
 
 namespace {
-
-// Runs `step` on the next modal window above `below` once it shows, as the
-// user would act on it. Gives up after a few seconds so a missing window
-// fails the test instead of hanging it.
-void OnNextModal(QWidget* below, std::function<void(QWidget*)> step) {
-    auto* timer = new QTimer;
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [=] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (++*tries > 1000) {
-            timer->deleteLater();
-            return;
-        }
-        if (!modal || modal == below)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        step(modal);
-    });
-    timer->start(5);
-}
 
 // Answers the next message box with the button of that text; records what it said.
 void Answer(QWidget* below, const QString& button, QString* said = nullptr) {
@@ -478,7 +460,7 @@ private slots:
             });
             w.actions().ac_option->trigger();
             // The gradient-text page's font box, not the dialog's.
-            QCOMPARE(Items(Fonts(w.PageControl1()->widget(0))).last(), kVerdana);
+            QCOMPARE(Items(Fonts(w.page(Pages::Text))).last(), kVerdana);
             w.close();
         }
         QSettings ini(iniPath(), QSettings::IniFormat);

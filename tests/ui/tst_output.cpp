@@ -3,10 +3,13 @@
 // program, and what the user is shown when they fail.
 #include "FakePageHost.h"
 #include "MainWindowRig.h"
+#include "ModalAnswers.h"
+#include "html/PageTraits.h"
 #include "html/PreviewFile.h"
 #include "settings/ProgramOptions.h"
 #include "settings/SettingsStore.h"
 #include "ui/pages/HtmlPage.h"
+#include "ui/pages/PageRegistry.h"
 #include "ui/window/MainActions.h"
 #include "ui/window/OutputActions.h"
 #include "ui/window/ProgramState.h"
@@ -39,7 +42,7 @@ public:
     using HtmlPage::HtmlPage;
     QString fragment;
     std::optional<TColor> background;
-    QString html() override { return fragment; }
+    PageMarkup write(const TextProgress& = {}) const override { return {fragment, {}}; }
     bool supports(PageAction) const override { return true; }
     std::optional<TColor> wrapperBackground() const override { return background; }
 };
@@ -51,66 +54,6 @@ struct Rig {
     PreviewFile preview;
     OutputActions output{host, preview};
     FixedPage fixed{host};
-};
-
-// Answers the modal dialogs the code under test opens, one step per dialog
-// in order. A dialog nobody expected, or a step still waiting after ten
-// seconds, is rejected so that the test fails instead of hanging.
-class ModalDriver : public QObject {
-public:
-    ModalDriver() {
-        m_timer.setInterval(10);
-        connect(&m_timer, &QTimer::timeout, this, &ModalDriver::poll);
-        m_timer.start();
-        m_clock.start();
-    }
-    template <class T> ModalDriver& then(std::function<void(T*)> act) {
-        m_steps.push_back([act](QWidget* w) {
-            auto* typed = qobject_cast<T*>(w);
-            if (typed)
-                act(typed);
-            return typed != nullptr;
-        });
-        return *this;
-    }
-    // Stops watching; true when every step was answered and nothing else showed.
-    bool finish() {
-        m_timer.stop();
-        return m_steps.empty() && !m_unexpected;
-    }
-    QString report() const { return m_report; }
-
-private:
-    void poll() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible())
-            return;
-        if (m_clock.elapsed() < 10000) {
-            if (!m_steps.empty() && m_steps.front()(modal)) {
-                m_steps.pop_front();
-                m_lastAnswered = modal;
-                return;
-            }
-            // An answered dialog may take a moment to close.
-            if (!m_steps.empty() || modal == m_lastAnswered)
-                return;
-        }
-        m_unexpected = true;
-        m_report +=
-            QStringLiteral("%1 '%2' left %3 after %4 ms; ")
-                .arg(QString::fromLatin1(modal->metaObject()->className()), modal->windowTitle())
-                .arg(m_steps.size())
-                .arg(m_clock.elapsed());
-        if (auto* dialog = qobject_cast<QDialog*>(modal))
-            dialog->reject();
-    }
-
-    std::deque<std::function<bool(QWidget*)>> m_steps;
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-    QPointer<QWidget> m_lastAnswered;
-    bool m_unexpected = false;
-    QString m_report;
 };
 
 // Types the path into the file name box and presses Save.
@@ -222,9 +165,9 @@ private slots:
         const QString target = path(QStringLiteral("saved%1%2").arg(page).arg(htmlsave));
         QFile::remove(target + QStringLiteral(".htm"));
 
-        ModalDriver driver;
+        ModalAnswers driver;
         driver.then<QFileDialog>(Choose(target));
-        output.saveAs(fixed, page);
+        output.saveAs(fixed, RegisteredPages()[size_t(page)].traits);
         QVERIFY2(driver.finish(), qPrintable(driver.report()));
         // The default extension is added to a name typed without one.
         QCOMPARE(ReadAll(target + QStringLiteral(".htm")), expected.toUtf8());
@@ -248,22 +191,22 @@ private slots:
         // "No" keeps the old file; cancelling then writes nothing and runs
         // no writer.
         QString question;
-        ModalDriver refuse;
+        ModalAnswers refuse;
         refuse.then<QFileDialog>(Choose(target))
             .then<QMessageBox>([&question](QMessageBox* box) {
                 question = box->text();
                 box->button(QMessageBox::No)->click();
             })
             .then<QFileDialog>([](QFileDialog* d) { d->reject(); });
-        output.saveAs(fixed, 1);
+        output.saveAs(fixed, Pages::Table);
         QVERIFY2(refuse.finish(), qPrintable(refuse.report()));
         QVERIFY2(question.contains(QStringLiteral("old.htm")), qPrintable(question));
         QCOMPARE(ReadAll(target), QByteArray("old"));
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
 
-        ModalDriver replace;
+        ModalAnswers replace;
         replace.then<QFileDialog>(Choose(target)).then<QMessageBox>(Answer(QMessageBox::Yes));
-        output.saveAs(fixed, 1);
+        output.saveAs(fixed, Pages::Table);
         QVERIFY2(replace.finish(), qPrintable(replace.report()));
         QCOMPARE(ReadAll(target), QByteArray("new\r\n"));
     }
@@ -278,14 +221,14 @@ private slots:
 
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QString message;
-        ModalDriver driver;
+        ModalAnswers driver;
         driver.then<QFileDialog>(Choose(blocker + QStringLiteral("/page.htm")))
             .then<QMessageBox>([&](QMessageBox* box) {
                 icon = box->icon();
                 message = box->text();
                 box->button(QMessageBox::Ok)->click();
             });
-        output.saveAs(fixed, 3);
+        output.saveAs(fixed, Pages::Rule);
         QVERIFY2(driver.finish(), qPrintable(driver.report()));
         QCOMPARE(icon, QMessageBox::Critical);
         QVERIFY(!message.isEmpty());
@@ -304,13 +247,13 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
 
         const QString target = path(QStringLiteral("empty.htm"));
-        ModalDriver driver;
+        ModalAnswers driver;
         driver.then<QFileDialog>(Choose(target));
-        output.saveAs(fixed, 0);
+        output.saveAs(fixed, Pages::Text);
         QVERIFY2(driver.finish(), qPrintable(driver.report()));
         QCOMPARE(ReadAll(target), Wrapped(QString(), QStringLiteral("#FFFFFF")).toUtf8());
 
-        output.preview(fixed, 0, 1);
+        output.preview(fixed, Pages::Text, 1);
         QCOMPARE(ReadAll(preview.path()), Wrapped(QString(), QStringLiteral("#FFFFFF")).toUtf8());
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
     }
@@ -325,7 +268,7 @@ private slots:
         fixed.fragment = QStringLiteral("<hr>");
         fixed.background = host.m_options.viewback;
 
-        output.preview(fixed, 3, 1);
+        output.preview(fixed, Pages::Rule, 1);
         QCOMPARE(m_catcher.urls, QList<QUrl>{QUrl::fromLocalFile(preview.path())});
         QCOMPARE(ReadAll(preview.path()), Wrapped(fixed.fragment, "#FFFFFF").toUtf8());
         QCOMPARE(QGuiApplication::clipboard()->text(), fixed.fragment);
@@ -334,10 +277,10 @@ private slots:
         m_catcher.urls.clear();
         fixed.fragment = QStringLiteral("<hr size=\"2\">");
         host.m_updating = true;
-        output.preview(fixed, 3, 1);
+        output.preview(fixed, Pages::Rule, 1);
         QVERIFY(output.htmlCopy(fixed).isEmpty());
         host.m_updating = false;
-        output.preview(fixed, 4, 2);
+        output.preview(fixed, Pages::Color, 2);
         QVERIFY(m_catcher.urls.isEmpty());
         QCOMPARE(ReadAll(preview.path()), Wrapped(QStringLiteral("<hr>"), "#FFFFFF").toUtf8());
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("<hr>"));
@@ -352,14 +295,14 @@ private slots:
 
         QString message;
         QMessageBox::Icon icon = QMessageBox::Critical;
-        ModalDriver driver;
+        ModalAnswers driver;
         driver.then<QMessageBox>([&](QMessageBox* box) {
             message = box->text();
             icon = box->icon();
             QCOMPARE(box->buttons().size(), 1);
             box->button(QMessageBox::Ok)->click();
         });
-        output.preview(fixed, 3, 1);
+        output.preview(fixed, Pages::Rule, 1);
         QVERIFY2(driver.finish(), qPrintable(driver.report()));
         QCOMPARE(message, QStringLiteral("ブラウザが見つかりません"));
         QCOMPARE(icon, QMessageBox::NoIcon);
@@ -427,7 +370,7 @@ private slots:
         const QString target = path(QStringLiteral("window.htm"));
         QFile::remove(target);
 
-        ModalDriver driver;
+        ModalAnswers driver;
         driver.then<QFileDialog>(Choose(target));
         window.actions().ac_saveas->trigger();
         QVERIFY2(driver.finish(), qPrintable(driver.report()));

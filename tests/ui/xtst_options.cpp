@@ -1,7 +1,9 @@
 // The options dialog in the whole program on a real X server, driven from
 // the keyboard: a font table entry typed in reaches the gradient-text page
 // and the settings file.
+#include "html/PageTraits.h"
 #include "settings/SettingsStore.h"
+#include "ui/pages/HtmlPage.h"
 #include "ui/window/TfrmMain.h"
 #include "ui/window/VellomarApp.h"
 
@@ -53,8 +55,8 @@ private slots:
                 });
                 QTest::keyClick(main, Qt::Key_O, Qt::AltModifier);
                 QVERIFY(!QApplication::activeModalWidget());
-                auto* fonts = main->PageControl1()->widget(0)->findChild<QComboBox*>(
-                    QStringLiteral("cmbfontname"));
+                auto* fonts =
+                    main->page(Pages::Text)->findChild<QComboBox*>(QStringLiteral("cmbfontname"));
                 for (int i = 0; i < fonts->count(); ++i)
                     fontBox << fonts->itemText(i);
                 main->close();

@@ -1,6 +1,7 @@
 // Window placement under a real window manager: a window that is closed
 // and started again comes back exactly where it was, frame and all, instead
 // of moving by its frame at every run.
+#include "OutsidePrograms.h"
 #include "settings/SettingsStore.h"
 #include "ui/dialogs/Tfrmchart.h"
 #include "ui/window/MainActions.h"
@@ -63,9 +64,8 @@ class TestPlacement : public QObject {
 
 private slots:
     void initTestCase() {
-        const QString openbox = QStandardPaths::findExecutable(QStringLiteral("openbox"));
-        if (openbox.isEmpty())
-            QSKIP("no window manager (openbox) installed");
+        const QString openbox = FindProgram({"openbox"});
+        VELLOMAR_QREQUIRE(!openbox.isEmpty(), "the window manager openbox");
         m_windowManager = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("HOME"), m_dir.path());
@@ -103,8 +103,8 @@ private slots:
         const QRect chartPlace(300, 200, 400, 330);
         {
             QSettings ini(iniPath(), QSettings::IniFormat);
-            ini.setValue(QStringLiteral("frmMainRect/left"), QStringLiteral("150"));
-            ini.setValue(QStringLiteral("frmMainRect/top"), QStringLiteral("120"));
+            ini.setValue(QStringLiteral("frmMainRect/left"), "150");
+            ini.setValue(QStringLiteral("frmMainRect/top"), "120");
             ini.setValue(QStringLiteral("frmchartRect/left"), QString::number(chartPlace.x()));
             ini.setValue(QStringLiteral("frmchartRect/top"), QString::number(chartPlace.y()));
             ini.setValue(QStringLiteral("frmchartRect/width"), QString::number(chartPlace.width()));

@@ -1,7 +1,7 @@
 // The table and rule pages in the main window on a real X server: the same
 // operations as a vellomar-cli command line, then "HTML形式でコピー", leave
 // exactly what the command prints on the clipboard.
-#include "../app/CliProcess.h"
+#include "CliProcess.h"
 #include "settings/SettingsStore.h"
 #include "ui/window/MainActions.h"
 #include "ui/window/ProgramState.h"

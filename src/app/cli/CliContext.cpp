@@ -3,7 +3,7 @@
 #include "NearestName.h"
 
 #include "html/PageMarkup.h"
-#include "html/PageWrapper.h"
+#include "html/PageTraits.h"
 #include "settings/OptionsStore.h"
 #include "settings/ProgramOptions.h"
 #include "settings/SettingsStore.h"
@@ -87,13 +87,13 @@ void WriteLine(const QString& line) {
 }
 
 void WriteFragment(const CliContext& context, const ProgramOptions& options,
-                   const QString& fragment, int page) {
+                   const QString& fragment, const PageTraits& page) {
     if (!context.wrap) {
         WriteOut(fragment);
         return;
     }
     // The window makes no preview page of the colour page either.
-    if (!PageHasOutputFile(page))
+    if (!page.outputFile)
         throw UsageError(QStringLiteral("--wrap does not apply to this command"));
     // The gradient-text editor starts with viewback as its background.
     WriteOut(WrapPageMarkup(fragment, page, options.viewback, options));

@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 class SettingsStore;
+struct PageTraits;
 struct ProgramOptions;
 
 // Bad arguments: exit status 2, one line on standard error.
@@ -55,9 +56,9 @@ void WriteOut(const QString& text);
 void WriteLine(const QString& line); // text + LF
 
 // A generator's result as the window would put it on the clipboard, or with
-// --wrap inside the preview page of main-window page `page` (0 text .. 4 colour).
+// --wrap inside the preview page of the window's page `page`.
 void WriteFragment(const CliContext& context, const ProgramOptions& options,
-                   const QString& fragment, int page);
+                   const QString& fragment, const PageTraits& page);
 
 // Parses a whole decimal number within [min, max]; UsageError otherwise.
 int ParseNumber(const QString& text, const QString& what, int min, int max);

@@ -5,6 +5,7 @@
 #include "html/BodyHtml.h"
 #include "html/BodyModel.h"
 #include "html/PageMarkup.h"
+#include "html/PageTraits.h"
 #include "settings/ProgramOptions.h"
 
 #include <QFileInfo>
@@ -40,7 +41,7 @@ int RunBody(CliContext& context) {
     if (background)
         page.backgroundPicturePath =
             IsWindowsPath(*background) ? *background : QFileInfo(*background).absoluteFilePath();
-    WriteFragment(context, options, WriteBodyMarkup(page, options), 2);
+    WriteFragment(context, options, WriteBodyMarkup(page, options), Pages::Body);
     return 0;
 }
 

@@ -8,6 +8,7 @@
 #include "gradient/GradientTableList.h"
 #include "html/GradientItems.h"
 #include "html/PageMarkup.h"
+#include "html/PageTraits.h"
 #include "html/RuleMarkup.h"
 #include "settings/ProgramOptions.h"
 
@@ -60,7 +61,7 @@ int RunRule(CliContext& context) {
             throw OperationError(
                 QStringLiteral("gradient table '%1' has fewer than two stops").arg(*gradientName));
     }
-    WriteFragment(context, options, WriteRuleMarkup(page, gradient, options), 3);
+    WriteFragment(context, options, WriteRuleMarkup(page, gradient, options), Pages::Rule);
     return 0;
 }
 

@@ -9,6 +9,7 @@
 #include "html/CellColors.h"
 #include "html/GradientItems.h"
 #include "html/PageMarkup.h"
+#include "html/PageTraits.h"
 #include "html/TableGradient.h"
 #include "html/TableMarkup.h"
 #include "settings/ProgramOptions.h"
@@ -119,7 +120,7 @@ int RunTable(CliContext& context) {
         }
     }
     context.args.clear();
-    WriteFragment(context, options, WriteTableMarkup(page, *cells, options), 1);
+    WriteFragment(context, options, WriteTableMarkup(page, *cells, options), Pages::Table);
     return 0;
 }
 

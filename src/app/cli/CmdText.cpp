@@ -7,6 +7,7 @@
 #include "gradient/GradientTableList.h"
 #include "html/GradientTextFont.h"
 #include "html/PageMarkup.h"
+#include "html/PageTraits.h"
 #include "html/TextChars.h"
 #include "html/TextGradient.h"
 #include "settings/ProgramOptions.h"
@@ -87,7 +88,7 @@ int RunText(CliContext& context) {
                      "vellomar-cli: control characters HTML does not allow were left out\n");
     const QString html = WriteGradientTextMarkup(styled, options);
     if (!html.isEmpty())
-        WriteFragment(context, options, html, 0);
+        WriteFragment(context, options, html, Pages::Text);
     return 0;
 }
 

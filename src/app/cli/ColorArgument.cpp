@@ -2,6 +2,7 @@
 
 #include "CliContext.h"
 #include "core/CssColorNames.h"
+#include "core/CssColorText.h"
 #include "settings/ProgramOptions.h"
 
 #include <QRegularExpression>
@@ -11,7 +12,8 @@ TColor ParseColorArgument(const CliContext& context, const QString& text) {
     if (hex.match(text).hasMatch())
         return HtmlToColor(text);
     const QStringList parts = text.split(QLatin1Char(','));
-    if (parts.size() == 3) {
+    // "rgb(1, 2, 3)" has commas too: it is a CSS text, read below.
+    if (parts.size() == 3 && !text.contains(QLatin1Char('('))) {
         int rgb[3];
         for (int i = 0; i < 3; ++i) {
             bool ok = false;
@@ -27,5 +29,11 @@ TColor ParseColorArgument(const CliContext& context, const QString& text) {
     const ProgramOptions options = context.loadOptions();
     if (const std::optional<int> row = options.colors.indexOfName(text))
         return options.colors.at(*row).value;
-    throw UsageError(QStringLiteral("unknown colour '%1'").arg(text));
+    const CssColorInput css = ReadCssColorText(text);
+    if (css)
+        return css.color;
+    if (css.error == CssColorError::UnknownName)
+        throw UsageError(QStringLiteral("unknown colour '%1'").arg(text));
+    throw UsageError(QStringLiteral("bad colour '%1': %2")
+                         .arg(text, QString::fromLatin1(CssColorErrorText(css.error))));
 }

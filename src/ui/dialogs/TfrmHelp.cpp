@@ -1,7 +1,10 @@
 #include "ui/dialogs/TfrmHelp.h"
 
+#include "html/PageTraits.h"
+#include "ui/pages/PageRegistry.h"
 #include "ui/window/InterfaceLanguage.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -30,21 +33,23 @@ QString TfrmHelp::PageFolder() {
 
 QList<TfrmHelp::Topic> TfrmHelp::Topics() {
     // Made at each call: the titles follow the language installed.
-    return {
+    QList<Topic> topics = {
         {QStringLiteral("index.html"), tr("目次")},
         {QStringLiteral("overview.html"), tr("Vellomar について")},
         {QStringLiteral("color.html"), tr("色を選ぶ")},
         {QStringLiteral("chart.html"), tr("カラーチャート")},
         {QStringLiteral("gradient.html"), tr("グラデーションテーブル")},
-        {QStringLiteral("pagetext.html"), tr("グラデーションテキスト")},
-        {QStringLiteral("pagetable.html"), tr("テーブル")},
-        {QStringLiteral("pagebody.html"), tr("ボディ")},
-        {QStringLiteral("pagerule.html"), tr("水平線")},
-        {QStringLiteral("pagecolor.html"), QStringLiteral("Color")},
+    };
+    // A topic for each page of the window, in the order of their tabs.
+    for (const PageRegistration& page : RegisteredPages())
+        topics.append({QString::fromLatin1(page.traits.helpPage),
+                       QCoreApplication::translate("PageTraits", page.traits.helpTitle)});
+    topics += {
         {QStringLiteral("output.html"), tr("コピー・保存・ブラウザで確認")},
         {QStringLiteral("options.html"), tr("オプション")},
         {QStringLiteral("helponhelp.html"), tr("ヘルプの使い方")},
     };
+    return topics;
 }
 
 TfrmHelp::TfrmHelp(QWidget* parent) : QWidget(parent, Qt::Window) {

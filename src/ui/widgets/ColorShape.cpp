@@ -2,6 +2,7 @@
 
 #include "core/QtColor.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 ColorShape::ColorShape(QWidget* parent) : QWidget(parent) {}
@@ -19,4 +20,10 @@ void ColorShape::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::black);
     painter.setBrush(ToQColor(m_color));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void ColorShape::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        emit pressed();
+    QWidget::mousePressEvent(event);
 }

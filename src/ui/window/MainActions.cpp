@@ -1,5 +1,6 @@
 #include "ui/window/MainActions.h"
 
+#include "html/PageTraits.h"
 #include "ui/pages/HtmlPage.h"
 #include "ui/widgets/GlyphIcons.h"
 
@@ -66,14 +67,14 @@ MainActions::MainActions(QObject* parent) : QObject(parent) {
     ac_wwwview2->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F12));
 }
 
-void MainActions::applyPage(const HtmlPage& page) {
-    ac_saveas->setEnabled(page.supports(PageAction::SaveAs));
+void MainActions::applyPage(const HtmlPage& page, const PageTraits& traits) {
+    ac_saveas->setEnabled(traits.outputFile);
     ac_cut->setEnabled(page.supports(PageAction::Cut));
     ac_copy->setEnabled(page.supports(PageAction::Copy));
     ac_paste->setEnabled(page.supports(PageAction::Paste));
     ac_selectall->setEnabled(page.supports(PageAction::SelectAll));
     ac_htmlcopy->setEnabled(page.supports(PageAction::HtmlCopy));
-    ac_wwwview->setEnabled(page.supports(PageAction::Preview));
+    ac_wwwview->setEnabled(traits.outputFile);
 }
 
 QList<QAction*> MainActions::all() const {

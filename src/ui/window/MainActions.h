@@ -5,6 +5,7 @@
 
 class HtmlPage;
 class QAction;
+struct PageTraits;
 
 // The main window's action list. Menu items and tool bar buttons show these
 // actions, so a button is enabled exactly when its action is.
@@ -14,9 +15,9 @@ public:
     explicit MainActions(QObject* parent = nullptr);
 
     // Enables and disables the page-dependent actions by what the page now
-    // shown supports. Browser 2 stays enabled: it does nothing where preview
-    // is not supported.
-    void applyPage(const HtmlPage& page);
+    // shown supports: Save As and browser 1 where it has a file. Browser 2
+    // stays enabled: it does nothing where there is no file.
+    void applyPage(const HtmlPage& page, const PageTraits& traits);
     QList<QAction*> all() const;
 
     QAction* ac_saveas = nullptr;

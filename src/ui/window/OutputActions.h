@@ -7,13 +7,15 @@ class HtmlPage;
 class PageHost;
 class PreviewFile;
 class QFileDialog;
+struct PageTraits;
+struct PageMarkup;
 struct OutputOutcome;
 struct PageOutput;
 
 // The output commands of the main window on the page shown: HTML copy,
 // Save As and the two browser previews. They do nothing while the host is
-// updating or where the page offers no such command; failures are shown to
-// the user here.
+// updating or where the page offers no such command; progress, the
+// writer's message and failures are shown to the user here.
 class OutputActions {
 public:
     // `host` and `preview` must outlive this object.
@@ -26,16 +28,22 @@ public:
     // leaves the clipboard as it was.
     QString htmlCopy(HtmlPage& page);
     // Asks for a file, then writes the page into it.
-    void saveAs(HtmlPage& page, int pageIndex);
+    void saveAs(HtmlPage& page, const PageTraits& traits);
     // Writes the preview file and shows it in browser 1 or 2.
-    void preview(HtmlPage& page, int pageIndex, int browser);
+    void preview(HtmlPage& page, const PageTraits& traits, int browser);
+
+    // The page's fragment as the live preview shows it: written unseen, with
+    // no progress dialog and nothing in the status bar.
+    QString writeUnseen(HtmlPage& page);
 
     // The Save As dialog, made on first use and kept for the run so that it
     // remembers its folder.
     QFileDialog* saveDialog();
 
 private:
-    PageOutput pageOutput(HtmlPage& page, int pageIndex);
+    // Writes the page with its progress shown and its message in the status bar.
+    PageMarkup write(HtmlPage& page);
+    PageOutput pageOutput(HtmlPage& page, const PageTraits& traits);
     void report(const OutputOutcome& outcome);
 
     PageHost& m_host;

@@ -1,4 +1,5 @@
 #pragma once
 
-// The main window's actions whose enabled state follows the page shown.
-enum class PageAction { SaveAs, Cut, Copy, Paste, SelectAll, HtmlCopy, Preview };
+// The main window's actions whose enabled state the page shown decides; Save
+// As and the previews follow whether the page has a file (PageTraits).
+enum class PageAction { Cut, Copy, Paste, SelectAll, HtmlCopy };

@@ -2,6 +2,7 @@
 
 #include "Version.h"
 #include "html/PageMarkup.h"
+#include "html/PageTraits.h"
 #include "pictures/PictureStartup.h"
 #include "settings/ProgramOptions.h"
 #include "settings/SettingsStore.h"
@@ -15,11 +16,8 @@
 #include "ui/dialogs/Tfrmchart.h"
 #include "ui/dialogs/Tfrmwaitdlg.h"
 #include "ui/eyedropper/Eyedropper.h"
-#include "ui/pages/body/PageBody.h"
-#include "ui/pages/color/PageColor.h"
+#include "ui/pages/PageRegistry.h"
 #include "ui/pages/rule/PageRule.h"
-#include "ui/pages/table/PageTable.h"
-#include "ui/pages/text/PageText.h"
 #include "ui/widgets/ColorSwatch.h"
 #include "ui/widgets/FormFont.h"
 #include "ui/widgets/GlyphIcons.h"
@@ -104,6 +102,7 @@ TfrmMain::TfrmMain(ProgramState& state, QWidget* parent) : QMainWindow(parent), 
     m_bars = new MainBars(*this, *m_actions);
     createPages(right);
     createLivePreview();
+    pageAt(m_PageControl1->currentIndex());
     connectActions();
 
     FormCreate();
@@ -161,19 +160,23 @@ void TfrmMain::createPages(QWidget* panel) {
     m_PageControl1 = new QTabWidget(panel);
     m_PageControl1->setObjectName(QStringLiteral("PageControl1"));
     m_PageControl1->setTabPosition(QTabWidget::South);
-    // Made inside the window, the pages size their captions in its font.
-    QWidget* inside = m_PageControl1;
-    m_pageRule = new PageRule(*this, inside);
-    m_pages = {new PageText(*this, inside), new PageTable(*this, inside),
-               new PageBody(*this, inside), m_pageRule, new PageColor(*this, inside)};
-    const char* const captions[5] = {QT_TR_NOOP("ｸﾞﾗﾃﾞｰｼｮﾝﾃｷｽﾄ"), QT_TR_NOOP("テーブル"),
-                                     QT_TR_NOOP("ボディ"), QT_TR_NOOP("水平線"), "Color"};
-    for (size_t i = 0; i < m_pages.size(); ++i)
-        m_PageControl1->addTab(m_pages[i], tr(captions[i]));
+    // A page is built when it is first shown; until then an empty sheet
+    // holds its tab, and its place in the Tab order.
+    for (const PageRegistration& registration : RegisteredPages()) {
+        auto* sheet = new QWidget(m_PageControl1);
+        sheet->setObjectName(QStringLiteral("TabSheet%1").arg(m_pages.size() + 1));
+        sheet->setFocusPolicy(Qt::TabFocus);
+        m_PageControl1->addTab(
+            sheet, QCoreApplication::translate("PageTraits", registration.traits.caption));
+        m_pages.push_back({&registration});
+    }
     {
         // The window opens on the body page with every action enabled.
         const QSignalBlocker blocker(m_PageControl1);
-        m_PageControl1->setCurrentIndex(2);
+        for (size_t i = 0; i < m_pages.size(); ++i) {
+            if (&m_pages[i].registration->traits == &StartPage())
+                m_PageControl1->setCurrentIndex(int(i));
+        }
     }
     connect(m_PageControl1, &QTabWidget::currentChanged, this, &TfrmMain::PageControl1Change);
     layout->addWidget(m_PageControl1);
@@ -184,7 +187,12 @@ void TfrmMain::createSecondaryWindows() {
     m_frmwaitdlg = new Tfrmwaitdlg(this);
     m_frmOpt = new TfrmOpt(m_state.options(), m_colorDialog.get(), this);
     // A body list reset shows in the preset box at once, OK or not.
-    connect(m_frmOpt, &TfrmOpt::bodyPresetsReset, this, [this] { m_pages[2]->optionsApplied(); });
+    connect(m_frmOpt, &TfrmOpt::bodyPresetsReset, this, [this] {
+        for (const PageSlot& slot : m_pages) {
+            if (slot.page && &slot.registration->traits == &Pages::Body)
+                slot.page->optionsApplied();
+        }
+    });
     m_frmAboutBox = new TfrmAboutBox(this);
     m_frmchart = new Tfrmchart(*m_color, this);
     // Both are created hidden at start and come back where they were left.
@@ -246,8 +254,11 @@ void TfrmMain::FormCreate() {
     m_lstcolortable->setTable(&m_state.options().colors);
     m_state.loadGradientTables();
     m_gradientPicker->fill();
-    for (HtmlPage* page : m_pages)
-        page->start();
+    for (const PageSlot& slot : m_pages) {
+        if (slot.page)
+            slot.page->start();
+    }
+    m_pagesStarted = true;
     // A file that cannot be made now is made, or its failure shown, by the
     // first preview.
     m_preview.create();
@@ -293,12 +304,73 @@ void TfrmMain::saveWindows(SettingsStore& store) {
     SaveDialogCustomColors(store);
 }
 
-HtmlPage* TfrmMain::activePage() const {
-    return m_pages.at(size_t(activePageIndex()));
+HtmlPage* TfrmMain::page(const PageTraits& traits) {
+    for (size_t i = 0; i < m_pages.size(); ++i) {
+        if (&m_pages[i].registration->traits == &traits)
+            return pageAt(int(i));
+    }
+    return nullptr;
+}
+
+HtmlPage* TfrmMain::pageAt(int index) {
+    PageSlot& slot = m_pages.at(size_t(index));
+    if (slot.page)
+        return slot.page;
+    // Made inside the window, the page sizes its captions in its font.
+    QWidget* sheet = m_PageControl1->widget(index);
+    HtmlPage* page = slot.registration->build(*this, m_PageControl1);
+    slot.page = page;
+    page->setObjectName(sheet->objectName());
+    {
+        // The page takes the sheet's place unseen: the page shown stays.
+        const QSignalBlocker blocker(m_PageControl1);
+        const int current = m_PageControl1->currentIndex();
+        m_PageControl1->insertTab(index, page, m_PageControl1->tabText(index));
+        m_PageControl1->removeTab(index + 1);
+        m_PageControl1->setCurrentIndex(current);
+    }
+    // Built late, its controls would come last in the Tab order; they take
+    // the sheet's place there too.
+    QList<QWidget*> controls;
+    for (QWidget* w = page->nextInFocusChain(); page->isAncestorOf(w); w = w->nextInFocusChain()) {
+        if (w->focusPolicy() & Qt::TabFocus)
+            controls << w;
+    }
+    QWidget* before = sheet;
+    for (QWidget* control : controls) {
+        QWidget::setTabOrder(before, control);
+        before = control;
+    }
+    delete sheet;
+
+    if (auto* rule = qobject_cast<PageRule*>(page))
+        m_pageRule = rule;
+    if (m_livePreview)
+        connect(page, &HtmlPage::changed, m_livePreview, &LivePreview::schedule);
+    if (m_pagesStarted)
+        page->start();
+    if (m_pagesMeasured) {
+        measurePage(*page);
+        fitPageRoom();
+    }
+    return page;
+}
+
+HtmlPage* TfrmMain::activePage() {
+    return pageAt(activePageIndex());
+}
+
+const PageTraits& TfrmMain::activeTraits() const {
+    return m_pages.at(size_t(activePageIndex())).registration->traits;
 }
 
 int TfrmMain::activePageIndex() const {
-    return std::clamp(m_PageControl1->currentIndex(), 0, 4);
+    return std::clamp(m_PageControl1->currentIndex(), 0, int(m_pages.size()) - 1);
+}
+
+bool TfrmMain::Updating() const {
+    return std::any_of(m_pages.begin(), m_pages.end(),
+                       [](const PageSlot& slot) { return slot.page && slot.page->Updating(); });
 }
 
 QColorDialog* TfrmMain::colorDialog() {
@@ -333,7 +405,7 @@ void TfrmMain::lstcolortableClick(int row) {
     if (row < 0 || row >= m_state.options().colors.count())
         return;
     SetCurrentColor(m_state.options().colors.at(row).value);
-    if (!m_updating)
+    if (!Updating())
         activePage()->namedColorChosen();
 }
 
@@ -359,31 +431,32 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
 
 void TfrmMain::mouseReleaseEvent(QMouseEvent* event) {
     QMainWindow::mouseReleaseEvent(event);
-    m_pageRule->capWidthToWindowShare();
+    if (m_pageRule)
+        m_pageRule->capWidthToWindowShare();
 }
 
 void TfrmMain::PageControl1Change() {
-    m_actions->applyPage(*activePage());
+    m_actions->applyPage(*activePage(), activeTraits());
     m_livePreview->schedule();
 }
 
 void TfrmMain::ac_cutExecute() {
-    if (!m_updating)
+    if (!Updating())
         activePage()->cut();
 }
 
 void TfrmMain::ac_copyExecute() {
-    if (!m_updating)
+    if (!Updating())
         activePage()->copy();
 }
 
 void TfrmMain::ac_pasteExecute() {
-    if (!m_updating)
+    if (!Updating())
         activePage()->paste();
 }
 
 void TfrmMain::ac_selectallExecute() {
-    if (!m_updating)
+    if (!Updating())
         activePage()->selectAll();
 }
 
@@ -392,11 +465,11 @@ void TfrmMain::ac_htmlcopyExecute() {
 }
 
 void TfrmMain::ac_saveasExecute() {
-    m_output->saveAs(*activePage(), activePageIndex());
+    m_output->saveAs(*activePage(), activeTraits());
 }
 
 void TfrmMain::wwwviewsub(int browser) {
-    m_output->preview(*activePage(), activePageIndex(), browser);
+    m_output->preview(*activePage(), activeTraits(), browser);
 }
 
 void TfrmMain::ac_wwwviewExecute() {
@@ -410,8 +483,10 @@ void TfrmMain::ac_wwwview2Execute() {
 void TfrmMain::ac_optionExecute() {
     if (!m_frmOpt->execute())
         return;
-    for (HtmlPage* page : m_pages)
-        page->optionsApplied();
+    for (const PageSlot& slot : m_pages) {
+        if (slot.page)
+            slot.page->optionsApplied();
+    }
     m_livePreview->schedule();
 }
 
@@ -441,8 +516,6 @@ void TfrmMain::createLivePreview() {
     m_livePreview->setSource([this] { return previewDocument(); });
     addDockWidget(Qt::RightDockWidgetArea, m_livePreview);
     m_livePreview->hide();
-    for (HtmlPage* page : m_pages)
-        connect(page, &HtmlPage::changed, m_livePreview, &LivePreview::schedule);
     connect(m_color, &CurrentColorModel::changed, m_livePreview, &LivePreview::schedule);
     connect(m_gradientPicker, &GradientPicker::selectionChanged, m_livePreview,
             &LivePreview::schedule);
@@ -457,16 +530,15 @@ void TfrmMain::createLivePreview() {
 
 std::optional<QString> TfrmMain::previewDocument() {
     // A long output run lets events through; the preview waits for its end.
-    if (m_updating || m_quietOutput || (m_frmwaitdlg && m_frmwaitdlg->isVisible()))
+    if (Updating() || m_quietOutput || (m_frmwaitdlg && m_frmwaitdlg->isVisible()))
         return std::nullopt;
     const QScopedValueRollback quiet(m_quietOutput, true);
     HtmlPage* page = activePage();
-    const QString fragment = page->html();
-    if (!page->supports(PageAction::Preview))
+    const QString fragment = m_output->writeUnseen(*page);
+    if (!activeTraits().outputFile)
         return fragment;
-    const int index = int(std::find(m_pages.begin(), m_pages.end(), page) - m_pages.begin());
-    return WrapPageMarkup(fragment, index, page->wrapperBackground().value_or(options().viewback),
-                          options());
+    return WrapPageMarkup(fragment, activeTraits(),
+                          page->wrapperBackground().value_or(options().viewback), options());
 }
 
 void TfrmMain::fitToPreview() {
@@ -504,22 +576,31 @@ void TfrmMain::showEvent(QShowEvent* event) {
         return;
     // Longer captions (another language, another font) may need more room
     // than the design's: every control of every page, and all the tabs side
-    // by side. The tab frame is known once the pages are laid out.
+    // by side. The tab frame is known once the pages are laid out; a page
+    // built later is measured as it is built.
     m_pagesMeasured = true;
-    QSize pages;
-    for (HtmlPage* page : m_pages) {
-        for (const QWidget* control : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (!control->isWindow() && !control->isHidden())
-                pages = pages.expandedTo(
-                    QSize(control->geometry().right() + 1, control->geometry().bottom() + 1));
-        }
+    m_pageFrame = m_PageControl1->size() - m_PageControl1->currentWidget()->size();
+    for (const PageSlot& slot : m_pages) {
+        if (slot.page)
+            measurePage(*slot.page);
     }
-    const QSize frame = m_PageControl1->size() - m_PageControl1->currentWidget()->size();
-    const int tabs = m_PageControl1->tabBar()->sizeHint().width() + frame.width();
+    fitPageRoom();
+}
+
+void TfrmMain::measurePage(const HtmlPage& page) {
+    for (const QWidget* control : page.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!control->isWindow() && !control->isHidden())
+            m_pageRoom = m_pageRoom.expandedTo(
+                QSize(control->geometry().right() + 1, control->geometry().bottom() + 1));
+    }
+}
+
+void TfrmMain::fitPageRoom() {
+    const int tabs = m_PageControl1->tabBar()->sizeHint().width() + m_pageFrame.width();
     const int panel = m_leftPanel->width();
     centralWidget()->setMinimumSize(centralWidget()->minimumSize().expandedTo(
-        QSize(panel + std::max(pages.width() + frame.width(), tabs),
-              m_leftPanel->y() + pages.height() + frame.height())));
+        QSize(panel + std::max(m_pageRoom.width() + m_pageFrame.width(), tabs),
+              m_leftPanel->y() + m_pageRoom.height() + m_pageFrame.height())));
     fitToContents();
 }
 

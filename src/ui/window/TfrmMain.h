@@ -5,9 +5,9 @@
 #include "ui/pages/PageHost.h"
 
 #include <QMainWindow>
-#include <array>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class ColorControls;
 class ColorSwatch;
@@ -21,6 +21,8 @@ class MainBars;
 class NamedColorList;
 class OutputActions;
 class PageRule;
+struct PageRegistration;
+struct PageTraits;
 class ProgramState;
 class QColorDialog;
 class SharedColorDialog;
@@ -35,8 +37,8 @@ class Tfrmchart;
 class Tfrmwaitdlg;
 
 // The main window: builds the colour controls, the gradient picker and the
-// pages, wires the actions to the page shown, and loads and saves its part
-// of the program's state.
+// registered pages (each when it is first shown), wires the actions to the
+// page shown, and loads and saves its part of the program's state.
 class TfrmMain : public QMainWindow, public PageHost {
     Q_OBJECT
 public:
@@ -50,20 +52,23 @@ public:
     void saveState();
 
     TColor CurrentColor() const override;
-    void SetCurrentColor(TColor color) override;
+    void SetCurrentColor(TColor color);
     const GradientTable* selectedGradient() const override;
     ProgramOptions& options() override;
-    bool Updating() const override { return m_updating; }
-    void SetUpdating(bool updating) override { m_updating = updating; }
-    // None while the live preview writes: it runs unseen.
-    Tfrmwaitdlg* progressDialog() override { return m_quietOutput ? nullptr : m_frmwaitdlg; }
+    // Whether any page refreshes its controls.
+    bool Updating() const override;
+    Tfrmwaitdlg* progressDialog() override { return m_frmwaitdlg; }
     QStatusBar* statusLine() override;
-    QColorDialog* colorDialog() override;
     QWidget* dialogParent() override { return this; }
+    // The colour dialog shared by the program (its custom colours are stored).
+    QColorDialog* colorDialog();
 
     MainActions& actions() const { return *m_actions; }
     MainBars& bars() const { return *m_bars; }
     QTabWidget* PageControl1() const { return m_PageControl1; }
+    // The page of `traits`, built now if it was not yet; null when the
+    // window has no such page.
+    HtmlPage* page(const PageTraits& traits);
     NamedColorList* colorList() const { return m_lstcolortable; }
     GradientTableList& gradientTables();
     TfrmGradEdit* gradientEditor() const { return m_frmGradEdit; }
@@ -91,7 +96,10 @@ private:
     // What the window itself writes at the end, between the gradient tables
     // and the options.
     void saveWindows(SettingsStore& store);
-    HtmlPage* activePage() const;
+    // The page at `index` of the page control, built on first use.
+    HtmlPage* pageAt(int index);
+    HtmlPage* activePage();
+    const PageTraits& activeTraits() const;
     int activePageIndex() const;
     void createLivePreview();
     // The active page's output as the preview shows it; nullopt while the
@@ -102,6 +110,9 @@ private:
     // The least room of the pages: the design's, or more where their
     // controls or tabs need it.
     void measurePages();
+    // Widens the pages' room to hold the controls of `page`.
+    void measurePage(const HtmlPage& page);
+    void fitPageRoom();
     // Sizes the window to the pages' room and whatever is docked around them.
     void fitToContents();
 
@@ -133,8 +144,13 @@ private:
     MainActions* m_actions = nullptr;
     MainBars* m_bars = nullptr;
     QTabWidget* m_PageControl1 = nullptr;
-    // The pages by their index in the page control.
-    std::array<HtmlPage*, 5> m_pages{};
+    // The registered pages by their index in the page control; a page not
+    // yet shown is a placeholder there and null here.
+    struct PageSlot {
+        const PageRegistration* registration;
+        HtmlPage* page = nullptr;
+    };
+    std::vector<PageSlot> m_pages;
     PageRule* m_pageRule = nullptr;
 
     // Secondary windows, children of this one.
@@ -153,11 +169,18 @@ private:
     std::unique_ptr<TSPIs> m_SPIs1;
 
     QString m_helpFile;
-    bool m_updating = false;
+    // Set while the live preview writes, which may let events through.
     bool m_quietOutput = false;
     bool m_saved = false;
+    // Set once the options and tables are loaded: a page built from then on
+    // starts at once.
+    bool m_pagesStarted = false;
     // Set once the pages are measured, until the window goes.
     bool m_fitting = false;
     bool m_pagesMeasured = false;
     QSize m_layoutSlack;
+    // What the page control adds around a page, and the room the built
+    // pages' controls take.
+    QSize m_pageFrame;
+    QSize m_pageRoom;
 };

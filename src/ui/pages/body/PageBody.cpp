@@ -11,6 +11,7 @@
 #include "settings/ProgramOptions.h"
 #include "ui/dialogs/ConfirmBox.h"
 #include "ui/dialogs/OpenPictureDialog.h"
+#include "ui/pages/PageControls.h"
 #include "ui/pages/PageHost.h"
 #include "ui/widgets/PictureBox.h"
 
@@ -30,13 +31,6 @@
 
 namespace {
 
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption, const QRect& r) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(r);
-    return button;
-}
-
 QLabel* PreviewLabel(QWidget* parent, const char* name, int tag, bool underlined) {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
@@ -51,10 +45,6 @@ QLabel* PreviewLabel(QWidget* parent, const char* name, int tag, bool underlined
     return label;
 }
 
-TColor PaletteColor(const QWidget* widget, QPalette::ColorRole role) {
-    return FromQColor(widget->palette().color(role));
-}
-
 void SetPaletteColor(QWidget* widget, QPalette::ColorRole role, TColor color) {
     QPalette palette = widget->palette();
     palette.setColor(role, ToQColor(color));
@@ -64,23 +54,14 @@ void SetPaletteColor(QWidget* widget, QPalette::ColorRole role, TColor color) {
 } // namespace
 
 PageBody::PageBody(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
-    setObjectName(QStringLiteral("TabSheet3"));
-
-    m_btnbodyget = Button(this, "btnbodyget", tr("設定"), QRect(4, 4, 60, 24));
-    m_sbbodyconst = new QToolButton(this);
-    m_sbbodyconst->setObjectName(QStringLiteral("sbbodyconst"));
-    m_sbbodyconst->setText(tr("カラー定数を優先"));
-    m_sbbodyconst->setCheckable(true);
-    m_sbbodyconst->setGeometry(68, 4, 120, 24);
-    m_btnbodybg = Button(this, "btnbodybg", tr("背景グラフィック"), QRect(192, 4, 120, 24));
+    m_btnbodyget = PageButton(this, "btnbodyget", tr("設定"), QRect(4, 4, 60, 24));
+    m_sbbodyconst = PageToggle(this, "sbbodyconst", tr("カラー定数を優先"), QRect(68, 4, 120, 24));
+    m_btnbodybg = PageButton(this, "btnbodybg", tr("背景グラフィック"), QRect(192, 4, 120, 24));
 
     auto* roleLabel = new QLabel(tr("設定色:"), this);
     roleLabel->setGeometry(4, 34, 50, 22);
-    m_cmbbody = new QComboBox(this);
-    m_cmbbody->setObjectName(QStringLiteral("cmbbody"));
-    m_cmbbody->setAccessibleName(tr("設定色"));
+    m_cmbbody = PageComboBox(this, "cmbbody", tr("設定色"), QRect(56, 34, 256, 22));
     m_cmbbody->addItems(BodyRoleItems());
-    m_cmbbody->setGeometry(56, 34, 256, 22);
     roleLabel->setBuddy(m_cmbbody);
 
     m_pnlbody = new QFrame(this);
@@ -88,9 +69,6 @@ PageBody::PageBody(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     m_pnlbody->setFrameShape(QFrame::Panel);
     m_pnlbody->setFrameShadow(QFrame::Sunken);
     m_pnlbody->setAutoFillBackground(true);
-    QPalette white = m_pnlbody->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    m_pnlbody->setPalette(white);
     m_pnlbody->setGeometry(4, 60, 365, 165);
     m_Image1 = new PictureBox(m_pnlbody);
     m_Image1->setObjectName(QStringLiteral("Image1"));
@@ -104,18 +82,16 @@ PageBody::PageBody(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     m_lblvlink = PreviewLabel(m_pnlbody, "lblvlink", 3, true);
     m_lblalink = PreviewLabel(m_pnlbody, "lblalink", 4, true);
     m_roleLabels = {m_lblbackcolor, m_lbltext, m_lbllink, m_lblvlink, m_lblalink};
-    // The background's label names the panel colour, in black on the white.
-    SetPaletteColor(m_lblbackcolor, QPalette::WindowText, 0);
     for (QLabel* label : m_roleLabels)
         label->installEventFilter(this);
+    // Black on white until a colour is set.
+    m_model.setColor(BodyRole::BgColor, 0xFFFFFF);
+    setWorkingColors(m_model);
 
-    m_cmbbodysel = new QComboBox(this);
-    m_cmbbodysel->setObjectName(QStringLiteral("cmbbodysel"));
-    m_cmbbodysel->setAccessibleName(tr("登録色"));
-    m_cmbbodysel->setGeometry(4, 232, 184, 22);
-    m_btnbodyadd = Button(this, "btnbodyadd", tr("登録"), QRect(192, 231, 58, 24));
-    m_btnbodyedt = Button(this, "btnbodyedt", tr("更新"), QRect(252, 231, 58, 24));
-    m_btnbodydel = Button(this, "btnbodydel", tr("削除"), QRect(312, 231, 58, 24));
+    m_cmbbodysel = PageComboBox(this, "cmbbodysel", tr("登録色"), QRect(4, 232, 184, 22));
+    m_btnbodyadd = PageButton(this, "btnbodyadd", tr("登録"), QRect(192, 231, 58, 24));
+    m_btnbodyedt = PageButton(this, "btnbodyedt", tr("更新"), QRect(252, 231, 58, 24));
+    m_btnbodydel = PageButton(this, "btnbodydel", tr("削除"), QRect(312, 231, 58, 24));
 
     // How readable the text colours are on the background, below the presets.
     m_lblbodycontrast = new QLabel(this);
@@ -126,7 +102,10 @@ PageBody::PageBody(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     m_lblbodycontrast->setGeometry(4, 258, 366, 34);
 
     connect(m_btnbodyget, &QPushButton::clicked, this, &PageBody::btnbodygetClick);
-    connect(m_sbbodyconst, &QToolButton::clicked, this, &PageBody::RefreshBodyLabels);
+    connect(m_sbbodyconst, &QToolButton::toggled, this, [this](bool on) {
+        m_model.preferNames = on;
+        RefreshBodyLabels();
+    });
     // A choice from the list, even of the item already shown, applies it.
     connect(m_cmbbodysel, &QComboBox::activated, this, &PageBody::cmbbodyselChange);
     connect(m_btnbodyadd, &QPushButton::clicked, this, &PageBody::btnbodyaddClick);
@@ -135,13 +114,12 @@ PageBody::PageBody(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     connect(m_btnbodybg, &QPushButton::clicked, this, &PageBody::btnbodybgClick);
 }
 
-QString PageBody::html() {
-    return WriteBodyMarkup(model(), host().options());
+PageMarkup PageBody::write(const TextProgress&) const {
+    return {WriteBodyMarkup(m_model, host().options()), {}};
 }
 
 bool PageBody::supports(PageAction action) const {
-    return action == PageAction::SaveAs || action == PageAction::HtmlCopy ||
-           action == PageAction::Preview;
+    return action == PageAction::HtmlCopy;
 }
 
 std::optional<TColor> PageBody::wrapperBackground() const {
@@ -186,17 +164,10 @@ bool PageBody::eventFilter(QObject* watched, QEvent* event) {
     return HtmlPage::eventFilter(watched, event);
 }
 
-BodyModel PageBody::model() const {
-    BodyModel page;
-    page.setColor(BodyRole::BgColor, PaletteColor(m_pnlbody, QPalette::Window));
-    for (int i = 1; i < kBodyRoleCount; ++i)
-        page.setColor(BodyRole(i), PaletteColor(m_roleLabels[i], QPalette::WindowText));
-    page.preferNames = m_sbbodyconst->isChecked();
-    page.backgroundPicturePath = m_backgroundPicturePath;
-    return page;
-}
-
 void PageBody::setWorkingColor(BodyRole role, TColor color) {
+    m_model.setColor(role, color);
+    // No control tells of the change.
+    emit changed();
     if (role == BodyRole::BgColor) {
         SetPaletteColor(m_pnlbody, QPalette::Window, color);
         // The background's own line cannot be drawn in its colour; it takes
@@ -214,7 +185,7 @@ void PageBody::setWorkingColors(const BodyModel& page) {
 }
 
 void PageBody::RefreshBodyLabels() {
-    const BodyModel page = model();
+    const BodyModel& page = m_model;
     const auto texts = BodyLabelTexts(page, host().options());
     for (int i = 0; i < kBodyRoleCount; ++i) {
         m_roleLabels[i]->setText(texts[i]);
@@ -249,7 +220,7 @@ void PageBody::cmbbodyselChange() {
     const int selected = m_cmbbodysel->currentIndex();
     if (selected < 0 || selected >= presets.count())
         return;
-    BodyModel page = model();
+    BodyModel page = m_model;
     ApplyBodyPreset(page, presets.at(selected));
     setWorkingColors(page);
     RefreshBodyLabels();
@@ -265,7 +236,7 @@ void PageBody::btnbodyaddClick() {
     const std::optional<QString> name = askPresetName();
     if (!name)
         return;
-    if (const QString problem = AddBodyPreset(presets, *name, model()); !problem.isEmpty()) {
+    if (const QString problem = AddBodyPreset(presets, *name, m_model); !problem.isEmpty()) {
         refuse(problem);
         return;
     }
@@ -278,7 +249,7 @@ void PageBody::btnbodyaddClick() {
 
 void PageBody::btnbodyedtClick() {
     const QString problem =
-        UpdateBodyPreset(host().options().bodyPresets, m_cmbbodysel->currentIndex(), model());
+        UpdateBodyPreset(host().options().bodyPresets, m_cmbbodysel->currentIndex(), m_model);
     if (!problem.isEmpty())
         refuse(problem);
 }
@@ -301,7 +272,7 @@ void PageBody::btnbodybgClick() {
     m_OpenPictureDialog1->refreshFilter();
     if (m_OpenPictureDialog1->exec() != QDialog::Accepted ||
         m_OpenPictureDialog1->selectedFiles().isEmpty()) {
-        m_backgroundPicturePath.clear();
+        m_model.backgroundPicturePath.clear();
         m_Image1->clearPicture();
         m_Image2->clearPicture();
         return;
@@ -337,7 +308,7 @@ void PageBody::btnbodybgClick() {
     }
     m_Image1->setPicture(picture);
     m_Image1->resize(picture.size());
-    m_backgroundPicturePath = path;
+    m_model.backgroundPicturePath = path;
     // A picture without pixels shows the plain background, as a browser
     // would, rather than the tiles of the one before.
     if (picture.isNull()) {

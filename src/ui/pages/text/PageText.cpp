@@ -8,6 +8,7 @@
 #include "html/TextGradient.h"
 #include "richtext/GradientTextDocument.h"
 #include "settings/ProgramOptions.h"
+#include "ui/pages/PageControls.h"
 #include "ui/pages/PageHost.h"
 #include "ui/pages/text/TextRunProgress.h"
 #include "ui/widgets/JapaneseFontFallback.h"
@@ -24,28 +25,16 @@
 
 namespace {
 
-// Holds the host's Updating flag for one refresh, also when it fails.
-class UpdatingScope {
+// Holds a flag for the duration of a refresh or a run, also when it fails.
+class FlagScope {
 public:
-    explicit UpdatingScope(PageHost& host) : m_host(host) { m_host.SetUpdating(true); }
-    ~UpdatingScope() { m_host.SetUpdating(false); }
-    UpdatingScope(const UpdatingScope&) = delete;
-    UpdatingScope& operator=(const UpdatingScope&) = delete;
+    explicit FlagScope(bool& flag) : m_flag(flag) { m_flag = true; }
+    ~FlagScope() { m_flag = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
 
 private:
-    PageHost& m_host;
-};
-
-// Marks a run of the effect or the writer for its duration.
-class RunningScope {
-public:
-    explicit RunningScope(bool& running) : m_running(running) { m_running = true; }
-    ~RunningScope() { m_running = false; }
-    RunningScope(const RunningScope&) = delete;
-    RunningScope& operator=(const RunningScope&) = delete;
-
-private:
-    bool& m_running;
+    bool& m_flag;
 };
 
 // The first names of the entries, which the characters are set in.
@@ -58,22 +47,17 @@ QStringList FirstFontNames(const QStringList& fonttable) {
 
 QToolButton* StyleToggle(QWidget* parent, const char* name, const char* letter, const QString& hint,
                          int x) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setText(QString::fromLatin1(letter));
+    QToolButton* button =
+        PageToggle(parent, name, QString::fromLatin1(letter), QRect(x, 4, 23, 22));
     button->setToolTip(hint);
     button->setAccessibleName(hint);
-    button->setCheckable(true);
     button->setAutoRaise(true);
-    button->setGeometry(x, 4, 23, 22);
     return button;
 }
 
 } // namespace
 
 PageText::PageText(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
-    setObjectName(QStringLiteral("TabSheet1"));
-
     m_BoldButton = StyleToggle(this, "BoldButton", "B", tr("太字"), 4);
     QFont bold = m_BoldButton->font();
     bold.setBold(true);
@@ -87,18 +71,12 @@ PageText::PageText(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     underline.setUnderline(true);
     m_UnderlineButton->setFont(underline);
 
-    m_cmbfontname = new QComboBox(this);
-    m_cmbfontname->setObjectName(QStringLiteral("cmbfontname"));
+    m_cmbfontname = PageComboBox(this, "cmbfontname", tr("フォント名"), QRect(80, 4, 190, 22));
     m_cmbfontname->setToolTip(tr("フォント名"));
-    m_cmbfontname->setAccessibleName(tr("フォント名"));
-    m_cmbfontname->setGeometry(80, 4, 190, 22);
 
-    m_cmbfontsize = new QComboBox(this);
-    m_cmbfontsize->setObjectName(QStringLiteral("cmbfontsize"));
+    m_cmbfontsize = PageComboBox(this, "cmbfontsize", tr("フォントサイズ"), QRect(274, 4, 104, 22));
     m_cmbfontsize->setToolTip(tr("フォントサイズ"));
-    m_cmbfontsize->setAccessibleName(tr("フォントサイズ"));
     m_cmbfontsize->addItems(FontSizeItems());
-    m_cmbfontsize->setGeometry(274, 4, 104, 22);
 
     m_RichEdit1 = new QTextEdit(this);
     m_RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
@@ -117,20 +95,15 @@ PageText::PageText(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     m_RichEdit1->setPalette(white);
     m_RichEdit1->setGeometry(4, 30, 374, 220);
 
-    m_btngratxt = new QPushButton(tr("テキスト色"), this);
-    m_btngratxt->setObjectName(QStringLiteral("btngratxt"));
-    m_btngratxt->setGeometry(4, 256, 120, 25);
-    m_btngratxtexec = new QPushButton(tr("グラデーション効果"), this);
-    m_btngratxtexec->setObjectName(QStringLiteral("btngratxtexec"));
-    m_btngratxtexec->setGeometry(131, 256, 120, 25);
-    m_btngratxtback = new QPushButton(tr("背景色"), this);
-    m_btngratxtback->setObjectName(QStringLiteral("btngratxtback"));
-    m_btngratxtback->setGeometry(258, 256, 120, 25);
+    m_btngratxt = PageButton(this, "btngratxt", tr("テキスト色"), QRect(4, 256, 120, 25));
+    m_btngratxtexec =
+        PageButton(this, "btngratxtexec", tr("グラデーション効果"), QRect(131, 256, 120, 25));
+    m_btngratxtback = PageButton(this, "btngratxtback", tr("背景色"), QRect(258, 256, 120, 25));
 
     connect(m_BoldButton, &QToolButton::clicked, this, &PageText::BoldButtonClick);
     connect(m_ItalicButton, &QToolButton::clicked, this, &PageText::ItalicButtonClick);
     connect(m_UnderlineButton, &QToolButton::clicked, this, &PageText::UnderlineButtonClick);
-    // Programmatic changes reach the handlers too; Updating keeps the
+    // Programmatic changes reach the handlers too; m_updating keeps the
     // refresh from the selection out of them.
     connect(m_cmbfontname, &QComboBox::currentIndexChanged, this, &PageText::cmbfontnameChange);
     connect(m_cmbfontsize, &QComboBox::currentIndexChanged, this, &PageText::cmbfontsizeChange);
@@ -149,21 +122,18 @@ PageText::PageText(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     });
 }
 
-QString PageText::html() {
-    if (host().Updating() || m_running)
+PageMarkup PageText::write(const TextProgress& progress) const {
+    if (!idle())
         return {};
     const DocumentText text = StyledTextFromDocument(*m_RichEdit1->document());
     if (text.text.chars.empty())
         return {};
-    const RunningScope running(m_running);
-    TextRunProgress progress(host().progressDialog(), this);
+    const FlagScope running(m_running);
     // Stopped (the window closed meanwhile) it is empty: the clipboard stays.
-    const QString html = WriteGradientTextMarkup(text.text, host().options(), progress.callback());
-    if (!html.isEmpty() && HasForbiddenHtmlChars(text.text)) {
-        if (QStatusBar* status = host().statusLine())
-            status->showMessage(tr("HTML に書けない制御文字を除きました"), 5000);
-    }
-    return html;
+    PageMarkup markup{WriteGradientTextMarkup(text.text, host().options(), progress), {}};
+    if (!markup.html.isEmpty() && HasForbiddenHtmlChars(text.text))
+        markup.message = tr("HTML に書けない制御文字を除きました");
+    return markup;
 }
 
 bool PageText::supports(PageAction) const {
@@ -203,7 +173,7 @@ void PageText::fillFontNames() {
 }
 
 bool PageText::idle() const {
-    return !host().Updating() && !m_running;
+    return !m_updating && !m_running;
 }
 
 void PageText::cut() {
@@ -300,7 +270,7 @@ void PageText::btngratxtbackClick() {
 void PageText::RichEdit1SelectionChange() {
     if (!idle())
         return;
-    const UpdatingScope updating(host());
+    const FlagScope updating(m_updating);
     QTextCursor cursor = m_RichEdit1->textCursor();
     // A selection shows its first character; a caret what is typed next.
     if (cursor.hasSelection()) {
@@ -324,7 +294,7 @@ void PageText::btngratxtexecClick() {
     const QTextCursor cursor = m_RichEdit1->textCursor();
     TextGradientResult result;
     {
-        const RunningScope running(m_running);
+        const FlagScope running(m_running);
         TextRunProgress progress(host().progressDialog(), this);
         result =
             ApplyTextGradient(*m_RichEdit1->document(), host().selectedGradient(),

@@ -16,7 +16,7 @@ class PageText : public HtmlPage {
 public:
     explicit PageText(PageHost& host, QWidget* parent = nullptr);
 
-    QString html() override;
+    PageMarkup write(const TextProgress& progress = {}) const override;
     bool supports(PageAction action) const override;
     // The editor's background.
     std::optional<TColor> wrapperBackground() const override;
@@ -26,6 +26,11 @@ public:
     void copy() override;
     void paste() override;
     void selectAll() override;
+
+    // Set while the page refreshes its style controls from the text; its
+    // handlers, and the window's output, do nothing meanwhile.
+    bool Updating() const override { return m_updating; }
+    void SetUpdating(bool updating) { m_updating = updating; }
 
     // The character-set property a font choice puts on the characters: 1
     // (default) or 128 (Shift-JIS).
@@ -61,5 +66,7 @@ private:
     QPushButton* m_btngratxtexec = nullptr;
     QPushButton* m_btngratxtback = nullptr;
     TColor m_editorBackground = 0xFFFFFF;
-    bool m_running = false;
+    bool m_updating = false;
+    // A run of the effect or the writer lets events through.
+    mutable bool m_running = false;
 };
