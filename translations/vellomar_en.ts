@@ -1162,5 +1162,9 @@
         <source>しばらくお待ちください</source>
         <translation>Please wait...</translation>
     </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 </TS>

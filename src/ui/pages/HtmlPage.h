@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 class PageHost;
@@ -20,6 +21,9 @@ public:
     // The page's HTML, written from its controls as they are now; empty when
     // the page has nothing to write.
     virtual QString html() = 0;
+    // Hands html() to `done`: at once, or from a page that writes a long text
+    // in the background once that run completes (never when it is cancelled).
+    virtual void writeHtml(const std::function<void(const QString&)>& done) { done(html()); }
     // Puts html() on the clipboard. An empty fragment leaves the clipboard as
     // it was, so the output commands use the text copied before. False then.
     bool copyHtml();

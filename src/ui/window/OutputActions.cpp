@@ -14,6 +14,8 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 
+#include <memory>
+
 OutputActions::OutputActions(PageHost& host, PreviewFile& preview)
     : m_host(host), m_preview(preview) {}
 
@@ -24,19 +26,29 @@ OutputActions::~OutputActions() {
 }
 
 QString OutputActions::htmlCopy(HtmlPage& page) {
-    if (m_host.Updating())
-        return {};
-    const QString text = page.html();
-    if (!text.isEmpty())
-        QGuiApplication::clipboard()->setText(text);
-    return text;
+    auto copied = std::make_shared<QString>();
+    withHtml(page, [copied](const QString& text) { *copied = text; });
+    return *copied;
 }
 
-PageOutput OutputActions::pageOutput(HtmlPage& page, int pageIndex) {
+void OutputActions::withHtml(HtmlPage& page, std::function<void(const QString&)> then) {
+    if (m_host.Updating())
+        return;
+    page.writeHtml([then = std::move(then)](const QString& text) {
+        if (!text.isEmpty())
+            QGuiApplication::clipboard()->setText(text);
+        then(text);
+    });
+}
+
+void OutputActions::withPageOutput(HtmlPage& page, int pageIndex,
+                                   std::function<void(const PageOutput&)> then) {
     // Only the gradient-text page's own background counts; the wrapper takes
     // viewback for the others.
-    return {pageIndex, htmlCopy(page),
-            page.wrapperBackground().value_or(m_host.options().viewback)};
+    const TColor background = page.wrapperBackground().value_or(m_host.options().viewback);
+    withHtml(page, [pageIndex, background, then = std::move(then)](const QString& text) {
+        then(PageOutput{pageIndex, text, background});
+    });
 }
 
 QFileDialog* OutputActions::saveDialog() {
@@ -63,14 +75,18 @@ void OutputActions::saveAs(HtmlPage& page, int pageIndex) {
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return;
     const QString path = dialog->selectedFiles().constFirst();
-    report(SavePageAs(path, pageOutput(page, pageIndex), m_host.options()));
+    withPageOutput(page, pageIndex, [this, path](const PageOutput& output) {
+        report(SavePageAs(path, output, m_host.options()));
+    });
 }
 
 void OutputActions::preview(HtmlPage& page, int pageIndex, int browser) {
     if (m_host.Updating() || !page.supports(PageAction::Preview) || !PageHasOutputFile(pageIndex))
         return;
-    report(PreviewInBrowser(m_preview, pageOutput(page, pageIndex), m_host.options(), browser,
-                            [](const QUrl& url) { return QDesktopServices::openUrl(url); }));
+    withPageOutput(page, pageIndex, [this, browser](const PageOutput& output) {
+        report(PreviewInBrowser(m_preview, output, m_host.options(), browser,
+                                [](const QUrl& url) { return QDesktopServices::openUrl(url); }));
+    });
 }
 
 void OutputActions::report(const OutputOutcome& outcome) {

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <functional>
 
 class HtmlPage;
 class PageHost;
@@ -23,7 +24,8 @@ public:
     OutputActions& operator=(const OutputActions&) = delete;
 
     // Puts the page's HTML on the clipboard and returns it; an empty fragment
-    // leaves the clipboard as it was.
+    // leaves the clipboard as it was. A long text is copied when its run in
+    // the background completes; the text returned is then empty.
     QString htmlCopy(HtmlPage& page);
     // Asks for a file, then writes the page into it.
     void saveAs(HtmlPage& page, int pageIndex);
@@ -35,7 +37,9 @@ public:
     QFileDialog* saveDialog();
 
 private:
-    PageOutput pageOutput(HtmlPage& page, int pageIndex);
+    // Copies the page's HTML, then hands it on, once written.
+    void withHtml(HtmlPage& page, std::function<void(const QString&)> then);
+    void withPageOutput(HtmlPage& page, int pageIndex, std::function<void(const PageOutput&)> then);
     void report(const OutputOutcome& outcome);
 
     PageHost& m_host;

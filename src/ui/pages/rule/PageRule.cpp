@@ -4,7 +4,6 @@
 #include "html/PageMarkup.h"
 #include "settings/ProgramOptions.h"
 #include "ui/pages/PageHost.h"
-#include "ui/pages/PageProgress.h"
 #include "ui/widgets/ColorShape.h"
 #include "ui/window/WindowColor.h"
 
@@ -132,10 +131,7 @@ QString PageRule::html() {
             status->showMessage(tr("グラデーションには2色以上が必要です"), 5000);
         return {};
     }
-    PageProgress progress(host(), page.repeat);
-    const QString text = WriteRuleMarkup(page, gradient, host().options());
-    progress.advance(page.repeat);
-    return text;
+    return WriteRuleMarkup(page, gradient, host().options());
 }
 
 bool PageRule::supports(PageAction action) const {

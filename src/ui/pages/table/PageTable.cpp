@@ -1,5 +1,6 @@
 #include "ui/pages/table/PageTable.h"
 
+#include "gradient/GradientTable.h"
 #include "html/GradientItems.h"
 #include "html/PageMarkup.h"
 #include "html/TableMarkup.h"
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -103,7 +103,8 @@ QIcon DirectionIcon(int index) {
 } // namespace
 
 PageTable::PageTable(PageHost& host, QWidget* parent)
-    : HtmlPage(host, parent), m_cells(std::make_unique<CellColors>()) {
+    : HtmlPage(host, parent), m_cells(std::make_unique<CellColors>()),
+      m_progress(std::make_unique<PageProgress>(host, this)) {
     setObjectName(QStringLiteral("TabSheet2"));
 
     // "縦:" counts the columns and "横:" the rows.
@@ -206,7 +207,6 @@ PageTable::PageTable(PageHost& host, QWidget* parent)
 PageTable::~PageTable() = default;
 
 QString PageTable::html() {
-    PageProgress progress(host(), 0);
     TablePageModel page = InitialTablePageModel(host().options());
     page.rows = m_DrawGrid1->rowCount();
     page.columns = m_DrawGrid1->columnCount();
@@ -294,21 +294,25 @@ void PageTable::btntblexecClick() {
                                 5000);
         return;
     }
+    // The walk colours a copy of the cells; the grid takes it when it is done.
+    struct Run {
+        CellColors cells;
+        CellChanges changes;
+    };
+    auto run = std::make_shared<Run>(Run{*m_cells, {}});
     const CellRect rect = selectedRect();
-    const QPointer<QWidget> focus = focusWidget();
-    m_btntblexec->setEnabled(false);
-    m_DrawGrid1->setEnabled(false);
-    CellChanges changes;
-    {
-        PageProgress progress(host(), rect.cellCount());
-        changes = ApplyTableGradient(*m_cells, *gradient, rect, direction(), target());
-        progress.advance(rect.cellCount());
-    }
-    m_DrawGrid1->setEnabled(true);
-    m_btntblexec->setEnabled(true);
-    if (focus)
-        focus->setFocus();
-    repaintCells(changes);
+    m_progress->start(
+        rect.cellCount(),
+        [run, table = *gradient, rect, direction = direction(),
+         target = target()](const TextProgress&) {
+            run->changes = ApplyTableGradient(run->cells, table, rect, direction, target);
+        },
+        [this, run](bool completed) {
+            if (!completed)
+                return;
+            *m_cells = run->cells;
+            repaintCells(run->changes);
+        });
 }
 
 void PageTable::sbtblToggled(int index, bool down) {

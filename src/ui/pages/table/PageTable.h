@@ -8,6 +8,7 @@
 #include <memory>
 
 class CellGridDelegate;
+class PageProgress;
 class ColorShape;
 class QButtonGroup;
 class QGroupBox;
@@ -58,6 +59,7 @@ private:
     void repaintCells(const CellChanges& changes);
 
     std::unique_ptr<CellColors> m_cells;
+    std::unique_ptr<PageProgress> m_progress;
     CellGridDelegate* m_gridPainter = nullptr;
 
     QSpinBox* m_SpinEdit1 = nullptr; // columns ("縦:")

@@ -1,5 +1,6 @@
 #include "ui/pages/text/PageText.h"
 
+#include "gradient/GradientTable.h"
 #include "html/GradientTextFont.h"
 #include "html/GradientTextWriter.h"
 #include "html/PageMarkup.h"
@@ -8,7 +9,7 @@
 #include "richtext/GradientTextDocument.h"
 #include "settings/ProgramOptions.h"
 #include "ui/pages/PageHost.h"
-#include "ui/pages/text/TextRunProgress.h"
+#include "ui/pages/PageProgress.h"
 #include "ui/widgets/JapaneseFontFallback.h"
 
 #include <QComboBox>
@@ -20,6 +21,8 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <memory>
+#include <optional>
 
 namespace {
 
@@ -35,16 +38,19 @@ private:
     PageHost& m_host;
 };
 
-// Marks a run of the effect or the writer for its duration.
-class RunningScope {
-public:
-    explicit RunningScope(bool& running) : m_running(running) { m_running = true; }
-    ~RunningScope() { m_running = false; }
-    RunningScope(const RunningScope&) = delete;
-    RunningScope& operator=(const RunningScope&) = delete;
+// The gradient effect's snapshot of the page, coloured by the worker.
+struct EffectRun {
+    DocumentText text;
+    std::optional<GradientTable> table;
+    PositionRange selection;
+    TextGradientResult result;
+};
 
-private:
-    bool& m_running;
+// The writer's snapshot of the page and its output.
+struct WriteRun {
+    StyledText text;
+    ProgramOptions options;
+    QString html;
 };
 
 QColor ToQColor(TColor color) {
@@ -74,7 +80,8 @@ QToolButton* StyleToggle(QWidget* parent, const char* name, const char* letter, 
 
 } // namespace
 
-PageText::PageText(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
+PageText::PageText(PageHost& host, QWidget* parent)
+    : HtmlPage(host, parent), m_progress(std::make_unique<PageProgress>(host, this)) {
     setObjectName(QStringLiteral("TabSheet1"));
 
     m_BoldButton = StyleToggle(this, "BoldButton", "B", tr("太字"), 4);
@@ -152,21 +159,48 @@ PageText::PageText(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     });
 }
 
+PageText::~PageText() = default;
+
 QString PageText::html() {
-    if (host().Updating() || m_running)
+    if (host().Updating() || m_progress->running())
         return {};
     const DocumentText text = StyledTextFromDocument(*m_RichEdit1->document());
     if (text.text.chars.empty())
         return {};
-    const RunningScope running(m_running);
-    TextRunProgress progress(host().progressDialog(), this);
-    // Stopped (the window closed meanwhile) it is empty: the clipboard stays.
-    const QString html = WriteGradientTextMarkup(text.text, host().options(), progress.callback());
-    if (!html.isEmpty() && HasForbiddenHtmlChars(text.text)) {
+    const QString html = WriteGradientTextMarkup(text.text, host().options());
+    noteLeftOutChars(text.text, html);
+    return html;
+}
+
+void PageText::writeHtml(const std::function<void(const QString&)>& done) {
+    if (m_progress->running())
+        return;
+    if (host().Updating()) {
+        done({});
+        return;
+    }
+    auto run = std::make_shared<WriteRun>();
+    run->text = StyledTextFromDocument(*m_RichEdit1->document()).text;
+    run->options = host().options();
+    m_progress->start(
+        2 * PositionLength(run->text),
+        [run](const TextProgress& progress) {
+            run->html = WriteGradientTextMarkup(run->text, run->options, progress);
+        },
+        [this, run, done](bool completed) {
+            // Cancelled, the clipboard and the files stay as they are.
+            if (!completed)
+                return;
+            noteLeftOutChars(run->text, run->html);
+            done(run->html);
+        });
+}
+
+void PageText::noteLeftOutChars(const StyledText& text, const QString& html) {
+    if (!html.isEmpty() && HasForbiddenHtmlChars(text)) {
         if (QStatusBar* status = host().statusLine())
             status->showMessage(tr("HTML に書けない制御文字を除きました"), 5000);
     }
-    return html;
 }
 
 bool PageText::supports(PageAction) const {
@@ -206,7 +240,7 @@ void PageText::fillFontNames() {
 }
 
 bool PageText::idle() const {
-    return !host().Updating() && !m_running;
+    return !host().Updating() && !m_progress->running();
 }
 
 void PageText::cut() {
@@ -325,13 +359,24 @@ void PageText::btngratxtexecClick() {
     if (!idle())
         return;
     const QTextCursor cursor = m_RichEdit1->textCursor();
-    TextGradientResult result;
-    {
-        const RunningScope running(m_running);
-        TextRunProgress progress(host().progressDialog(), this);
-        result =
-            ApplyTextGradient(*m_RichEdit1->document(), host().selectedGradient(),
-                              cursor.selectionStart(), cursor.selectionEnd(), progress.callback());
-    }
-    showStatus(TextGradientStatusMessage(result.status));
+    auto run = std::make_shared<EffectRun>();
+    run->text = StyledTextFromDocument(*m_RichEdit1->document());
+    run->selection =
+        DocumentSelectionToPositions(run->text, cursor.selectionStart(), cursor.selectionEnd());
+    if (const GradientTable* table = host().selectedGradient())
+        run->table = *table;
+    m_progress->start(
+        GradientRange(run->selection, PositionLength(run->text.text)).length,
+        [run](const TextProgress& progress) {
+            run->result = ApplyTextGradient(run->text.text, run->table ? &*run->table : nullptr,
+                                            run->selection, progress);
+        },
+        [this, run](bool completed) {
+            if (!completed)
+                run->result.status = TextGradientStatus::Stopped;
+            else if (run->result.status == TextGradientStatus::Applied)
+                ApplyCharColors(*m_RichEdit1->document(), run->text, run->result.firstChar,
+                                run->result.endChar);
+            showStatus(TextGradientStatusMessage(run->result.status));
+        });
 }

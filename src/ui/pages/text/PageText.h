@@ -3,11 +3,14 @@
 #include "ui/pages/HtmlPage.h"
 
 #include <QTextFormat>
+#include <memory>
 
+class PageProgress;
 class QComboBox;
 class QPushButton;
 class QTextEdit;
 class QToolButton;
+struct StyledText;
 
 // Page 0, gradient text: a rich-text editor with style toggles, font boxes
 // and the buttons that colour the text.
@@ -15,8 +18,11 @@ class PageText : public HtmlPage {
     Q_OBJECT
 public:
     explicit PageText(PageHost& host, QWidget* parent = nullptr);
+    ~PageText() override;
 
     QString html() override;
+    // A long text is written in the background behind the progress dialog.
+    void writeHtml(const std::function<void(const QString&)>& done) override;
     bool supports(PageAction action) const override;
     // The editor's background.
     std::optional<TColor> wrapperBackground() const override;
@@ -40,6 +46,8 @@ private:
     // A style change goes to the selection, or with none to what is typed next.
     void mergeIntoTarget(const QTextCharFormat& format);
     void showStatus(const QString& text);
+    // The status bar tells when the writer left control characters out.
+    void noteLeftOutChars(const StyledText& text, const QString& html);
 
     void BoldButtonClick();
     void ItalicButtonClick();
@@ -61,5 +69,5 @@ private:
     QPushButton* m_btngratxtexec = nullptr;
     QPushButton* m_btngratxtback = nullptr;
     TColor m_editorBackground = 0xFFFFFF;
-    bool m_running = false;
+    std::unique_ptr<PageProgress> m_progress;
 };
