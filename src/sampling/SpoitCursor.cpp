@@ -1,6 +1,8 @@
 #include "sampling/SpoitCursor.h"
 
 #include <QBitmap>
+#include <QGuiApplication>
+#include <QPixmap>
 #include <algorithm>
 #include <cmath>
 
@@ -89,6 +91,11 @@ QImage SpoitCursorMask() {
 }
 
 QCursor SpoitCursor() {
+    // Qt's Wayland platform draws a cursor only from its pixmap, which a
+    // bitmap cursor lacks: the pointer would vanish. The same two colours.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return QCursor(QPixmap::fromImage(SpoitCursorImage()), kSpoitHotSpot.x(),
+                       kSpoitHotSpot.y());
     return QCursor(QBitmap::fromImage(SpoitCursorBitmap()), QBitmap::fromImage(SpoitCursorMask()),
                    kSpoitHotSpot.x(), kSpoitHotSpot.y());
 }

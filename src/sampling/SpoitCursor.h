@@ -17,5 +17,5 @@ QImage SpoitCursorImage();
 QImage SpoitCursorBitmap();
 QImage SpoitCursorMask();
 
-// Needs a QGuiApplication.
+// Needs a QGuiApplication; a pixmap cursor on Wayland, else bitmap and mask.
 QCursor SpoitCursor();

@@ -13,16 +13,13 @@
 class FakePageHost : public PageHost {
 public:
     TColor CurrentColor() const override { return m_color; }
-    void SetCurrentColor(TColor color) override { m_color = color; }
     const GradientTable* selectedGradient() const override {
         return m_gradient ? &*m_gradient : nullptr;
     }
     ProgramOptions& options() override { return m_options; }
     bool Updating() const override { return m_updating; }
-    void SetUpdating(bool updating) override { m_updating = updating; }
     Tfrmwaitdlg* progressDialog() override { return nullptr; }
     QStatusBar* statusLine() override { return &m_status; }
-    QColorDialog* colorDialog() override { return nullptr; }
     QWidget* dialogParent() override { return nullptr; }
 
     // Black at 0 to white at 300.

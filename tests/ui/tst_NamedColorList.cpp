@@ -2,6 +2,7 @@
 // settings the window loads at creation and saves at destruction.
 #include "settings/OptionsStore.h"
 #include "settings/SettingsStore.h"
+#include "ui/pages/text/PageText.h"
 #include "ui/widgets/NamedColorList.h"
 #include "ui/window/FormPlacement.h"
 #include "ui/window/ProgramState.h"
@@ -91,7 +92,7 @@ private slots:
         QCOMPARE(window.CurrentColor(), RgbToColor(255, 0, 255));
         QCOMPARE(bodyRuns, 1);
 
-        window.SetUpdating(true);
+        window.findChild<PageText*>()->SetUpdating(true);
         clickRow(list, 0);
         QCOMPARE(window.CurrentColor(), TColor(0));
         QCOMPARE(bodyRuns, 1);

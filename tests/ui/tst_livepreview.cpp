@@ -8,6 +8,7 @@
 #include "ui/window/TfrmMain.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -15,12 +16,14 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QTextEdit>
 #include <QTextFrame>
 
 #include <memory>
@@ -121,6 +124,29 @@ private slots:
         win.action()->trigger();
         QTRY_COMPARE(spy.count(), 3);
         QVERIFY(win.dock()->shownText().contains(QStringLiteral("size=7")));
+    }
+
+    // The preview writes unseen: what a writer has to say reaches the status
+    // bar only when the user asks for the output.
+    void writerMessagesOnlyForTheUsersOutput() {
+        Window win(iniPath());
+        QStatusBar* status = win.w.statusBar();
+        win.action()->trigger();
+        win.selectPage(3);
+        win.get<QComboBox>("cmbgra")->setCurrentIndex(-1); // no gradient
+        win.get<QCheckBox>("chkgrad")->click();
+        QTRY_VERIFY(!win.dock()->shownText().contains(QStringLiteral("<hr")));
+        QCOMPARE(status->currentMessage(), QString());
+        win.w.actions().ac_htmlcopy->trigger();
+        QVERIFY(!status->currentMessage().isEmpty());
+
+        status->clearMessage();
+        win.selectPage(0);
+        win.get<QTextEdit>("RichEdit1")->setPlainText(QStringLiteral("a\x01z"));
+        QTRY_VERIFY(win.dock()->shownText().contains(QStringLiteral(">az<")));
+        QCOMPARE(status->currentMessage(), QString());
+        win.w.actions().ac_htmlcopy->trigger();
+        QVERIFY(!status->currentMessage().isEmpty());
     }
 
     void placeSurvivesRestart() {

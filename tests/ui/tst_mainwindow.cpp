@@ -3,6 +3,7 @@
 #include "settings/CustomColors.h"
 #include "settings/SettingsStore.h"
 #include "ui/dialogs/Tfrmchart.h"
+#include "ui/pages/text/PageText.h"
 #include "ui/widgets/FormFont.h"
 #include "ui/widgets/GradientBar.h"
 #include "ui/window/MainActions.h"
@@ -247,10 +248,11 @@ private slots:
         QCOMPARE(editor->textCursor().selectedText(), QStringLiteral("abc"));
 
         // While the style controls refresh, the edit actions do nothing.
-        w.SetUpdating(true);
+        auto* textPage = w.findChild<PageText*>();
+        textPage->SetUpdating(true);
         w.actions().ac_cut->trigger();
         QCOMPARE(editor->toPlainText(), QStringLiteral("abc"));
-        w.SetUpdating(false);
+        textPage->SetUpdating(false);
         w.actions().ac_cut->trigger();
         QCOMPARE(editor->toPlainText(), QString());
 

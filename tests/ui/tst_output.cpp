@@ -39,7 +39,7 @@ public:
     using HtmlPage::HtmlPage;
     QString fragment;
     std::optional<TColor> background;
-    QString html() override { return fragment; }
+    PageMarkup write(const TextProgress& = {}) const override { return {fragment, {}}; }
     bool supports(PageAction) const override { return true; }
     std::optional<TColor> wrapperBackground() const override { return background; }
 };

@@ -21,14 +21,11 @@ namespace {
 class FakeHost : public PageHost {
 public:
     TColor CurrentColor() const override { return m_color; }
-    void SetCurrentColor(TColor color) override { m_color = color; }
     const GradientTable* selectedGradient() const override { return nullptr; }
     ProgramOptions& options() override { return m_options; }
     bool Updating() const override { return m_updating; }
-    void SetUpdating(bool updating) override { m_updating = updating; }
     Tfrmwaitdlg* progressDialog() override { return nullptr; }
     QStatusBar* statusLine() override { return nullptr; }
-    QColorDialog* colorDialog() override { return nullptr; }
     QWidget* dialogParent() override { return nullptr; }
 
     ProgramOptions m_options;
@@ -41,7 +38,7 @@ class FixedPage : public HtmlPage {
 public:
     using HtmlPage::HtmlPage;
     QString fragment;
-    QString html() override { return fragment; }
+    PageMarkup write(const TextProgress& = {}) const override { return {fragment, {}}; }
     bool supports(PageAction) const override { return true; }
     std::optional<TColor> wrapperBackground() const override { return std::nullopt; }
 };

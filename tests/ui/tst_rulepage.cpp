@@ -169,7 +169,7 @@ private slots:
         QGuiApplication::clipboard()->setText(QStringLiteral("earlier"));
         QVERIFY(!p.page.copyHtml());
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("earlier"));
-        QVERIFY(!p.host.m_status.currentMessage().isEmpty());
+        QVERIFY(!p.page.write().message.isEmpty());
     }
 };
 

@@ -122,9 +122,9 @@ private slots:
         const QString before = editor->document()->toHtml();
         QList<bool> updatingSeen;
         connect(names, &QComboBox::currentIndexChanged, this,
-                [&] { updatingSeen << host.Updating(); });
+                [&] { updatingSeen << page.Updating(); });
         connect(sizes, &QComboBox::currentIndexChanged, this,
-                [&] { updatingSeen << host.Updating(); });
+                [&] { updatingSeen << page.Updating(); });
 
         Select(editor, 7, 10);
         QVERIFY(bold->isChecked() && italic->isChecked() && !underline->isChecked());
@@ -132,7 +132,7 @@ private slots:
         QCOMPARE(names->currentText(), QStringLiteral("Times New Roman,Times"));
         QVERIFY(!updatingSeen.isEmpty());
         QVERIFY(!updatingSeen.contains(false));
-        QVERIFY(!host.Updating());
+        QVERIFY(!page.Updating());
         // The refresh itself formatted nothing.
         QCOMPARE(editor->document()->toHtml(), before);
 
@@ -145,7 +145,7 @@ private slots:
         QCOMPARE(editor->document()->toHtml(), before);
 
         // While Updating is set the page's handlers do nothing at all.
-        host.SetUpdating(true);
+        page.SetUpdating(true);
         Select(editor, 0, 5);
         QCOMPARE(sizes->currentIndex(), 0); // no refresh either
         bold->click();
@@ -247,10 +247,10 @@ private slots:
         expected = MakeStyledText(text, CharStyle{});
         ApplyTextGradient(expected, host.selectedGradient(), PositionRange{});
         QCOMPARE(page.html(), WriteGradientTextHtml(expected, host.m_options));
-        // A control character is left out, and the status bar says so.
+        // A control character is left out, and the page says so.
         editor->setPlainText(QStringLiteral("a\x01z"));
         QVERIFY(page.html().endsWith(QStringLiteral(">az</font>")));
-        QVERIFY(!host.m_status.currentMessage().isEmpty());
+        QVERIFY(!page.write().message.isEmpty());
     }
 
     void withoutAUsableTableTheEffectSaysWhyAndChangesNothing() {

@@ -152,6 +152,13 @@ private slots:
         QTest::mouseRelease(frozen, Qt::LeftButton, {}, orange());
         QCOMPARE(m_window->CurrentColor(), TColor(0x123456));
         QTRY_VERIFY(!frozenWindow());
+
+        // Closed by the desktop, as Escape: its grabs are gone.
+        QTest::mouseClick(imgspoit(), Qt::LeftButton, {}, QPoint(5, 5));
+        QTRY_VERIFY(frozenWindow());
+        frozenWindow()->close();
+        QVERIFY(!eyedropper()->Sampling());
+        QVERIFY(!QApplication::overrideCursor());
         QVERIFY(m_bus.shotsLeft().isEmpty());
     }
 

@@ -1,6 +1,5 @@
 #include "ui/eyedropper/Eyedropper.h"
 
-#include "sampling/FrozenDesktop.h"
 #include "sampling/Loupe.h"
 #include "sampling/PickerSource.h"
 #include "sampling/PortalBus.h"
@@ -20,7 +19,6 @@
 #include <QSlider>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -61,7 +59,7 @@ private:
 } // namespace
 
 Eyedropper::Eyedropper(CurrentColorModel& model, QWidget* parent)
-    : QWidget(parent), m_model(model), m_sampler(std::make_unique<LiveScreenSampler>()) {
+    : QWidget(parent), m_model(model), m_session(std::make_unique<LiveScreenSampler>()) {
     setObjectName(QStringLiteral("pnlEyedropper"));
     setFixedSize(148, 77);
 
@@ -107,15 +105,14 @@ Eyedropper::Eyedropper(CurrentColorModel& model, QWidget* parent)
 
 Eyedropper::~Eyedropper() {
     // Never leave the application with the eyedropper pointer.
-    if (m_sampling || m_portalState != PortalState::Idle)
+    if (m_session.active())
         QApplication::restoreOverrideCursor();
     if (m_portal)
         m_portal->cancel();
 }
 
 void Eyedropper::setSampler(std::unique_ptr<ScreenSampler> sampler) {
-    if (sampler)
-        m_sampler = std::move(sampler);
+    m_session.setSampler(std::move(sampler));
 }
 
 void Eyedropper::setPortalTimeout(std::chrono::milliseconds timeout) {
@@ -130,36 +127,26 @@ bool Eyedropper::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        if (m_portalState != PortalState::Idle)
-            return true; // one screenshot at a time
-        if (!m_sampling && CurrentPickerSource() == PickerSource::Portal)
-            portalMouseDown();
-        else
-            imgspoitMouseDown();
+        run(m_session.pressSpoit(CurrentPickerSource(), m_model.CurrentColor()));
         return true;
     case QEvent::MouseMove:
         // Qt rounds the global position of a mouse event it passes on to a
         // widget; the local one keeps the fraction that picks the device
         // pixel when a logical pixel holds several.
-        imgspoitMouseMove(m_imgspoit->mapToGlobal(static_cast<QMouseEvent*>(event)->position()));
+        run(m_session.moveSpoit(
+            m_imgspoit->mapToGlobal(static_cast<QMouseEvent*>(event)->position())));
         return true;
     case QEvent::MouseButtonRelease:
-        if (m_portalState == PortalState::Waiting)
-            m_buttonHeld = false; // the picture arrives for a click
-        else if (m_portalState == PortalState::Frozen)
-            frozenReleased(m_imgspoit->mapToGlobal(static_cast<QMouseEvent*>(event)->position()));
-        else
-            imgspoitMouseUp();
+        run(m_session.releaseSpoit());
         return true;
     case QEvent::KeyPress:
-        if (m_sampling)
-            return keyWhileSampling(static_cast<QKeyEvent*>(event)->key());
-        break;
+        // No other key reaches the window while dragging.
+        if (m_session.state() != PickingSession::State::Dragging)
+            break;
+        run(m_session.key(static_cast<QKeyEvent*>(event)->key()));
+        return true;
     case QEvent::Hide:
-        // A drag cannot outlive its control, nor can a screenshot request.
-        imgspoitMouseUp();
-        if (m_portalState == PortalState::Waiting)
-            endPortal(false);
+        run(m_session.hideSpoit());
         break;
     default:
         break;
@@ -167,225 +154,142 @@ bool Eyedropper::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-bool Eyedropper::keyWhileSampling(int key) {
-    switch (key) {
-    case Qt::Key_Left:
-        nudgePointer(QPoint(-1, 0));
-        break;
-    case Qt::Key_Right:
-        nudgePointer(QPoint(1, 0));
-        break;
-    case Qt::Key_Up:
-        nudgePointer(QPoint(0, -1));
-        break;
-    case Qt::Key_Down:
-        nudgePointer(QPoint(0, 1));
-        break;
-    case Qt::Key_Escape:
-        imgspoitMouseUp();
-        break;
-    default:
-        break; // no other key reaches the window while dragging
+void Eyedropper::run(const PickingSession::Effects& effects) {
+    using Effect = PickingSession::Effect;
+    for (const Effect effect : effects) {
+        switch (effect) {
+        case Effect::HideSpoit:
+            m_imgspoit->clearPicture();
+            m_imgspoit->repaint();
+            break;
+        case Effect::ShowSpoit:
+            m_imgspoit->setPicture(SpoitCursorImage());
+            break;
+        case Effect::SpoitCursor:
+            QApplication::setOverrideCursor(SpoitCursor());
+            break;
+        case Effect::WaitCursor:
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            break;
+        case Effect::CursorToSpoit:
+            QApplication::changeOverrideCursor(SpoitCursor());
+            break;
+        case Effect::RestoreCursor:
+            QApplication::restoreOverrideCursor();
+            break;
+        case Effect::GrabSpoit:
+            m_imgspoit->grabMouse();
+            m_imgspoit->grabKeyboard();
+            break;
+        case Effect::ReleaseSpoit:
+            m_imgspoit->releaseKeyboard();
+            m_imgspoit->releaseMouse();
+            break;
+        case Effect::TakeScreenshot:
+            portal().take();
+            break;
+        case Effect::CancelScreenshot:
+            if (m_portal)
+                m_portal->cancel();
+            break;
+        case Effect::ShowFrozen:
+            showFrozen();
+            break;
+        case Effect::CloseFrozen:
+            closeFrozen();
+            break;
+        case Effect::MovePointer: {
+            const QPoint at = m_session.pointer().toPoint();
+            if (QScreen* screen = QGuiApplication::screenAt(at))
+                QCursor::setPos(screen, at);
+            break;
+        }
+        case Effect::Show:
+            showSample();
+            m_model.SetCurrentColor(levelColors()[std::size_t(level())]);
+            break;
+        case Effect::Commit:
+            m_model.SetCurrentColor(levelColors()[std::size_t(level())]);
+            break;
+        case Effect::Restore:
+            showSample();
+            m_model.SetCurrentColor(m_session.previousColor());
+            break;
+        case Effect::Unreadable:
+            emit screenUnreadable();
+            break;
+        case Effect::Failed:
+            emit screenshotFailed(PortalFailureText(m_session.failure()));
+            break;
+        }
     }
-    return true;
 }
 
-void Eyedropper::imgspoitMouseDown() {
-    // A second button pressed during the drag starts nothing new.
-    if (m_sampling)
-        return;
-    m_imgspoit->clearPicture();
-    m_imgspoit->repaint();
-    QApplication::setOverrideCursor(SpoitCursor());
-    m_imgspoit->grabMouse();
-    m_imgspoit->grabKeyboard();
-    m_sampling = true;
-    m_moved = false;
-    m_read = false;
-    m_nudge = QPoint();
-}
-
-void Eyedropper::imgspoitMouseMove(QPointF globalPosition) {
-    if (!m_sampling)
-        return;
-    m_pointer = globalPosition;
-    m_nudge = QPoint();
-    sampleUnderPointer();
-}
-
-void Eyedropper::nudgePointer(QPoint step) {
-    if (!m_moved)
-        m_pointer = QCursor::pos();
-    QScreen* screen = QGuiApplication::screenAt(m_pointer.toPoint());
-    if (screen && screen->devicePixelRatio() == 1.0 && m_nudge.isNull()) {
-        // One device pixel is one logical pixel: move the pointer the user sees.
-        m_pointer = QPointF(std::floor(m_pointer.x()), std::floor(m_pointer.y())) + QPointF(step);
-        QCursor::setPos(screen, m_pointer.toPoint());
-    } else {
-        // A fraction of a logical pixel: the pointer cannot go there.
-        m_nudge += step;
-    }
-    sampleUnderPointer();
-}
-
-void Eyedropper::sampleUnderPointer() {
-    m_moved = true;
-    const std::optional<SampleGrid> grid = activeSampler().sample(m_pointer, m_nudge);
-    if (!grid)
-        return; // keep the last sample
-    m_read = true;
-    EyedropperMove move = ComputeEyedropperMove(*grid);
-    m_levels = move.levels;
-    m_imgzoom->setPicture(std::move(move.loupe));
-    m_imglevel->setPicture(std::move(move.levelStrip));
-    m_model.SetCurrentColor(m_levels[std::size_t(level())]);
-}
-
-void Eyedropper::imgspoitMouseUp() {
-    if (!m_sampling)
-        return;
-    m_imgspoit->releaseKeyboard();
-    m_imgspoit->releaseMouse();
-    m_sampling = false;
-    QApplication::restoreOverrideCursor();
-    m_imgspoit->setPicture(SpoitCursorImage());
-    m_model.SetCurrentColor(m_levels[std::size_t(level())]);
-    if (m_moved && !m_read)
-        emit screenUnreadable();
+void Eyedropper::showSample() {
+    const EyedropperMove& shown = m_session.shown();
+    if (shown.loupe.isNull())
+        m_imgzoom->clearPicture();
+    else
+        m_imgzoom->setPicture(shown.loupe);
+    if (shown.levelStrip.isNull())
+        m_imglevel->clearPicture();
+    else
+        m_imglevel->setPicture(shown.levelStrip);
 }
 
 void Eyedropper::trkimglevelChange() {
-    m_model.SetCurrentColor(m_levels[std::size_t(level())]);
+    m_model.SetCurrentColor(levelColors()[std::size_t(level())]);
 }
 
 int Eyedropper::level() const {
     return std::clamp(m_trkimglevel->value(), 0, kLevelCount - 1);
 }
 
-ScreenSampler& Eyedropper::activeSampler() {
-    return m_frozen ? *m_frozen : *m_sampler;
-}
-
-void Eyedropper::portalMouseDown() {
+PortalScreenshot& Eyedropper::portal() {
     if (!m_portal) {
         m_portal = std::make_unique<PortalScreenshot>(PortalSessionBus(), m_portalTimeout);
-        connect(m_portal.get(), &PortalScreenshot::finished, this, &Eyedropper::portalFinished);
-        connect(m_portal.get(), &PortalScreenshot::failed, this, &Eyedropper::portalFailed);
-    }
-    if (m_portal->isBusy())
-        return;
-    m_previous = m_model.CurrentColor();
-    m_previousLevels = m_levels;
-    m_previousLoupe = m_imgzoom->picture();
-    m_previousStrip = m_imglevel->picture();
-    m_portalState = PortalState::Waiting;
-    m_buttonHeld = true;
-    m_imgspoit->clearPicture();
-    m_imgspoit->repaint();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_portal->take();
-}
-
-void Eyedropper::portalFailed(PortalScreenshot::Failure reason) {
-    if (m_portalState != PortalState::Waiting)
-        return;
-    endPortal(false);
-    emit screenshotFailed(PortalFailureText(reason));
-}
-
-void Eyedropper::portalFinished(const QImage& shot) {
-    if (m_portalState != PortalState::Waiting)
-        return;
-    const QList<QScreen*> screens = QGuiApplication::screens();
-    QList<QRect> geometries;
-    for (const QScreen* screen : screens)
-        geometries << screen->geometry();
-    if (geometries.isEmpty() || shot.isNull()) {
-        endPortal(false);
-        emit screenshotFailed(PortalFailureText(PortalScreenshot::Failure::Unreadable));
-        return;
-    }
-    const FrozenDesktop desktop = FrozenDesktopFor(shot, geometries);
-    m_frozen = std::make_unique<FrozenImageSampler>(desktop.picture, desktop.origin);
-    m_portalState = PortalState::Frozen;
-    m_moved = false;
-    m_read = false;
-    m_nudge = QPoint();
-    // Where the pointer is, as far as the desktop tells; the first move says.
-    m_pointer = QCursor::pos();
-
-    // Shown only now: earlier they would be in the screenshot.
-    QScreen* under = QGuiApplication::screenAt(m_pointer.toPoint());
-    FrozenScreenWindow* target = nullptr;
-    for (QScreen* screen : screens) {
-        auto window = std::make_unique<FrozenScreenWindow>(desktop, screen);
-        connect(window.get(), &FrozenScreenWindow::pointerMoved, this, [this](QPointF global) {
-            m_pointer = global;
-            m_nudge = QPoint();
-            sampleUnderPointer();
+        connect(m_portal.get(), &PortalScreenshot::finished, this, [this](const QImage& shot) {
+            QList<QRect> screens;
+            for (const QScreen* screen : QGuiApplication::screens())
+                screens << screen->geometry();
+            run(m_session.screenshotTaken(shot, screens));
         });
-        connect(window.get(), &FrozenScreenWindow::buttonPressed, this, &Eyedropper::frozenPressed);
-        connect(window.get(), &FrozenScreenWindow::buttonReleased, this,
-                &Eyedropper::frozenReleased);
-        connect(window.get(), &FrozenScreenWindow::keyPressed, this, &Eyedropper::frozenKey);
-        window->showFullScreen();
+        connect(
+            m_portal.get(), &PortalScreenshot::failed, this,
+            [this](PortalScreenshot::Failure reason) { run(m_session.screenshotFailed(reason)); });
+    }
+    return *m_portal;
+}
+
+void Eyedropper::showFrozen() {
+    // Shown only now: earlier they would be in the screenshot.
+    QScreen* under = QGuiApplication::screenAt(m_session.pointer().toPoint());
+    FrozenScreenWindow* target = nullptr;
+    for (QScreen* screen : QGuiApplication::screens()) {
+        auto window = std::make_unique<FrozenScreenWindow>(m_session.frozenDesktop(), screen);
+        FrozenScreenWindow* shown = window.get();
+        connect(shown, &FrozenScreenWindow::pointerMoved, this,
+                [this](QPointF global) { run(m_session.moveFrozen(global)); });
+        connect(shown, &FrozenScreenWindow::buttonPressed, this,
+                [this](QPointF global) { run(m_session.pressFrozen(global)); });
+        connect(shown, &FrozenScreenWindow::buttonReleased, this,
+                [this] { run(m_session.releaseFrozen()); });
+        connect(shown, &FrozenScreenWindow::keyPressed, this,
+                [this](int key) { run(m_session.key(key)); });
+        connect(shown, &FrozenScreenWindow::closed, this, [this] { run(m_session.closeFrozen()); });
+        shown->showFullScreen();
         if (!target || screen == under)
-            target = window.get();
+            target = shown;
         m_windows.push_back(std::move(window));
     }
-    QApplication::changeOverrideCursor(SpoitCursor());
+    if (!target)
+        return;
     target->activateWindow();
     target->grabMouse();
     target->grabKeyboard();
 }
 
-void Eyedropper::frozenPressed(QPointF global) {
-    if (m_portalState != PortalState::Frozen || m_buttonHeld)
-        return;
-    // The button was up when the picture came: this click picks.
-    m_buttonHeld = true;
-    m_pointer = global;
-    m_nudge = QPoint();
-    sampleUnderPointer();
-}
-
-void Eyedropper::frozenReleased(QPointF) {
-    if (m_portalState == PortalState::Frozen && m_buttonHeld)
-        endPortal(true);
-}
-
-void Eyedropper::frozenKey(int key) {
-    switch (key) {
-    case Qt::Key_Left:
-        m_nudge += QPoint(-1, 0);
-        break;
-    case Qt::Key_Right:
-        m_nudge += QPoint(1, 0);
-        break;
-    case Qt::Key_Up:
-        m_nudge += QPoint(0, -1);
-        break;
-    case Qt::Key_Down:
-        m_nudge += QPoint(0, 1);
-        break;
-    case Qt::Key_Escape:
-        endPortal(false);
-        return;
-    default:
-        return;
-    }
-    // The picture cannot move the pointer; the nudge is in device pixels.
-    sampleUnderPointer();
-}
-
-void Eyedropper::endPortal(bool pick) {
-    if (m_portalState == PortalState::Idle)
-        return;
-    const bool frozen = m_portalState == PortalState::Frozen;
-    if (!frozen && m_portal)
-        m_portal->cancel();
-    m_portalState = PortalState::Idle;
-    m_buttonHeld = false;
+void Eyedropper::closeFrozen() {
     // The windows may be the senders of the event that ends the picking.
     for (auto& window : m_windows) {
         window->releaseKeyboard();
@@ -394,23 +298,4 @@ void Eyedropper::endPortal(bool pick) {
         window.release()->deleteLater();
     }
     m_windows.clear();
-    m_frozen.reset();
-    QApplication::restoreOverrideCursor();
-    m_imgspoit->setPicture(SpoitCursorImage());
-    if (!frozen || !m_read)
-        return; // nothing was read: the colour was never touched
-    if (pick) {
-        m_model.SetCurrentColor(m_levels[std::size_t(level())]);
-        return;
-    }
-    m_levels = m_previousLevels;
-    if (m_previousLoupe.isNull())
-        m_imgzoom->clearPicture();
-    else
-        m_imgzoom->setPicture(m_previousLoupe);
-    if (m_previousStrip.isNull())
-        m_imglevel->clearPicture();
-    else
-        m_imglevel->setPicture(m_previousStrip);
-    m_model.SetCurrentColor(m_previous);
 }

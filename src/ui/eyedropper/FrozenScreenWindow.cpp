@@ -1,5 +1,6 @@
 #include "ui/eyedropper/FrozenScreenWindow.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -54,4 +55,9 @@ void FrozenScreenWindow::mouseReleaseEvent(QMouseEvent* event) {
 
 void FrozenScreenWindow::keyPressEvent(QKeyEvent* event) {
     emit keyPressed(event->key());
+}
+
+void FrozenScreenWindow::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    emit closed();
 }

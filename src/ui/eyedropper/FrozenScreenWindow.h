@@ -23,6 +23,8 @@ signals:
     void buttonPressed(QPointF global);
     void buttonReleased(QPointF global);
     void keyPressed(int key);
+    // The desktop closed the window, and its grabs went with it.
+    void closed();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -31,6 +33,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QPointF globalOf(const QMouseEvent* event) const;

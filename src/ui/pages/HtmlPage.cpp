@@ -41,13 +41,6 @@ bool HtmlPage::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-bool HtmlPage::eventFilter(QObject* watched, QEvent* event) {
-    // Some pages keep colours in their controls' palettes.
-    if (event->type() == QEvent::PaletteChange)
-        emit changed();
-    return QWidget::eventFilter(watched, event);
-}
-
 void HtmlPage::watchControls() {
     setProperty(kWatchedProperty, true);
     const QMetaMethod notify = QMetaMethod::fromSignal(&HtmlPage::changed);
@@ -55,7 +48,6 @@ void HtmlPage::watchControls() {
         if (control->property(kWatchedProperty).toBool())
             continue;
         control->setProperty(kWatchedProperty, true);
-        control->installEventFilter(this);
         const QMetaObject* meta = control->metaObject();
         for (int i = 0; i < meta->methodCount(); ++i) {
             if (IsChangeSignal(meta->method(i)))

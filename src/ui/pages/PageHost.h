@@ -3,7 +3,6 @@
 #include "core/Color.h"
 
 struct GradientTable;
-class QColorDialog;
 class QStatusBar;
 class QWidget;
 class Tfrmwaitdlg;
@@ -12,9 +11,8 @@ struct ProgramOptions;
 // What a page may use of the window around it.
 class PageHost {
 public:
-    // The one current colour and its only setter.
+    // The one current colour.
     virtual TColor CurrentColor() const = 0;
-    virtual void SetCurrentColor(TColor color) = 0;
 
     // The gradient table selected in the window's gradient box; null when none.
     virtual const GradientTable* selectedGradient() const = 0;
@@ -22,17 +20,14 @@ public:
     // The option record of the run.
     virtual ProgramOptions& options() = 0;
 
-    // Set while the gradient-text page refreshes its style controls; output
-    // and page handlers do nothing meanwhile.
+    // Whether a page is refreshing its own controls; output and page
+    // handlers do nothing meanwhile.
     virtual bool Updating() const = 0;
-    virtual void SetUpdating(bool updating) = 0;
 
     // The progress dialog of long operations.
     virtual Tfrmwaitdlg* progressDialog() = 0;
     // The window's status bar.
     virtual QStatusBar* statusLine() = 0;
-    // The colour dialog shared by the program (its custom colours are stored).
-    virtual QColorDialog* colorDialog() = 0;
     // The parent for the page's message boxes and dialogs.
     virtual QWidget* dialogParent() = 0;
 

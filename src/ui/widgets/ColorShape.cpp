@@ -1,5 +1,6 @@
 #include "ui/widgets/ColorShape.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 ColorShape::ColorShape(QWidget* parent) : QWidget(parent) {}
@@ -17,4 +18,10 @@ void ColorShape::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::black);
     painter.setBrush(QColor(ColorRed(m_color), ColorGreen(m_color), ColorBlue(m_color)));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void ColorShape::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        emit pressed();
+    QWidget::mousePressEvent(event);
 }

@@ -15,9 +15,12 @@ public:
 
 signals:
     void colorChanged(TColor color);
+    // The left button went down on the sample.
+    void pressed();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     TColor m_color = 0xFFFFFF;

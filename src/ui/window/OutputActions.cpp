@@ -13,6 +13,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QStatusBar>
 
 #include <memory>
 
@@ -34,11 +35,17 @@ QString OutputActions::htmlCopy(HtmlPage& page) {
 void OutputActions::withHtml(HtmlPage& page, std::function<void(const QString&)> then) {
     if (m_host.Updating())
         return;
-    page.writeHtml([then = std::move(then)](const QString& text) {
-        if (!text.isEmpty())
-            QGuiApplication::clipboard()->setText(text);
-        then(text);
+    page.writeThen([this, then = std::move(then)](const PageMarkup& markup) {
+        if (QStatusBar* status = m_host.statusLine(); status && !markup.message.isEmpty())
+            status->showMessage(markup.message, 5000);
+        if (!markup.html.isEmpty())
+            QGuiApplication::clipboard()->setText(markup.html);
+        then(markup.html);
     });
+}
+
+QString OutputActions::writeUnseen(HtmlPage& page) {
+    return page.html();
 }
 
 void OutputActions::withPageOutput(HtmlPage& page, int pageIndex,

@@ -8,13 +8,14 @@ class HtmlPage;
 class PageHost;
 class PreviewFile;
 class QFileDialog;
+struct PageMarkup;
 struct OutputOutcome;
 struct PageOutput;
 
 // The output commands of the main window on the page shown: HTML copy,
 // Save As and the two browser previews. They do nothing while the host is
-// updating or where the page offers no such command; failures are shown to
-// the user here.
+// updating or where the page offers no such command; progress, the
+// writer's message and failures are shown to the user here.
 class OutputActions {
 public:
     // `host` and `preview` must outlive this object.
@@ -32,12 +33,17 @@ public:
     // Writes the preview file and shows it in browser 1 or 2.
     void preview(HtmlPage& page, int pageIndex, int browser);
 
+    // The page's fragment as the live preview shows it: written unseen, with
+    // no progress dialog and nothing in the status bar.
+    QString writeUnseen(HtmlPage& page);
+
     // The Save As dialog, made on first use and kept for the run so that it
     // remembers its folder.
     QFileDialog* saveDialog();
 
 private:
-    // Copies the page's HTML, then hands it on, once written.
+    // Writes the page, shows its message in the status bar and copies its
+    // HTML, then hands the HTML on, once written.
     void withHtml(HtmlPage& page, std::function<void(const QString&)> then);
     void withPageOutput(HtmlPage& page, int pageIndex, std::function<void(const PageOutput&)> then);
     void report(const OutputOutcome& outcome);

@@ -301,6 +301,11 @@ int TfrmMain::activePageIndex() const {
     return std::clamp(m_PageControl1->currentIndex(), 0, 4);
 }
 
+bool TfrmMain::Updating() const {
+    return std::any_of(m_pages.begin(), m_pages.end(),
+                       [](const HtmlPage* page) { return page && page->Updating(); });
+}
+
 QColorDialog* TfrmMain::colorDialog() {
     return m_colorDialog->dialog();
 }
@@ -333,7 +338,7 @@ void TfrmMain::lstcolortableClick(int row) {
     if (row < 0 || row >= m_state.options().colors.count())
         return;
     SetCurrentColor(m_state.options().colors.at(row).value);
-    if (!m_updating)
+    if (!Updating())
         activePage()->namedColorChosen();
 }
 
@@ -368,22 +373,22 @@ void TfrmMain::PageControl1Change() {
 }
 
 void TfrmMain::ac_cutExecute() {
-    if (!m_updating)
+    if (!Updating())
         activePage()->cut();
 }
 
 void TfrmMain::ac_copyExecute() {
-    if (!m_updating)
+    if (!Updating())
         activePage()->copy();
 }
 
 void TfrmMain::ac_pasteExecute() {
-    if (!m_updating)
+    if (!Updating())
         activePage()->paste();
 }
 
 void TfrmMain::ac_selectallExecute() {
-    if (!m_updating)
+    if (!Updating())
         activePage()->selectAll();
 }
 
@@ -457,11 +462,11 @@ void TfrmMain::createLivePreview() {
 
 std::optional<QString> TfrmMain::previewDocument() {
     // A long output run lets events through; the preview waits for its end.
-    if (m_updating || m_quietOutput || (m_frmwaitdlg && m_frmwaitdlg->isVisible()))
+    if (Updating() || m_quietOutput || (m_frmwaitdlg && m_frmwaitdlg->isVisible()))
         return std::nullopt;
     const QScopedValueRollback quiet(m_quietOutput, true);
     HtmlPage* page = activePage();
-    const QString fragment = page->html();
+    const QString fragment = m_output->writeUnseen(*page);
     if (!page->supports(PageAction::Preview))
         return fragment;
     const int index = int(std::find(m_pages.begin(), m_pages.end(), page) - m_pages.begin());

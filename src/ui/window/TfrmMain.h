@@ -50,16 +50,16 @@ public:
     void saveState();
 
     TColor CurrentColor() const override;
-    void SetCurrentColor(TColor color) override;
+    void SetCurrentColor(TColor color);
     const GradientTable* selectedGradient() const override;
     ProgramOptions& options() override;
-    bool Updating() const override { return m_updating; }
-    void SetUpdating(bool updating) override { m_updating = updating; }
-    // None while the live preview writes: it runs unseen.
-    Tfrmwaitdlg* progressDialog() override { return m_quietOutput ? nullptr : m_frmwaitdlg; }
+    // Whether any page refreshes its controls.
+    bool Updating() const override;
+    Tfrmwaitdlg* progressDialog() override { return m_frmwaitdlg; }
     QStatusBar* statusLine() override;
-    QColorDialog* colorDialog() override;
     QWidget* dialogParent() override { return this; }
+    // The colour dialog shared by the program (its custom colours are stored).
+    QColorDialog* colorDialog();
 
     MainActions& actions() const { return *m_actions; }
     MainBars& bars() const { return *m_bars; }
@@ -153,7 +153,7 @@ private:
     std::unique_ptr<TSPIs> m_SPIs1;
 
     QString m_helpFile;
-    bool m_updating = false;
+    // Set while the live preview writes, which may let events through.
     bool m_quietOutput = false;
     bool m_saved = false;
     // Set once the pages are measured, until the window goes.

@@ -10,6 +10,7 @@
 #include "settings/ProgramOptions.h"
 #include "ui/dialogs/ConfirmBox.h"
 #include "ui/dialogs/OpenPictureDialog.h"
+#include "ui/pages/PageControls.h"
 #include "ui/pages/PageHost.h"
 #include "ui/widgets/PictureBox.h"
 
@@ -29,13 +30,6 @@
 
 namespace {
 
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption, const QRect& r) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(r);
-    return button;
-}
-
 QLabel* PreviewLabel(QWidget* parent, const char* name, int tag, bool underlined) {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
@@ -54,14 +48,6 @@ QColor ToQColor(TColor color) {
     return QColor(ColorRed(color), ColorGreen(color), ColorBlue(color));
 }
 
-TColor FromQColor(const QColor& color) {
-    return RgbToColor(color.red(), color.green(), color.blue());
-}
-
-TColor PaletteColor(const QWidget* widget, QPalette::ColorRole role) {
-    return FromQColor(widget->palette().color(role));
-}
-
 void SetPaletteColor(QWidget* widget, QPalette::ColorRole role, TColor color) {
     QPalette palette = widget->palette();
     palette.setColor(role, ToQColor(color));
@@ -73,21 +59,14 @@ void SetPaletteColor(QWidget* widget, QPalette::ColorRole role, TColor color) {
 PageBody::PageBody(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     setObjectName(QStringLiteral("TabSheet3"));
 
-    m_btnbodyget = Button(this, "btnbodyget", tr("設定"), QRect(4, 4, 60, 24));
-    m_sbbodyconst = new QToolButton(this);
-    m_sbbodyconst->setObjectName(QStringLiteral("sbbodyconst"));
-    m_sbbodyconst->setText(tr("カラー定数を優先"));
-    m_sbbodyconst->setCheckable(true);
-    m_sbbodyconst->setGeometry(68, 4, 120, 24);
-    m_btnbodybg = Button(this, "btnbodybg", tr("背景グラフィック"), QRect(192, 4, 120, 24));
+    m_btnbodyget = PageButton(this, "btnbodyget", tr("設定"), QRect(4, 4, 60, 24));
+    m_sbbodyconst = PageToggle(this, "sbbodyconst", tr("カラー定数を優先"), QRect(68, 4, 120, 24));
+    m_btnbodybg = PageButton(this, "btnbodybg", tr("背景グラフィック"), QRect(192, 4, 120, 24));
 
     auto* roleLabel = new QLabel(tr("設定色:"), this);
     roleLabel->setGeometry(4, 34, 50, 22);
-    m_cmbbody = new QComboBox(this);
-    m_cmbbody->setObjectName(QStringLiteral("cmbbody"));
-    m_cmbbody->setAccessibleName(tr("設定色"));
+    m_cmbbody = PageComboBox(this, "cmbbody", tr("設定色"), QRect(56, 34, 256, 22));
     m_cmbbody->addItems(BodyRoleItems());
-    m_cmbbody->setGeometry(56, 34, 256, 22);
     roleLabel->setBuddy(m_cmbbody);
 
     m_pnlbody = new QFrame(this);
@@ -95,9 +74,6 @@ PageBody::PageBody(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     m_pnlbody->setFrameShape(QFrame::Panel);
     m_pnlbody->setFrameShadow(QFrame::Sunken);
     m_pnlbody->setAutoFillBackground(true);
-    QPalette white = m_pnlbody->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    m_pnlbody->setPalette(white);
     m_pnlbody->setGeometry(4, 60, 365, 165);
     m_Image1 = new PictureBox(m_pnlbody);
     m_Image1->setObjectName(QStringLiteral("Image1"));
@@ -111,18 +87,16 @@ PageBody::PageBody(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     m_lblvlink = PreviewLabel(m_pnlbody, "lblvlink", 3, true);
     m_lblalink = PreviewLabel(m_pnlbody, "lblalink", 4, true);
     m_roleLabels = {m_lblbackcolor, m_lbltext, m_lbllink, m_lblvlink, m_lblalink};
-    // The background's label names the panel colour, in black on the white.
-    SetPaletteColor(m_lblbackcolor, QPalette::WindowText, 0);
     for (QLabel* label : m_roleLabels)
         label->installEventFilter(this);
+    // Black on white until a colour is set.
+    m_model.setColor(BodyRole::BgColor, 0xFFFFFF);
+    setWorkingColors(m_model);
 
-    m_cmbbodysel = new QComboBox(this);
-    m_cmbbodysel->setObjectName(QStringLiteral("cmbbodysel"));
-    m_cmbbodysel->setAccessibleName(tr("登録色"));
-    m_cmbbodysel->setGeometry(4, 232, 184, 22);
-    m_btnbodyadd = Button(this, "btnbodyadd", tr("登録"), QRect(192, 231, 58, 24));
-    m_btnbodyedt = Button(this, "btnbodyedt", tr("更新"), QRect(252, 231, 58, 24));
-    m_btnbodydel = Button(this, "btnbodydel", tr("削除"), QRect(312, 231, 58, 24));
+    m_cmbbodysel = PageComboBox(this, "cmbbodysel", tr("登録色"), QRect(4, 232, 184, 22));
+    m_btnbodyadd = PageButton(this, "btnbodyadd", tr("登録"), QRect(192, 231, 58, 24));
+    m_btnbodyedt = PageButton(this, "btnbodyedt", tr("更新"), QRect(252, 231, 58, 24));
+    m_btnbodydel = PageButton(this, "btnbodydel", tr("削除"), QRect(312, 231, 58, 24));
 
     // How readable the text colours are on the background, below the presets.
     m_lblbodycontrast = new QLabel(this);
@@ -133,7 +107,10 @@ PageBody::PageBody(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     m_lblbodycontrast->setGeometry(4, 258, 366, 34);
 
     connect(m_btnbodyget, &QPushButton::clicked, this, &PageBody::btnbodygetClick);
-    connect(m_sbbodyconst, &QToolButton::clicked, this, &PageBody::RefreshBodyLabels);
+    connect(m_sbbodyconst, &QToolButton::toggled, this, [this](bool on) {
+        m_model.preferNames = on;
+        RefreshBodyLabels();
+    });
     // A choice from the list, even of the item already shown, applies it.
     connect(m_cmbbodysel, &QComboBox::activated, this, &PageBody::cmbbodyselChange);
     connect(m_btnbodyadd, &QPushButton::clicked, this, &PageBody::btnbodyaddClick);
@@ -142,8 +119,8 @@ PageBody::PageBody(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     connect(m_btnbodybg, &QPushButton::clicked, this, &PageBody::btnbodybgClick);
 }
 
-QString PageBody::html() {
-    return WriteBodyMarkup(model(), host().options());
+PageMarkup PageBody::write(const TextProgress&) const {
+    return {WriteBodyMarkup(m_model, host().options()), {}};
 }
 
 bool PageBody::supports(PageAction action) const {
@@ -193,17 +170,10 @@ bool PageBody::eventFilter(QObject* watched, QEvent* event) {
     return HtmlPage::eventFilter(watched, event);
 }
 
-BodyModel PageBody::model() const {
-    BodyModel page;
-    page.setColor(BodyRole::BgColor, PaletteColor(m_pnlbody, QPalette::Window));
-    for (int i = 1; i < kBodyRoleCount; ++i)
-        page.setColor(BodyRole(i), PaletteColor(m_roleLabels[i], QPalette::WindowText));
-    page.preferNames = m_sbbodyconst->isChecked();
-    page.backgroundPicturePath = m_backgroundPicturePath;
-    return page;
-}
-
 void PageBody::setWorkingColor(BodyRole role, TColor color) {
+    m_model.setColor(role, color);
+    // No control tells of the change.
+    emit changed();
     if (role == BodyRole::BgColor) {
         SetPaletteColor(m_pnlbody, QPalette::Window, color);
         // The background's own line cannot be drawn in its colour; it takes
@@ -221,7 +191,7 @@ void PageBody::setWorkingColors(const BodyModel& page) {
 }
 
 void PageBody::RefreshBodyLabels() {
-    const BodyModel page = model();
+    const BodyModel& page = m_model;
     const auto texts = BodyLabelTexts(page, host().options());
     for (int i = 0; i < kBodyRoleCount; ++i) {
         m_roleLabels[i]->setText(texts[i]);
@@ -256,7 +226,7 @@ void PageBody::cmbbodyselChange() {
     const int selected = m_cmbbodysel->currentIndex();
     if (selected < 0 || selected >= presets.count())
         return;
-    BodyModel page = model();
+    BodyModel page = m_model;
     ApplyBodyPreset(page, presets.at(selected));
     setWorkingColors(page);
     RefreshBodyLabels();
@@ -272,7 +242,7 @@ void PageBody::btnbodyaddClick() {
     const std::optional<QString> name = askPresetName();
     if (!name)
         return;
-    if (const QString problem = AddBodyPreset(presets, *name, model()); !problem.isEmpty()) {
+    if (const QString problem = AddBodyPreset(presets, *name, m_model); !problem.isEmpty()) {
         refuse(problem);
         return;
     }
@@ -285,7 +255,7 @@ void PageBody::btnbodyaddClick() {
 
 void PageBody::btnbodyedtClick() {
     const QString problem =
-        UpdateBodyPreset(host().options().bodyPresets, m_cmbbodysel->currentIndex(), model());
+        UpdateBodyPreset(host().options().bodyPresets, m_cmbbodysel->currentIndex(), m_model);
     if (!problem.isEmpty())
         refuse(problem);
 }
@@ -308,7 +278,7 @@ void PageBody::btnbodybgClick() {
     m_OpenPictureDialog1->refreshFilter();
     if (m_OpenPictureDialog1->exec() != QDialog::Accepted ||
         m_OpenPictureDialog1->selectedFiles().isEmpty()) {
-        m_backgroundPicturePath.clear();
+        m_model.backgroundPicturePath.clear();
         m_Image1->clearPicture();
         m_Image2->clearPicture();
         return;
@@ -344,7 +314,7 @@ void PageBody::btnbodybgClick() {
     }
     m_Image1->setPicture(picture);
     m_Image1->resize(picture.size());
-    m_backgroundPicturePath = path;
+    m_model.backgroundPicturePath = path;
     // A picture without pixels shows the plain background, as a browser
     // would, rather than the tiles of the one before.
     if (picture.isNull()) {

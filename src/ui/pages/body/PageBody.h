@@ -16,15 +16,14 @@ class QPushButton;
 class QToolButton;
 
 // Page 2, body: the five colours of a BODY tag previewed on a panel, the
-// role box, the presets and the background picture button. The preview
-// controls hold the working colours; the page reads them back into a
-// BodyModel whenever it writes.
+// role box, the presets and the background picture button. The page's
+// model holds the working colours; the preview panel shows them.
 class PageBody : public HtmlPage {
     Q_OBJECT
 public:
     explicit PageBody(PageHost& host, QWidget* parent = nullptr);
 
-    QString html() override;
+    PageMarkup write(const TextProgress& progress = {}) const override;
     bool supports(PageAction action) const override;
     std::optional<TColor> wrapperBackground() const override;
     void start() override;
@@ -36,9 +35,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The page as the writer reads it: the preview's colours, the toggle and
-    // the picture path.
-    BodyModel model() const;
+    // Puts the colour into the model and onto the preview panel.
     void setWorkingColor(BodyRole role, TColor color);
     void setWorkingColors(const BodyModel& page);
 
@@ -78,6 +75,7 @@ private:
     QPushButton* m_btnbodyedt = nullptr;
     QPushButton* m_btnbodydel = nullptr;
     OpenPictureDialog* m_OpenPictureDialog1 = nullptr; // made when first needed
-    // Set by the background picture button; empty for none, never stored.
-    QString m_backgroundPicturePath;
+    // The colours, the toggle and the picture path (set by the background
+    // picture button; empty for none, never stored).
+    BodyModel m_model;
 };

@@ -2,6 +2,7 @@
 
 #include "html/ColorNotation.h"
 #include "html/PageMarkup.h"
+#include "ui/pages/PageControls.h"
 #include "ui/pages/PageHost.h"
 
 #include <QButtonGroup>
@@ -13,9 +14,7 @@
 PageColor::PageColor(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     setObjectName(QStringLiteral("TabSheet5"));
 
-    m_btncolorset = new QPushButton(tr("設定"), this);
-    m_btncolorset->setObjectName(QStringLiteral("btncolorset"));
-    m_btncolorset->setGeometry(4, 4, 75, 25);
+    m_btncolorset = PageButton(this, "btncolorset", tr("設定"), QRect(4, 4, 75, 25));
 
     m_rdocolor = new QGroupBox(this);
     m_rdocolor->setObjectName(QStringLiteral("rdocolor"));
@@ -25,19 +24,22 @@ PageColor::PageColor(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     // The longest notation only just fits its half of the page.
     grid->setContentsMargins(4, 4, 2, 4);
     grid->setHorizontalSpacing(2);
-    m_rdocolorItems = new QButtonGroup(m_rdocolor);
-    const QStringList captions = ColorNotationStartCaptions();
+    QStringList captions = ColorNotationStartCaptions();
+    captions.resize(kColorNotationCount);
+    m_rdocolorItems = PageRadioGroup(m_rdocolor, captions);
     // Two columns, filled top to bottom: items 0..4 left, 5..9 right.
     for (int i = 0; i < kColorNotationCount; ++i) {
-        auto* radio = new QRadioButton(captions.value(i), m_rdocolor);
-        m_rdocolorItems->addButton(radio, i);
-        grid->addWidget(radio, i % 5, i / 5);
-        m_rdocolorButtons[i] = radio;
+        m_rdocolorButtons[i] = static_cast<QRadioButton*>(m_rdocolorItems->button(i));
+        grid->addWidget(m_rdocolorButtons[i], i % 5, i / 5);
     }
-    m_rdocolorButtons[0]->setChecked(true);
+    m_rdocolorButtons[m_notation]->setChecked(true);
     fitNotations();
 
     connect(m_btncolorset, &QPushButton::clicked, this, &PageColor::btncolorsetClick);
+    connect(m_rdocolorItems, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        if (on)
+            m_notation = id;
+    });
 }
 
 void PageColor::btncolorsetClick() {
@@ -59,12 +61,8 @@ void PageColor::fitNotations() {
     m_rdocolor->resize(m_rdocolor->size().expandedTo(m_rdocolor->minimumSizeHint()));
 }
 
-int PageColor::itemIndex() const {
-    return m_rdocolorItems->checkedId();
-}
-
-QString PageColor::html() {
-    return WriteColorMarkup(host().CurrentColor(), itemIndex(), host().options());
+PageMarkup PageColor::write(const TextProgress&) const {
+    return {WriteColorMarkup(host().CurrentColor(), m_notation, host().options()), {}};
 }
 
 bool PageColor::supports(PageAction action) const {

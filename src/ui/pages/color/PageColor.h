@@ -17,7 +17,7 @@ class PageColor : public HtmlPage {
 public:
     explicit PageColor(PageHost& host, QWidget* parent = nullptr);
 
-    QString html() override;
+    PageMarkup write(const TextProgress& progress = {}) const override;
     bool supports(PageAction action) const override;
     std::optional<TColor> wrapperBackground() const override;
     void copy() override;
@@ -27,11 +27,12 @@ private:
     // Shows each notation's text for the current colour as its caption.
     void btncolorsetClick();
     void fitNotations();
-    // The selected notation, 0..9.
-    int itemIndex() const;
 
     QPushButton* m_btncolorset = nullptr;
     QGroupBox* m_rdocolor = nullptr;
     QButtonGroup* m_rdocolorItems = nullptr; // ids 0..9
     std::array<QRadioButton*, kColorNotationCount> m_rdocolorButtons{};
+    // The selected notation, 0..9, kept by the buttons' change signal; the
+    // colour is the current one at each write.
+    int m_notation = 0;
 };

@@ -19,21 +19,18 @@ class PageRule : public HtmlPage {
 public:
     explicit PageRule(PageHost& host, QWidget* parent = nullptr);
 
-    QString html() override;
+    PageMarkup write(const TextProgress& progress = {}) const override;
     bool supports(PageAction action) const override;
     std::optional<TColor> wrapperBackground() const override;
 
     // While the width is a share of the window, it is at most 100.
     void capWidthToWindowShare();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    void rdopixelSelected();
-    void rdowindowClick();
     void shphrcolorMouseDown();
-    RulePageModel model() const;
+
+    // What the controls hold, kept up to date by their change signals.
+    RulePageModel m_model;
 
     QSpinBox* m_sewidth = nullptr;
     QRadioButton* m_rdowindow = nullptr;

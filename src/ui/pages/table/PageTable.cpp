@@ -5,6 +5,7 @@
 #include "html/PageMarkup.h"
 #include "html/TableMarkup.h"
 #include "settings/ProgramOptions.h"
+#include "ui/pages/PageControls.h"
 #include "ui/pages/PageHost.h"
 #include "ui/pages/PageProgress.h"
 #include "ui/pages/table/CellGridDelegate.h"
@@ -15,7 +16,6 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -35,34 +35,22 @@ QSpinBox* SizeBox(QWidget* parent, const char* name, const QString& caption, con
     auto* label = new QLabel(caption, parent);
     const int labelWidth = std::max(24, label->sizeHint().width());
     label->setGeometry(x, 6, labelWidth, 20);
-    auto* box = new QSpinBox(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setRange(TablePageModel::kMinSize, TablePageModel::kMaxSize);
-    box->setValue(7);
+    auto* box = PageNumberBox(parent, name, caption, TablePageModel::kMinSize,
+                              TablePageModel::kMaxSize, 7, QRect(x + labelWidth, 4, 48, 22));
     box->setToolTip(hint);
-    box->setAccessibleName(caption);
-    box->setGeometry(x + labelWidth, 4, 48, 22);
     label->setBuddy(box);
     return box;
 }
 
 QToolButton* ColorToggle(QWidget* parent, const char* name, const QString& caption,
                          const QString& hint, int x) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setText(caption);
+    QToolButton* button = PageToggle(parent, name, caption, QRect(x, 84, 78, 22));
     button->setToolTip(hint);
-    button->setCheckable(true);
-    button->setGeometry(x, 84, 78, 22);
     return button;
 }
 
 ColorShape* Shape(QWidget* parent, const char* name, const QString& caption, int x) {
-    auto* shape = new ColorShape(parent);
-    shape->setObjectName(QString::fromLatin1(name));
-    shape->setAccessibleName(caption);
-    shape->setGeometry(x, 108, 78, 12);
-    return shape;
+    return PageColorShape(parent, name, caption, QRect(x, 108, 78, 12));
 }
 
 // The visiting order of a direction button: three arrows along the rows or
@@ -111,12 +99,18 @@ PageTable::PageTable(PageHost& host, QWidget* parent)
     m_SpinEdit1 = SizeBox(this, "SpinEdit1", tr("縦:"), tr("テーブルの大きさ"), 4);
     m_SpinEdit2 = SizeBox(this, "SpinEdit2", tr("横:"), tr("テーブルの大きさ"),
                           std::max(80, m_SpinEdit1->geometry().right() + 5));
-    connect(m_SpinEdit1, &QSpinBox::valueChanged, this, &PageTable::SpinEdit1Change);
-    connect(m_SpinEdit2, &QSpinBox::valueChanged, this, &PageTable::SpinEdit2Change);
+    connect(m_SpinEdit1, &QSpinBox::valueChanged, this, [this](int value) {
+        m_model.columns = value;
+        m_DrawGrid1->setColumnCount(value);
+    });
+    connect(m_SpinEdit2, &QSpinBox::valueChanged, this, [this](int value) {
+        m_model.rows = value;
+        m_DrawGrid1->setRowCount(value);
+    });
 
-    m_btntabeinit = new QPushButton(tr("初期化"), this);
-    m_btntabeinit->setObjectName(QStringLiteral("btntabeinit"));
-    m_btntabeinit->setGeometry(std::max(160, m_SpinEdit2->geometry().right() + 5), 4, 60, 22);
+    m_btntabeinit =
+        PageButton(this, "btntabeinit", tr("初期化"),
+                   QRect(std::max(160, m_SpinEdit2->geometry().right() + 5), 4, 60, 22));
     connect(m_btntabeinit, &QPushButton::clicked, this, &PageTable::btntabeinitClick);
 
     m_rdotabletarget = new QGroupBox(tr("ターゲット"), this);
@@ -124,18 +118,13 @@ PageTable::PageTable(PageHost& host, QWidget* parent)
     m_rdotabletarget->setGeometry(4, 28, 170, 50);
     auto* targetLayout = new QHBoxLayout(m_rdotabletarget);
     targetLayout->setContentsMargins(6, 2, 6, 2);
-    m_rdotabletargetItems = new QButtonGroup(m_rdotabletarget);
-    const QString targets[2] = {tr("セル背景"), tr("テキスト")};
-    for (int i = 0; i < 2; ++i) {
-        auto* radio = new QRadioButton(targets[i], m_rdotabletarget);
-        m_rdotabletargetItems->addButton(radio, i);
+    m_rdotabletargetItems = PageRadioGroup(m_rdotabletarget, {tr("セル背景"), tr("テキスト")});
+    for (QAbstractButton* radio : m_rdotabletargetItems->buttons())
         targetLayout->addWidget(radio);
-    }
     m_rdotabletargetItems->button(int(CellTarget::Background))->setChecked(true);
 
-    m_btntblexec = new QPushButton(tr("グラデーション効果"), this);
-    m_btntblexec->setObjectName(QStringLiteral("btntblexec"));
-    m_btntblexec->setGeometry(180, 34, 120, 25);
+    m_btntblexec =
+        PageButton(this, "btntblexec", tr("グラデーション効果"), QRect(180, 34, 120, 25));
     connect(m_btntblexec, &QPushButton::clicked, this, &PageTable::btntblexecClick);
 
     // One group in which all four may be up: a plain exclusive group would
@@ -162,10 +151,8 @@ PageTable::PageTable(PageHost& host, QWidget* parent)
     }
     m_sbtbl[0]->setChecked(true);
 
-    m_btntblcel = new QPushButton(tr("セル色"), this);
-    m_btntblcel->setObjectName(QStringLiteral("btntblcel"));
+    m_btntblcel = PageButton(this, "btntblcel", tr("セル色"), QRect(4, 84, 54, 36));
     m_btntblcel->setToolTip(tr("セル色を設定します"));
-    m_btntblcel->setGeometry(4, 84, 54, 36);
     connect(m_btntblcel, &QPushButton::clicked, this, &PageTable::btntblcelClick);
 
     m_sbtblback = ColorToggle(this, "sbtblback", tr("背景色"), tr("背景色を有効にします"), 62);
@@ -178,10 +165,21 @@ PageTable::PageTable(PageHost& host, QWidget* parent)
     m_shptblkei = Shape(this, "shptblkei", tr("枠線の色"), 142);
     m_shptblkeil = Shape(this, "shptblkeil", tr("枠線の明色"), 222);
     m_shptblkeid = Shape(this, "shptblkeid", tr("枠線の影色"), 302);
-    for (ColorShape* shape : {m_shptblback, m_shptblkei, m_shptblkeil, m_shptblkeid}) {
-        shape->setCursor(Qt::PointingHandCursor);
-        shape->installEventFilter(this);
+    const std::array<QToolButton*, 4> toggles = {m_sbtblback, m_sbtblkei, m_sbtblkeil, m_sbtblkeid};
+    const std::array<ColorShape*, 4> shapes = {m_shptblback, m_shptblkei, m_shptblkeil,
+                                               m_shptblkeid};
+    const std::array<TableColorSwitch*, 4> switches = {&m_model.background, &m_model.border,
+                                                       &m_model.borderLight, &m_model.borderDark};
+    for (size_t i = 0; i < switches.size(); ++i) {
+        TableColorSwitch* color = switches[i];
+        connect(toggles[i], &QToolButton::toggled, this, [color](bool on) { color->on = on; });
+        connect(shapes[i], &ColorShape::colorChanged, this,
+                [color](TColor value) { color->color = value; });
+        if (shapes[i] != m_shptblback)
+            connect(shapes[i], &ColorShape::pressed, this,
+                    [this, shape = shapes[i]] { shptblColorMouseDown(shape); });
     }
+    connect(m_shptblback, &ColorShape::pressed, this, &PageTable::shptblbackMouseDown);
 
     m_DrawGrid1 = new QTableWidget(7, 7, this);
     m_DrawGrid1->setObjectName(QStringLiteral("DrawGrid1"));
@@ -206,15 +204,10 @@ PageTable::PageTable(PageHost& host, QWidget* parent)
 
 PageTable::~PageTable() = default;
 
-QString PageTable::html() {
-    TablePageModel page = InitialTablePageModel(host().options());
-    page.rows = m_DrawGrid1->rowCount();
-    page.columns = m_DrawGrid1->columnCount();
-    page.background = {m_sbtblback->isChecked(), m_shptblback->color()};
-    page.border = {m_sbtblkei->isChecked(), m_shptblkei->color()};
-    page.borderLight = {m_sbtblkeil->isChecked(), m_shptblkeil->color()};
-    page.borderDark = {m_sbtblkeid->isChecked(), m_shptblkeid->color()};
-    return WriteTableMarkup(page, *m_cells, host().options());
+PageMarkup PageTable::write(const TextProgress&) const {
+    TablePageModel page = m_model;
+    page.cellText = host().options().tblchar;
+    return {WriteTableMarkup(page, *m_cells, host().options()), {}};
 }
 
 bool PageTable::supports(PageAction action) const {
@@ -240,28 +233,9 @@ void PageTable::selectAll() {
     m_DrawGrid1->selectAll();
 }
 
-bool PageTable::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        if (watched == m_shptblback)
-            shptblbackMouseDown();
-        else if (watched == m_shptblkei || watched == m_shptblkeil || watched == m_shptblkeid)
-            shptblColorMouseDown(static_cast<ColorShape*>(watched));
-    }
-    return HtmlPage::eventFilter(watched, event);
-}
-
 void PageTable::resizeEvent(QResizeEvent* event) {
     HtmlPage::resizeEvent(event);
     m_DrawGrid1->setGeometry(4, 126, std::max(376, width() - 8), std::max(160, height() - 130));
-}
-
-void PageTable::SpinEdit1Change(int value) {
-    m_DrawGrid1->setColumnCount(value);
-}
-
-void PageTable::SpinEdit2Change(int value) {
-    m_DrawGrid1->setRowCount(value);
 }
 
 void PageTable::btntabeinitClick() {

@@ -2,6 +2,7 @@
 
 #include "html/CellColors.h"
 #include "html/TableGradient.h"
+#include "html/TableMarkup.h"
 #include "ui/pages/HtmlPage.h"
 
 #include <array>
@@ -27,7 +28,7 @@ public:
     explicit PageTable(PageHost& host, QWidget* parent = nullptr);
     ~PageTable() override;
 
-    QString html() override;
+    PageMarkup write(const TextProgress& progress = {}) const override;
     bool supports(PageAction action) const override;
     std::optional<TColor> wrapperBackground() const override;
     // Clears the cell colours.
@@ -37,13 +38,10 @@ public:
     void selectAll() override;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     // The grid takes the room below the controls.
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void SpinEdit1Change(int value);
-    void SpinEdit2Change(int value);
     void btntabeinitClick();
     void btntblcelClick();
     void btntblexecClick();
@@ -58,6 +56,9 @@ private:
     // Repaints the changed cells only.
     void repaintCells(const CellChanges& changes);
 
+    // What the controls hold, kept up to date by their change signals; the
+    // cell text is the option's at each write.
+    TablePageModel m_model;
     std::unique_ptr<CellColors> m_cells;
     std::unique_ptr<PageProgress> m_progress;
     CellGridDelegate* m_gridPainter = nullptr;

@@ -8,6 +8,7 @@
 #include "html/TextGradient.h"
 #include "richtext/GradientTextDocument.h"
 #include "settings/ProgramOptions.h"
+#include "ui/pages/PageControls.h"
 #include "ui/pages/PageHost.h"
 #include "ui/pages/PageProgress.h"
 #include "ui/widgets/JapaneseFontFallback.h"
@@ -26,16 +27,16 @@
 
 namespace {
 
-// Holds the host's Updating flag for one refresh, also when it fails.
-class UpdatingScope {
+// Holds a flag for the duration of a refresh, also when it fails.
+class FlagScope {
 public:
-    explicit UpdatingScope(PageHost& host) : m_host(host) { m_host.SetUpdating(true); }
-    ~UpdatingScope() { m_host.SetUpdating(false); }
-    UpdatingScope(const UpdatingScope&) = delete;
-    UpdatingScope& operator=(const UpdatingScope&) = delete;
+    explicit FlagScope(bool& flag) : m_flag(flag) { m_flag = true; }
+    ~FlagScope() { m_flag = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
 
 private:
-    PageHost& m_host;
+    bool& m_flag;
 };
 
 // The gradient effect's snapshot of the page, coloured by the worker.
@@ -50,7 +51,7 @@ struct EffectRun {
 struct WriteRun {
     StyledText text;
     ProgramOptions options;
-    QString html;
+    PageMarkup markup;
 };
 
 QColor ToQColor(TColor color) {
@@ -67,14 +68,11 @@ QStringList FirstFontNames(const QStringList& fonttable) {
 
 QToolButton* StyleToggle(QWidget* parent, const char* name, const char* letter, const QString& hint,
                          int x) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setText(QString::fromLatin1(letter));
+    QToolButton* button =
+        PageToggle(parent, name, QString::fromLatin1(letter), QRect(x, 4, 23, 22));
     button->setToolTip(hint);
     button->setAccessibleName(hint);
-    button->setCheckable(true);
     button->setAutoRaise(true);
-    button->setGeometry(x, 4, 23, 22);
     return button;
 }
 
@@ -97,18 +95,12 @@ PageText::PageText(PageHost& host, QWidget* parent)
     underline.setUnderline(true);
     m_UnderlineButton->setFont(underline);
 
-    m_cmbfontname = new QComboBox(this);
-    m_cmbfontname->setObjectName(QStringLiteral("cmbfontname"));
+    m_cmbfontname = PageComboBox(this, "cmbfontname", tr("フォント名"), QRect(80, 4, 190, 22));
     m_cmbfontname->setToolTip(tr("フォント名"));
-    m_cmbfontname->setAccessibleName(tr("フォント名"));
-    m_cmbfontname->setGeometry(80, 4, 190, 22);
 
-    m_cmbfontsize = new QComboBox(this);
-    m_cmbfontsize->setObjectName(QStringLiteral("cmbfontsize"));
+    m_cmbfontsize = PageComboBox(this, "cmbfontsize", tr("フォントサイズ"), QRect(274, 4, 104, 22));
     m_cmbfontsize->setToolTip(tr("フォントサイズ"));
-    m_cmbfontsize->setAccessibleName(tr("フォントサイズ"));
     m_cmbfontsize->addItems(FontSizeItems());
-    m_cmbfontsize->setGeometry(274, 4, 104, 22);
 
     m_RichEdit1 = new QTextEdit(this);
     m_RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
@@ -127,20 +119,15 @@ PageText::PageText(PageHost& host, QWidget* parent)
     m_RichEdit1->setPalette(white);
     m_RichEdit1->setGeometry(4, 30, 374, 220);
 
-    m_btngratxt = new QPushButton(tr("テキスト色"), this);
-    m_btngratxt->setObjectName(QStringLiteral("btngratxt"));
-    m_btngratxt->setGeometry(4, 256, 120, 25);
-    m_btngratxtexec = new QPushButton(tr("グラデーション効果"), this);
-    m_btngratxtexec->setObjectName(QStringLiteral("btngratxtexec"));
-    m_btngratxtexec->setGeometry(131, 256, 120, 25);
-    m_btngratxtback = new QPushButton(tr("背景色"), this);
-    m_btngratxtback->setObjectName(QStringLiteral("btngratxtback"));
-    m_btngratxtback->setGeometry(258, 256, 120, 25);
+    m_btngratxt = PageButton(this, "btngratxt", tr("テキスト色"), QRect(4, 256, 120, 25));
+    m_btngratxtexec =
+        PageButton(this, "btngratxtexec", tr("グラデーション効果"), QRect(131, 256, 120, 25));
+    m_btngratxtback = PageButton(this, "btngratxtback", tr("背景色"), QRect(258, 256, 120, 25));
 
     connect(m_BoldButton, &QToolButton::clicked, this, &PageText::BoldButtonClick);
     connect(m_ItalicButton, &QToolButton::clicked, this, &PageText::ItalicButtonClick);
     connect(m_UnderlineButton, &QToolButton::clicked, this, &PageText::UnderlineButtonClick);
-    // Programmatic changes reach the handlers too; Updating keeps the
+    // Programmatic changes reach the handlers too; m_updating keeps the
     // refresh from the selection out of them.
     connect(m_cmbfontname, &QComboBox::currentIndexChanged, this, &PageText::cmbfontnameChange);
     connect(m_cmbfontsize, &QComboBox::currentIndexChanged, this, &PageText::cmbfontsizeChange);
@@ -161,21 +148,28 @@ PageText::PageText(PageHost& host, QWidget* parent)
 
 PageText::~PageText() = default;
 
-QString PageText::html() {
-    if (host().Updating() || m_progress->running())
+PageMarkup PageText::write(const TextProgress& progress) const {
+    if (!idle())
         return {};
-    const DocumentText text = StyledTextFromDocument(*m_RichEdit1->document());
-    if (text.text.chars.empty())
-        return {};
-    const QString html = WriteGradientTextMarkup(text.text, host().options());
-    noteLeftOutChars(text.text, html);
-    return html;
+    return WriteText(StyledTextFromDocument(*m_RichEdit1->document()).text, host().options(),
+                     progress);
 }
 
-void PageText::writeHtml(const std::function<void(const QString&)>& done) {
+PageMarkup PageText::WriteText(const StyledText& text, const ProgramOptions& options,
+                               const TextProgress& progress) {
+    if (text.chars.empty())
+        return {};
+    // Stopped it is empty: the clipboard stays.
+    PageMarkup markup{WriteGradientTextMarkup(text, options, progress), {}};
+    if (!markup.html.isEmpty() && HasForbiddenHtmlChars(text))
+        markup.message = tr("HTML に書けない制御文字を除きました");
+    return markup;
+}
+
+void PageText::writeThen(const std::function<void(const PageMarkup&)>& done) {
     if (m_progress->running())
         return;
-    if (host().Updating()) {
+    if (!idle()) {
         done({});
         return;
     }
@@ -185,22 +179,13 @@ void PageText::writeHtml(const std::function<void(const QString&)>& done) {
     m_progress->start(
         2 * PositionLength(run->text),
         [run](const TextProgress& progress) {
-            run->html = WriteGradientTextMarkup(run->text, run->options, progress);
+            run->markup = WriteText(run->text, run->options, progress);
         },
-        [this, run, done](bool completed) {
+        [run, done](bool completed) {
             // Cancelled, the clipboard and the files stay as they are.
-            if (!completed)
-                return;
-            noteLeftOutChars(run->text, run->html);
-            done(run->html);
+            if (completed)
+                done(run->markup);
         });
-}
-
-void PageText::noteLeftOutChars(const StyledText& text, const QString& html) {
-    if (!html.isEmpty() && HasForbiddenHtmlChars(text)) {
-        if (QStatusBar* status = host().statusLine())
-            status->showMessage(tr("HTML に書けない制御文字を除きました"), 5000);
-    }
 }
 
 bool PageText::supports(PageAction) const {
@@ -240,7 +225,7 @@ void PageText::fillFontNames() {
 }
 
 bool PageText::idle() const {
-    return !host().Updating() && !m_progress->running();
+    return !m_updating && !m_progress->running();
 }
 
 void PageText::cut() {
@@ -337,7 +322,7 @@ void PageText::btngratxtbackClick() {
 void PageText::RichEdit1SelectionChange() {
     if (!idle())
         return;
-    const UpdatingScope updating(host());
+    const FlagScope updating(m_updating);
     QTextCursor cursor = m_RichEdit1->textCursor();
     // A selection shows its first character; a caret what is typed next.
     if (cursor.hasSelection()) {

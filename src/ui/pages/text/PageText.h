@@ -10,6 +10,7 @@ class QComboBox;
 class QPushButton;
 class QTextEdit;
 class QToolButton;
+struct ProgramOptions;
 struct StyledText;
 
 // Page 0, gradient text: a rich-text editor with style toggles, font boxes
@@ -20,9 +21,9 @@ public:
     explicit PageText(PageHost& host, QWidget* parent = nullptr);
     ~PageText() override;
 
-    QString html() override;
+    PageMarkup write(const TextProgress& progress = {}) const override;
     // A long text is written in the background behind the progress dialog.
-    void writeHtml(const std::function<void(const QString&)>& done) override;
+    void writeThen(const std::function<void(const PageMarkup&)>& done) override;
     bool supports(PageAction action) const override;
     // The editor's background.
     std::optional<TColor> wrapperBackground() const override;
@@ -32,6 +33,11 @@ public:
     void copy() override;
     void paste() override;
     void selectAll() override;
+
+    // Set while the page refreshes its style controls from the text; its
+    // handlers, and the window's output, do nothing meanwhile.
+    bool Updating() const override { return m_updating; }
+    void SetUpdating(bool updating) { m_updating = updating; }
 
     // The character-set property a font choice puts on the characters: 1
     // (default) or 128 (Shift-JIS).
@@ -46,8 +52,9 @@ private:
     // A style change goes to the selection, or with none to what is typed next.
     void mergeIntoTarget(const QTextCharFormat& format);
     void showStatus(const QString& text);
-    // The status bar tells when the writer left control characters out.
-    void noteLeftOutChars(const StyledText& text, const QString& html);
+    // The writer on a snapshot of the text, on any thread.
+    static PageMarkup WriteText(const StyledText& text, const ProgramOptions& options,
+                                const TextProgress& progress);
 
     void BoldButtonClick();
     void ItalicButtonClick();
@@ -69,5 +76,6 @@ private:
     QPushButton* m_btngratxtexec = nullptr;
     QPushButton* m_btngratxtback = nullptr;
     TColor m_editorBackground = 0xFFFFFF;
+    bool m_updating = false;
     std::unique_ptr<PageProgress> m_progress;
 };
