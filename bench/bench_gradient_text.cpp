@@ -1,5 +1,6 @@
-// The gradient-text page on a long document: the gradient effect and the
-// writer, each beside QTextDocument::toHtml() of the same document.
+// The gradient-text page on a long document: the gradient effect (on one
+// thread, and with the walk on a worker as the page runs it) and the writer,
+// each beside QTextDocument::toHtml() of the same document.
 #include "gradient/GradientTableList.h"
 #include "html/GradientTextCss.h"
 #include "html/GradientTextFont.h"
@@ -13,6 +14,7 @@
 #include <QRandomGenerator>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <memory>
 
@@ -88,6 +90,28 @@ void BM_GradientEffect(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kCharacters);
 }
 BENCHMARK(BM_GradientEffect)->Unit(benchmark::kMillisecond);
+
+// The effect as the page runs it: the document read into a snapshot and
+// coloured back on the calling thread, the walk on a worker.
+void BM_GradientEffectInBackground(benchmark::State& state) {
+    const QTextDocument& original = Document();
+    const GradientTable& table = DefaultGradientTables()[1];
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::unique_ptr<QTextDocument> document(original.clone());
+        state.ResumeTiming();
+        DocumentText text = StyledTextFromDocument(*document);
+        const TextGradientResult result = QtConcurrent::run([&text, &table] {
+                                              return ApplyTextGradient(text.text, &table, {});
+                                          }).result();
+        ApplyCharColors(*document, text, result.firstChar, result.endChar);
+        state.PauseTiming();
+        document.reset();
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * kCharacters);
+}
+BENCHMARK(BM_GradientEffectInBackground)->Unit(benchmark::kMillisecond);
 
 // Read the document and write its markup, as the copy action does.
 void BM_WriteGradientText(benchmark::State& state) {

@@ -1153,5 +1153,9 @@
         <source>しばらくお待ちください</source>
         <translation>Please wait...</translation>
     </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 </TS>

@@ -1,23 +1,28 @@
 // The gradient-text page: its style controls follow the selection without
 // editing the text, its boxes and buttons format the target, the effect
 // and the markup match the pure model, and a long run survives the window
-// being closed under it.
+// being closed under it, in the background while the window stays live.
 #include "FakePageHost.h"
 #include "MainWindowRig.h"
 #include "gradient/GradientTableList.h"
 #include "html/GradientTextWriter.h"
+#include "html/PageMarkup.h"
 #include "richtext/GradientTextDocument.h"
 #include "settings/ProgramOptions.h"
 #include "settings/SettingsStore.h"
 #include "ui/dialogs/Tfrmwaitdlg.h"
+#include "ui/pages/PageProgress.h"
 #include "ui/pages/text/PageText.h"
+#include "ui/window/MainActions.h"
 #include "ui/window/ProgramState.h"
 #include "ui/window/TfrmMain.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QPushButton>
+#include <QSemaphore>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -25,9 +30,12 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QThreadPool>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 
@@ -59,6 +67,22 @@ QTextCharFormat FormatAt(QTextEdit* editor, int position) {
     cursor.setPosition(position + 1);
     return cursor.charFormat();
 }
+
+// Holds the pages' worker thread until it goes, so that a run started
+// meanwhile is still under way while the test looks at the window.
+class WorkerHold {
+public:
+    WorkerHold() {
+        PageProgress::workers().start([this] { m_gate.acquire(); });
+    }
+    ~WorkerHold() {
+        m_gate.release();
+        PageProgress::workers().waitForDone();
+    }
+
+private:
+    QSemaphore m_gate;
+};
 
 // What the page holds, as the writer reads it.
 StyledText Model(QTextEdit* editor) {
@@ -274,39 +298,58 @@ private slots:
         auto* exec = Child<QPushButton>(*page, "btngratxtexec");
         const QString text(60000, QChar(0x3042)); // 120000 positions
         editor->setPlainText(text);
+        QString before = editor->document()->toHtml();
         QApplication::setActiveWindow(&w);
         editor->setFocus();
         QTRY_VERIFY(editor->hasFocus());
 
-        // A run to its end: progress shown, the page closed to input meanwhile.
-        bool dialogShown = false;
-        bool pageDisabled = false;
-        QTimer::singleShot(0, &w, [&] {
-            dialogShown = w.progressDialog()->isVisible();
-            pageDisabled = !exec->isEnabled() && !editor->isEnabled();
-        });
+        // A run to its end: progress shown, the page closed to input and the
+        // document unchanged while the window goes on serving its events.
+        auto hold = std::make_unique<WorkerHold>();
         exec->click();
-        QVERIFY(dialogShown && pageDisabled);
-        QVERIFY(!w.progressDialog()->isVisible());
+        QVERIFY(w.progressDialog()->isVisible() && !exec->isEnabled() && !editor->isEnabled());
+        bool ticked = false;
+        QTimer::singleShot(10, &w, [&] { ticked = true; });
+        QTRY_VERIFY(ticked);
+        QCOMPARE(editor->document()->toHtml(), before);
+        hold.reset();
+        QTRY_VERIFY(!w.progressDialog()->isVisible());
         QVERIFY(exec->isEnabled() && editor->isEnabled());
         QCOMPARE(w.focusWidget(), editor);
         QCOMPARE(Model(editor).chars.back().style.color,
                  w.selectedGradient()->stops().back().color);
 
-        // Dismissing the dialog stops the run; nothing changes.
+        // The markup is written in the background too: the dialog's cancel
+        // leaves the clipboard, a run to its end fills it.
+        QGuiApplication::clipboard()->setText(QStringLiteral("earlier"));
+        hold = std::make_unique<WorkerHold>();
+        w.actions().ac_htmlcopy->trigger();
+        Child<QPushButton>(*w.progressDialog(), "btnCancel")->click();
+        hold.reset();
+        QTRY_VERIFY(exec->isEnabled());
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("earlier"));
+        w.actions().ac_htmlcopy->trigger();
+        QTRY_COMPARE(QGuiApplication::clipboard()->text(),
+                     WriteGradientTextMarkup(Model(editor), w.options()));
+
+        // Escape on the dialog stops the run; nothing changes.
         editor->setPlainText(text);
-        const QString before = editor->document()->toHtml();
-        QTimer::singleShot(0, &w, [&] { w.progressDialog()->reject(); });
+        before = editor->document()->toHtml();
+        hold = std::make_unique<WorkerHold>();
         exec->click();
+        QTest::keyClick(w.progressDialog(), Qt::Key_Escape);
+        hold.reset();
+        QTRY_VERIFY(exec->isEnabled());
         QCOMPARE(editor->document()->toHtml(), before);
-        QVERIFY(exec->isEnabled());
 
         // Closing the window meanwhile stops the run and still saves.
         w.options().viewback = RgbToColor(0x11, 0x22, 0x33);
-        QTimer::singleShot(0, &w, [&] { w.close(); });
+        hold = std::make_unique<WorkerHold>();
         exec->click();
+        w.close();
+        hold.reset();
+        QTRY_VERIFY(!w.progressDialog()->isVisible());
         QVERIFY(!w.isVisible());
-        QVERIFY(!w.progressDialog()->isVisible());
         QCOMPARE(editor->document()->toHtml(), before);
         QSettings saved(ini, QSettings::IniFormat);
         QString viewback;

@@ -1,8 +1,8 @@
 #include "ui/dialogs/Tfrmwaitdlg.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -20,19 +20,22 @@ Tfrmwaitdlg::Tfrmwaitdlg(QWidget* parent) : QDialog(parent) {
     m_ProgressBar1->setRange(0, 100);
     m_ProgressBar1->setValue(0);
     layout->addWidget(m_ProgressBar1);
-    setFixedSize(260, 90);
+    m_btnCancel = new QPushButton(tr("キャンセル"), this);
+    m_btnCancel->setObjectName(QStringLiteral("btnCancel"));
+    m_btnCancel->setAutoDefault(false);
+    connect(m_btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    layout->addWidget(m_btnCancel, 0, Qt::AlignCenter);
+    setFixedSize(260, 120);
 }
 
 void Tfrmwaitdlg::begin(int maximum) {
     m_ProgressBar1->setRange(0, std::max(maximum, 1));
     m_ProgressBar1->setValue(0);
     show();
-    QCoreApplication::processEvents();
 }
 
 void Tfrmwaitdlg::advance(int position) {
     m_ProgressBar1->setValue(position);
-    QCoreApplication::processEvents();
 }
 
 void Tfrmwaitdlg::end() {

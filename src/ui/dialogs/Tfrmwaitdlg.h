@@ -4,9 +4,10 @@
 
 class QLabel;
 class QProgressBar;
+class QPushButton;
 
-// The progress dialog that long operations show while they run. Between
-// items the operation calls advance(), which lets pending events through.
+// The progress dialog that long runs show while they work. Escape or the
+// cancel button reject it, which cancels the run.
 class Tfrmwaitdlg : public QDialog {
     Q_OBJECT
 public:
@@ -20,4 +21,5 @@ public:
 private:
     QLabel* m_Label1 = nullptr;
     QProgressBar* m_ProgressBar1 = nullptr;
+    QPushButton* m_btnCancel = nullptr;
 };

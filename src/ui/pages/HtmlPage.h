@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 class PageHost;
@@ -31,9 +32,9 @@ public:
     virtual PageMarkup write(const TextProgress& progress = {}) const = 0;
     // The fragment of write().
     QString html() const { return write().html; }
-    // The steps of the next write for a progress dialog around it; -1 when
-    // the write shows none.
-    virtual int writeSteps() const { return -1; }
+    // Hands write() to `done`: at once, or from a page that writes a long text
+    // in the background once that run completes (never when it is cancelled).
+    virtual void writeThen(const std::function<void(const PageMarkup&)>& done) { done(write()); }
     // Puts html() on the clipboard. An empty fragment leaves the clipboard as
     // it was, so the output commands use the text copied before. False then.
     bool copyHtml();

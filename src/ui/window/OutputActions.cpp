@@ -7,8 +7,6 @@
 #include "ui/dialogs/FileDialogFit.h"
 #include "ui/pages/HtmlPage.h"
 #include "ui/pages/PageHost.h"
-#include "ui/pages/PageProgress.h"
-#include "ui/pages/text/TextRunProgress.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -18,7 +16,7 @@
 #include <QMessageBox>
 #include <QStatusBar>
 
-#include <optional>
+#include <memory>
 
 OutputActions::OutputActions(PageHost& host, PreviewFile& preview)
     : m_host(host), m_preview(preview) {}
@@ -30,40 +28,35 @@ OutputActions::~OutputActions() {
 }
 
 QString OutputActions::htmlCopy(HtmlPage& page) {
-    if (m_host.Updating())
-        return {};
-    const QString text = write(page).html;
-    if (!text.isEmpty())
-        QGuiApplication::clipboard()->setText(text);
-    return text;
+    auto copied = std::make_shared<QString>();
+    withHtml(page, [copied](const QString& text) { *copied = text; });
+    return *copied;
 }
 
-PageMarkup OutputActions::write(HtmlPage& page) {
-    // A short writer shows the dialog for as long as it runs; the text writer
-    // reports its steps and shows it only for a long run.
-    const int steps = page.writeSteps();
-    std::optional<PageProgress> shown;
-    if (steps >= 0)
-        shown.emplace(m_host, steps);
-    TextRunProgress run(m_host.progressDialog(), &page);
-    const PageMarkup markup = page.write(run.callback());
-    if (shown && steps > 0)
-        shown->advance(steps);
-    if (QStatusBar* status = m_host.statusLine(); status && !markup.message.isEmpty())
-        status->showMessage(markup.message, 5000);
-    return markup;
+void OutputActions::withHtml(HtmlPage& page, std::function<void(const QString&)> then) {
+    if (m_host.Updating())
+        return;
+    page.writeThen([this, then = std::move(then)](const PageMarkup& markup) {
+        if (QStatusBar* status = m_host.statusLine(); status && !markup.message.isEmpty())
+            status->showMessage(markup.message, 5000);
+        if (!markup.html.isEmpty())
+            QGuiApplication::clipboard()->setText(markup.html);
+        then(markup.html);
+    });
 }
 
 QString OutputActions::writeUnseen(HtmlPage& page) {
-    // Without a dialog a long text write still lets events through.
-    TextRunProgress run(nullptr, &page);
-    return page.write(run.callback()).html;
+    return page.html();
 }
 
-PageOutput OutputActions::pageOutput(HtmlPage& page, const PageTraits& traits) {
+void OutputActions::withPageOutput(HtmlPage& page, const PageTraits& traits,
+                                   std::function<void(const PageOutput&)> then) {
     // Only the gradient-text page's own background counts; the wrapper takes
     // viewback for the others.
-    return {traits, htmlCopy(page), page.wrapperBackground().value_or(m_host.options().viewback)};
+    const TColor background = page.wrapperBackground().value_or(m_host.options().viewback);
+    withHtml(page, [&traits, background, then = std::move(then)](const QString& text) {
+        then(PageOutput{traits, text, background});
+    });
 }
 
 QFileDialog* OutputActions::saveDialog() {
@@ -90,14 +83,18 @@ void OutputActions::saveAs(HtmlPage& page, const PageTraits& traits) {
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return;
     const QString path = dialog->selectedFiles().constFirst();
-    report(SavePageAs(path, pageOutput(page, traits), m_host.options()));
+    withPageOutput(page, traits, [this, path](const PageOutput& output) {
+        report(SavePageAs(path, output, m_host.options()));
+    });
 }
 
 void OutputActions::preview(HtmlPage& page, const PageTraits& traits, int browser) {
     if (m_host.Updating() || !traits.outputFile)
         return;
-    report(PreviewInBrowser(m_preview, pageOutput(page, traits), m_host.options(), browser,
-                            [](const QUrl& url) { return QDesktopServices::openUrl(url); }));
+    withPageOutput(page, traits, [this, browser](const PageOutput& output) {
+        report(PreviewInBrowser(m_preview, output, m_host.options(), browser,
+                                [](const QUrl& url) { return QDesktopServices::openUrl(url); }));
+    });
 }
 
 void OutputActions::report(const OutputOutcome& outcome) {

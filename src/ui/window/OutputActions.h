@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <functional>
 
 class HtmlPage;
 class PageHost;
@@ -25,7 +26,8 @@ public:
     OutputActions& operator=(const OutputActions&) = delete;
 
     // Puts the page's HTML on the clipboard and returns it; an empty fragment
-    // leaves the clipboard as it was.
+    // leaves the clipboard as it was. A long text is copied when its run in
+    // the background completes; the text returned is then empty.
     QString htmlCopy(HtmlPage& page);
     // Asks for a file, then writes the page into it.
     void saveAs(HtmlPage& page, const PageTraits& traits);
@@ -41,9 +43,11 @@ public:
     QFileDialog* saveDialog();
 
 private:
-    // Writes the page with its progress shown and its message in the status bar.
-    PageMarkup write(HtmlPage& page);
-    PageOutput pageOutput(HtmlPage& page, const PageTraits& traits);
+    // Writes the page, shows its message in the status bar and copies its
+    // HTML, then hands the HTML on, once written.
+    void withHtml(HtmlPage& page, std::function<void(const QString&)> then);
+    void withPageOutput(HtmlPage& page, const PageTraits& traits,
+                        std::function<void(const PageOutput&)> then);
     void report(const OutputOutcome& outcome);
 
     PageHost& m_host;

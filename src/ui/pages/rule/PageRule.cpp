@@ -99,11 +99,6 @@ PageMarkup PageRule::write(const TextProgress&) const {
     return {WriteRuleMarkup(m_model, gradient, host().options()), {}};
 }
 
-int PageRule::writeSteps() const {
-    const GradientTable* gradient = host().selectedGradient();
-    return m_model.gradient && gradient && CanWalkGradient(*gradient) ? m_model.repeat : -1;
-}
-
 bool PageRule::supports(PageAction action) const {
     return action == PageAction::HtmlCopy;
 }

@@ -20,7 +20,6 @@ public:
     explicit PageRule(PageHost& host, QWidget* parent = nullptr);
 
     PageMarkup write(const TextProgress& progress = {}) const override;
-    int writeSteps() const override;
     bool supports(PageAction action) const override;
     std::optional<TColor> wrapperBackground() const override;
 

@@ -1,5 +1,6 @@
 #include "ui/pages/table/PageTable.h"
 
+#include "gradient/GradientTable.h"
 #include "html/GradientItems.h"
 #include "html/PageMarkup.h"
 #include "html/TableMarkup.h"
@@ -16,7 +17,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -91,7 +91,8 @@ QIcon DirectionIcon(int index) {
 } // namespace
 
 PageTable::PageTable(PageHost& host, QWidget* parent)
-    : HtmlPage(host, parent), m_cells(std::make_unique<CellColors>()) {
+    : HtmlPage(host, parent), m_cells(std::make_unique<CellColors>()),
+      m_progress(std::make_unique<PageProgress>(host, this)) {
     // "縦:" counts the columns and "横:" the rows.
     m_SpinEdit1 = SizeBox(this, "SpinEdit1", tr("縦:"), tr("テーブルの大きさ"), 4);
     m_SpinEdit2 = SizeBox(this, "SpinEdit2", tr("横:"), tr("テーブルの大きさ"),
@@ -207,10 +208,6 @@ PageMarkup PageTable::write(const TextProgress&) const {
     return {WriteTableMarkup(page, *m_cells, host().options()), {}};
 }
 
-int PageTable::writeSteps() const {
-    return 0; // the busy dialog without steps
-}
-
 bool PageTable::supports(PageAction action) const {
     return action == PageAction::SelectAll || action == PageAction::HtmlCopy;
 }
@@ -268,21 +265,25 @@ void PageTable::btntblexecClick() {
                                 5000);
         return;
     }
+    // The walk colours a copy of the cells; the grid takes it when it is done.
+    struct Run {
+        CellColors cells;
+        CellChanges changes;
+    };
+    auto run = std::make_shared<Run>(Run{*m_cells, {}});
     const CellRect rect = selectedRect();
-    const QPointer<QWidget> focus = focusWidget();
-    m_btntblexec->setEnabled(false);
-    m_DrawGrid1->setEnabled(false);
-    CellChanges changes;
-    {
-        PageProgress progress(host(), rect.cellCount());
-        changes = ApplyTableGradient(*m_cells, *gradient, rect, direction(), target());
-        progress.advance(rect.cellCount());
-    }
-    m_DrawGrid1->setEnabled(true);
-    m_btntblexec->setEnabled(true);
-    if (focus)
-        focus->setFocus();
-    repaintCells(changes);
+    m_progress->start(
+        rect.cellCount(),
+        [run, table = *gradient, rect, direction = direction(),
+         target = target()](const TextProgress&) {
+            run->changes = ApplyTableGradient(run->cells, table, rect, direction, target);
+        },
+        [this, run](bool completed) {
+            if (!completed)
+                return;
+            *m_cells = run->cells;
+            repaintCells(run->changes);
+        });
 }
 
 void PageTable::sbtblToggled(int index, bool down) {

@@ -9,6 +9,7 @@
 #include <memory>
 
 class CellGridDelegate;
+class PageProgress;
 class ColorShape;
 class QButtonGroup;
 class QGroupBox;
@@ -28,7 +29,6 @@ public:
     ~PageTable() override;
 
     PageMarkup write(const TextProgress& progress = {}) const override;
-    int writeSteps() const override;
     bool supports(PageAction action) const override;
     std::optional<TColor> wrapperBackground() const override;
     // Clears the cell colours.
@@ -60,6 +60,7 @@ private:
     // cell text is the option's at each write.
     TablePageModel m_model;
     std::unique_ptr<CellColors> m_cells;
+    std::unique_ptr<PageProgress> m_progress;
     CellGridDelegate* m_gridPainter = nullptr;
 
     QSpinBox* m_SpinEdit1 = nullptr; // columns ("縦:")

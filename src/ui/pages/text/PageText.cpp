@@ -1,6 +1,7 @@
 #include "ui/pages/text/PageText.h"
 
 #include "core/QtColor.h"
+#include "gradient/GradientTable.h"
 #include "html/GradientTextFont.h"
 #include "html/GradientTextWriter.h"
 #include "html/PageMarkup.h"
@@ -10,7 +11,7 @@
 #include "settings/ProgramOptions.h"
 #include "ui/pages/PageControls.h"
 #include "ui/pages/PageHost.h"
-#include "ui/pages/text/TextRunProgress.h"
+#include "ui/pages/PageProgress.h"
 #include "ui/widgets/JapaneseFontFallback.h"
 
 #include <QComboBox>
@@ -22,10 +23,12 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <memory>
+#include <optional>
 
 namespace {
 
-// Holds a flag for the duration of a refresh or a run, also when it fails.
+// Holds a flag for the duration of a refresh, also when it fails.
 class FlagScope {
 public:
     explicit FlagScope(bool& flag) : m_flag(flag) { m_flag = true; }
@@ -35,6 +38,21 @@ public:
 
 private:
     bool& m_flag;
+};
+
+// The gradient effect's snapshot of the page, coloured by the worker.
+struct EffectRun {
+    DocumentText text;
+    std::optional<GradientTable> table;
+    PositionRange selection;
+    TextGradientResult result;
+};
+
+// The writer's snapshot of the page and its output.
+struct WriteRun {
+    StyledText text;
+    ProgramOptions options;
+    PageMarkup markup;
 };
 
 // The first names of the entries, which the characters are set in.
@@ -57,7 +75,8 @@ QToolButton* StyleToggle(QWidget* parent, const char* name, const char* letter, 
 
 } // namespace
 
-PageText::PageText(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
+PageText::PageText(PageHost& host, QWidget* parent)
+    : HtmlPage(host, parent), m_progress(std::make_unique<PageProgress>(host, this)) {
     m_BoldButton = StyleToggle(this, "BoldButton", "B", tr("太字"), 4);
     QFont bold = m_BoldButton->font();
     bold.setBold(true);
@@ -122,18 +141,46 @@ PageText::PageText(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     });
 }
 
+PageText::~PageText() = default;
+
 PageMarkup PageText::write(const TextProgress& progress) const {
     if (!idle())
         return {};
-    const DocumentText text = StyledTextFromDocument(*m_RichEdit1->document());
-    if (text.text.chars.empty())
+    return WriteText(StyledTextFromDocument(*m_RichEdit1->document()).text, host().options(),
+                     progress);
+}
+
+PageMarkup PageText::WriteText(const StyledText& text, const ProgramOptions& options,
+                               const TextProgress& progress) {
+    if (text.chars.empty())
         return {};
-    const FlagScope running(m_running);
-    // Stopped (the window closed meanwhile) it is empty: the clipboard stays.
-    PageMarkup markup{WriteGradientTextMarkup(text.text, host().options(), progress), {}};
-    if (!markup.html.isEmpty() && HasForbiddenHtmlChars(text.text))
+    // Stopped it is empty: the clipboard stays.
+    PageMarkup markup{WriteGradientTextMarkup(text, options, progress), {}};
+    if (!markup.html.isEmpty() && HasForbiddenHtmlChars(text))
         markup.message = tr("HTML に書けない制御文字を除きました");
     return markup;
+}
+
+void PageText::writeThen(const std::function<void(const PageMarkup&)>& done) {
+    if (m_progress->running())
+        return;
+    if (!idle()) {
+        done({});
+        return;
+    }
+    auto run = std::make_shared<WriteRun>();
+    run->text = StyledTextFromDocument(*m_RichEdit1->document()).text;
+    run->options = host().options();
+    m_progress->start(
+        2 * PositionLength(run->text),
+        [run](const TextProgress& progress) {
+            run->markup = WriteText(run->text, run->options, progress);
+        },
+        [run, done](bool completed) {
+            // Cancelled, the clipboard and the files stay as they are.
+            if (completed)
+                done(run->markup);
+        });
 }
 
 bool PageText::supports(PageAction) const {
@@ -173,7 +220,7 @@ void PageText::fillFontNames() {
 }
 
 bool PageText::idle() const {
-    return !m_updating && !m_running;
+    return !m_updating && !m_progress->running();
 }
 
 void PageText::cut() {
@@ -292,13 +339,24 @@ void PageText::btngratxtexecClick() {
     if (!idle())
         return;
     const QTextCursor cursor = m_RichEdit1->textCursor();
-    TextGradientResult result;
-    {
-        const FlagScope running(m_running);
-        TextRunProgress progress(host().progressDialog(), this);
-        result =
-            ApplyTextGradient(*m_RichEdit1->document(), host().selectedGradient(),
-                              cursor.selectionStart(), cursor.selectionEnd(), progress.callback());
-    }
-    showStatus(TextGradientStatusMessage(result.status));
+    auto run = std::make_shared<EffectRun>();
+    run->text = StyledTextFromDocument(*m_RichEdit1->document());
+    run->selection =
+        DocumentSelectionToPositions(run->text, cursor.selectionStart(), cursor.selectionEnd());
+    if (const GradientTable* table = host().selectedGradient())
+        run->table = *table;
+    m_progress->start(
+        GradientRange(run->selection, PositionLength(run->text.text)).length,
+        [run](const TextProgress& progress) {
+            run->result = ApplyTextGradient(run->text.text, run->table ? &*run->table : nullptr,
+                                            run->selection, progress);
+        },
+        [this, run](bool completed) {
+            if (!completed)
+                run->result.status = TextGradientStatus::Stopped;
+            else if (run->result.status == TextGradientStatus::Applied)
+                ApplyCharColors(*m_RichEdit1->document(), run->text, run->result.firstChar,
+                                run->result.endChar);
+            showStatus(TextGradientStatusMessage(run->result.status));
+        });
 }

@@ -3,11 +3,15 @@
 #include "ui/pages/HtmlPage.h"
 
 #include <QTextFormat>
+#include <memory>
 
+class PageProgress;
 class QComboBox;
 class QPushButton;
 class QTextEdit;
 class QToolButton;
+struct ProgramOptions;
+struct StyledText;
 
 // Page 0, gradient text: a rich-text editor with style toggles, font boxes
 // and the buttons that colour the text.
@@ -15,8 +19,11 @@ class PageText : public HtmlPage {
     Q_OBJECT
 public:
     explicit PageText(PageHost& host, QWidget* parent = nullptr);
+    ~PageText() override;
 
     PageMarkup write(const TextProgress& progress = {}) const override;
+    // A long text is written in the background behind the progress dialog.
+    void writeThen(const std::function<void(const PageMarkup&)>& done) override;
     bool supports(PageAction action) const override;
     // The editor's background.
     std::optional<TColor> wrapperBackground() const override;
@@ -45,6 +52,9 @@ private:
     // A style change goes to the selection, or with none to what is typed next.
     void mergeIntoTarget(const QTextCharFormat& format);
     void showStatus(const QString& text);
+    // The writer on a snapshot of the text, on any thread.
+    static PageMarkup WriteText(const StyledText& text, const ProgramOptions& options,
+                                const TextProgress& progress);
 
     void BoldButtonClick();
     void ItalicButtonClick();
@@ -67,6 +77,5 @@ private:
     QPushButton* m_btngratxtback = nullptr;
     TColor m_editorBackground = 0xFFFFFF;
     bool m_updating = false;
-    // A run of the effect or the writer lets events through.
-    mutable bool m_running = false;
+    std::unique_ptr<PageProgress> m_progress;
 };
