@@ -29,7 +29,7 @@ TEST(CliColor, CssTextsGoInAndOut) {
         {{"color", "#fa0", "--css", "hex"}, "#FFAA00\n"},
         {{"color", "rgb(255, 165, 0)", "--css", "rgb"}, "rgb(255 165 0)\n"},
         {{"color", "oklch(79.27% 0.171 70.67)", "--css", "hex"}, "#FFA500\n"},
-        {{"color", "orange", "--css", "hsl"}, "hsl(38.8 100% 50%)\n"},
+        {{"color", "orange", "--css", "hsl"}, "hsl(38.82 100% 50%)\n"},
         {{"color", "color(display-p3 0 1 0)", "--css", "hex"}, "#00FB29\n"},
         {{"color", "orange", "--nearest"}, "orange 0\n"},
         {{"color", "#FFA501", "--nearest"}, "orange 0.0002\n"},

@@ -95,7 +95,7 @@ private slots:
         QCOMPARE(window.CurrentColor(), RgbToColor(255, 0, 255));
         QCOMPARE(bodyRuns, 1);
 
-        window.findChild<PageText*>()->SetUpdating(true);
+        static_cast<PageText*>(window.page(Pages::Text))->SetUpdating(true);
         clickRow(list, 0);
         QCOMPARE(window.CurrentColor(), TColor(0));
         QCOMPARE(bodyRuns, 1);
