@@ -12,6 +12,11 @@
 // programs.
 enum class CssFormat { Hex, Rgb, Hsl, Hwb, Lab, Lch, Oklab, Oklch, DisplayP3, Cmyk, Vec4, Decimal };
 
+// Whether `format` is a CSS colour text (the first nine).
+constexpr bool IsCssText(CssFormat format) {
+    return format != CssFormat::Cmyk && format != CssFormat::Vec4 && format != CssFormat::Decimal;
+}
+
 // The names the command line and the settings use: "hex", "display-p3", ...
 std::span<const std::pair<const char*, CssFormat>> CssFormatNames();
 std::optional<CssFormat> CssFormatNamed(std::string_view name);

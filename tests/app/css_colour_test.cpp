@@ -17,8 +17,7 @@ TEST(CssColourText, ChromiumPaintsEveryWrittenTextAsItsColour) {
         for (int g = 0; g < 256; g += 17)
             for (int b = 0; b < 256; b += 17)
                 for (const auto& [name, format] : CssFormatNames()) {
-                    if (format == CssFormat::Cmyk || format == CssFormat::Vec4 ||
-                        format == CssFormat::Decimal)
+                    if (!IsCssText(format))
                         continue;
                     colors << RgbToColor(r, g, b);
                     texts << WriteCssColorText(colors.back(), format);

@@ -131,8 +131,7 @@ TEST(CssColor, EveryNotationReadsBackAsTheSameColour) {
         for (int g = 0; g < 256; g += 17)
             for (int b = 0; b < 256; b += 17)
                 for (const auto& [name, format] : CssFormatNames()) {
-                    if (format == CssFormat::Cmyk || format == CssFormat::Vec4 ||
-                        format == CssFormat::Decimal)
+                    if (!IsCssText(format))
                         continue;
                     const Rgb8 color{r, g, b};
                     const std::string text = WriteCssColor(color, format);
