@@ -15,7 +15,7 @@ class QLabel;
 class QPushButton;
 class QToolButton;
 
-// Page 2, body: the five colours of a BODY tag previewed on a panel, the
+// The body page: the five colours of a BODY tag previewed on a panel, the
 // role box, the presets and the background picture button. The page's
 // model holds the working colours; the preview panel shows them.
 class PageBody : public HtmlPage {

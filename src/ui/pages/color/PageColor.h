@@ -11,7 +11,7 @@ class QGroupBox;
 class QPushButton;
 class QRadioButton;
 
-// Page 4, Color: the ten notations of the current colour.
+// The colour page: the ten notations of the current colour.
 class PageColor : public HtmlPage {
     Q_OBJECT
 public:

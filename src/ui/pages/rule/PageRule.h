@@ -11,7 +11,7 @@ class QRadioButton;
 class QSpinBox;
 class QToolButton;
 
-// Page 3, horizontal rule: width, height, alignment, repetition and colour
+// The horizontal-rule page: width, height, alignment, repetition and colour
 // of the rules. The number boxes hold only values of their ranges, so the
 // markup never sees what was typed until it is a valid number.
 class PageRule : public HtmlPage {

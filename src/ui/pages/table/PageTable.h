@@ -19,7 +19,7 @@ class QSpinBox;
 class QTableWidget;
 class QToolButton;
 
-// Page 1, gradient table: table size, target, direction, the four table
+// The gradient-table page: table size, target, direction, the four table
 // colours and the cell grid, which previews the cells and selects the
 // rectangle the colour buttons work on.
 class PageTable : public HtmlPage {

@@ -13,7 +13,7 @@ class QToolButton;
 struct ProgramOptions;
 struct StyledText;
 
-// Page 0, gradient text: a rich-text editor with style toggles, font boxes
+// The gradient-text page: a rich-text editor with style toggles, font boxes
 // and the buttons that colour the text.
 class PageText : public HtmlPage {
     Q_OBJECT
