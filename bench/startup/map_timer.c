@@ -73,7 +73,8 @@ int main(int argc, char** argv) {
     const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     // Checked, so the server listens for us before the program starts.
     xcb_generic_error_t* error = xcb_request_check(
-        connection, xcb_change_window_attributes_checked(connection, root, XCB_CW_EVENT_MASK, &mask));
+        connection,
+        xcb_change_window_attributes_checked(connection, root, XCB_CW_EVENT_MASK, &mask));
     if (error) {
         fprintf(stderr, "map_timer: cannot watch the root window\n");
         return 2;
@@ -100,8 +101,8 @@ int main(int argc, char** argv) {
         while ((event = xcb_poll_for_event(connection))) {
             const int type = event->response_type & 0x7f;
             // Tooltips and menus are not what the user waits for.
-            const int top = type == XCB_MAP_NOTIFY &&
-                            !((xcb_map_notify_event_t*)event)->override_redirect;
+            const int top =
+                type == XCB_MAP_NOTIFY && !((xcb_map_notify_event_t*)event)->override_redirect;
             free(event);
             if (top) {
                 clock_gettime(CLOCK_MONOTONIC, &mapped);
