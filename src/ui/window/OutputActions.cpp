@@ -45,10 +45,6 @@ void OutputActions::withHtml(HtmlPage& page, std::function<void(const QString&)>
     });
 }
 
-QString OutputActions::writeUnseen(HtmlPage& page) {
-    return page.html();
-}
-
 void OutputActions::withPageOutput(HtmlPage& page, const PageTraits& traits,
                                    std::function<void(const PageOutput&)> then) {
     // Only the gradient-text page's own background counts; the wrapper takes

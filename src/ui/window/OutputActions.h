@@ -34,10 +34,6 @@ public:
     // Writes the preview file and shows it in browser 1 or 2.
     void preview(HtmlPage& page, const PageTraits& traits, int browser);
 
-    // The page's fragment as the live preview shows it: written unseen, with
-    // no progress dialog and nothing in the status bar.
-    QString writeUnseen(HtmlPage& page);
-
     // The Save As dialog, made on first use and kept for the run so that it
     // remembers its folder.
     QFileDialog* saveDialog();

@@ -41,7 +41,6 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMessageBox>
-#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStyle>
@@ -529,12 +528,12 @@ void TfrmMain::createLivePreview() {
 }
 
 std::optional<QString> TfrmMain::previewDocument() {
-    // A long output run lets events through; the preview waits for its end.
-    if (Updating() || m_quietOutput || (m_frmwaitdlg && m_frmwaitdlg->isVisible()))
+    // While a long run goes on in the background the preview waits for its
+    // end. Its own write shows no progress and no message.
+    if (Updating() || (m_frmwaitdlg && m_frmwaitdlg->isVisible()))
         return std::nullopt;
-    const QScopedValueRollback quiet(m_quietOutput, true);
     HtmlPage* page = activePage();
-    const QString fragment = m_output->writeUnseen(*page);
+    const QString fragment = page->html();
     if (!activeTraits().outputFile)
         return fragment;
     return WrapPageMarkup(fragment, activeTraits(),

@@ -169,8 +169,6 @@ private:
     std::unique_ptr<TSPIs> m_SPIs1;
 
     QString m_helpFile;
-    // Set while the live preview writes, which may let events through.
-    bool m_quietOutput = false;
     bool m_saved = false;
     // Set once the options and tables are loaded: a page built from then on
     // starts at once.

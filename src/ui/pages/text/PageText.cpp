@@ -16,6 +16,7 @@
 
 #include <QComboBox>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTextCursor>
@@ -27,18 +28,6 @@
 #include <optional>
 
 namespace {
-
-// Holds a flag for the duration of a refresh, also when it fails.
-class FlagScope {
-public:
-    explicit FlagScope(bool& flag) : m_flag(flag) { m_flag = true; }
-    ~FlagScope() { m_flag = false; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& m_flag;
-};
 
 // The gradient effect's snapshot of the page, coloured by the worker.
 struct EffectRun {
@@ -317,7 +306,7 @@ void PageText::btngratxtbackClick() {
 void PageText::RichEdit1SelectionChange() {
     if (!idle())
         return;
-    const FlagScope updating(m_updating);
+    const QScopedValueRollback updating(m_updating, true);
     QTextCursor cursor = m_RichEdit1->textCursor();
     // A selection shows its first character; a caret what is typed next.
     if (cursor.hasSelection()) {
