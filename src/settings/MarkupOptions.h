@@ -7,5 +7,10 @@
 enum class HtmlCase { Lower = 0, Upper = 1, Capital = 2 };
 
 // Classic markup uses FONT, bgcolor and the other presentational attributes;
-// CSS markup uses style attributes and a style block.
-enum class MarkupStyle { Classic = 0, Css = 1 };
+// CSS markup uses style attributes and a style block; modern markup is CSS
+// markup that leaves continuous gradients to the browser's linear-gradient.
+enum class MarkupStyle { Classic = 0, Css = 1, Modern = 2 };
+
+// The colour space a gradient walks through between two stops. sRGB is the
+// straight walk of the 8-bit channels; OKLCH takes the shorter hue arc.
+enum class GradientInterpolation { Srgb = 0, Oklab = 1, Oklch = 2 };

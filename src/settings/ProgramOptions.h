@@ -36,6 +36,8 @@ struct ProgramOptions {
     QString plugin;
     // How the generators write their markup.
     MarkupStyle markupstyle = MarkupStyle::Classic;
+    // The space gradients walk through between their stops.
+    GradientInterpolation interpolation = GradientInterpolation::Srgb;
     // The gradient-text page writes '<', '>' and '&' as typed instead of
     // escaping them.
     bool rawtext = false;

@@ -6,3 +6,8 @@ void CurrentColorModel::SetCurrentColor(TColor color) {
     m_color = color;
     emit changed(color);
 }
+
+void CurrentColorModel::PickCurrentColor(TColor color) {
+    SetCurrentColor(color);
+    emit picked(color);
+}

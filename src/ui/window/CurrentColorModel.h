@@ -17,9 +17,14 @@ public:
     // Emits `changed` even for the colour already current: the displays are
     // refreshed in any case.
     void SetCurrentColor(TColor color);
+    // A colour the user chose as a whole (eyedropper, chart, list, entry
+    // box, colour dialog, history) rather than a slider step: set, then
+    // `picked` so the history can keep it.
+    void PickCurrentColor(TColor color);
 
 signals:
     void changed(TColor color);
+    void picked(TColor color);
 
 private:
     TColor m_color = 0xFFFFFF;
