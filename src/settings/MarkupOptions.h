@@ -14,3 +14,17 @@ enum class MarkupStyle { Classic = 0, Css = 1, Modern = 2 };
 // The colour space a gradient walks through between two stops. sRGB is the
 // straight walk of the 8-bit channels; OKLCH takes the shorter hue arc.
 enum class GradientInterpolation { Srgb = 0, Oklab = 1, Oklch = 2 };
+
+// The interpolation words of a CSS linear-gradient(), with a leading space:
+// empty for sRGB, which is the browsers' default for hex colour stops.
+constexpr const char* CssInterpolationClause(GradientInterpolation interpolation) {
+    switch (interpolation) {
+    case GradientInterpolation::Oklab:
+        return " in oklab";
+    case GradientInterpolation::Oklch:
+        return " in oklch shorter hue";
+    case GradientInterpolation::Srgb:
+        break;
+    }
+    return "";
+}
