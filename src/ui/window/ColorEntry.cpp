@@ -76,11 +76,17 @@ ColorEntry::ColorEntry(CurrentColorModel& model, QWidget* parent)
     m_edit->setGeometry(4, 0, 226, 22);
     // Enter applies the text even when it was not changed since, as a way
     // to pick the same colour again; leaving the box applies only an edit.
-    connect(m_edit, &QLineEdit::returnPressed, this, [this] { enter(m_edit->text()); });
-    connect(m_edit, &QLineEdit::editingFinished, this, [this] {
-        if (m_edit->isModified())
+    // A box left empty shows the current colour again.
+    const auto apply = [this](bool always) {
+        if (m_edit->text().trimmed().isEmpty()) {
+            m_edit->setModified(false);
+            showColor(m_model.CurrentColor());
+        } else if (always || m_edit->isModified()) {
             enter(m_edit->text());
-    });
+        }
+    };
+    connect(m_edit, &QLineEdit::returnPressed, this, [apply] { apply(true); });
+    connect(m_edit, &QLineEdit::editingFinished, this, [apply] { apply(false); });
 
     m_nearest = new QLabel(this);
     m_nearest->setObjectName(QStringLiteral("lblnearest"));
@@ -135,8 +141,11 @@ void ColorEntry::markInvalid(const QString& reason) {
 
 void ColorEntry::pasteClipboard() {
     const QString text = QGuiApplication::clipboard()->text().trimmed();
-    if (text.size() > kLongestText) {
-        emit message(tr("色として読めません: %1").arg(Reason(CssColorError::BadSyntax)));
+    // Nothing or a long text is not put into the box.
+    if (text.isEmpty() || text.size() > kLongestText) {
+        emit message(
+            tr("色として読めません: %1")
+                .arg(Reason(text.isEmpty() ? CssColorError::Empty : CssColorError::BadSyntax)));
         return;
     }
     {
