@@ -23,30 +23,25 @@ private slots:
         QTest::addColumn<TColor>("color");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("message");
-        const TColor white = 0xFFFFFF;
-        const QString unreadable = QStringLiteral("色として読めません: ");
-        QTest::newRow("name, Enter")
-            << "enter"
-            << "RebeccaPurple" << RgbToColor(102, 51, 153) << "名前: rebeccapurple"
-            << "";
-        QTest::newRow("hex, leaving")
-            << "leave"
-            << "#0a0b0c" << RgbToColor(10, 11, 12) << "近い名前: black (ΔE 0.1489)"
-            << "";
-        QTest::newRow("no colour, Enter") << "enter"
-                                          << "rgb(1 2)" << white << "名前: white"
-                                          << unreadable + "CSS の色の書き方ではありません";
-        QTest::newRow("pasted") << "paste"
-                                << " hsl(120deg 100% 25%)\n"
-                                << RgbToColor(0, 128, 0) << "名前: green"
-                                << "";
-        QTest::newRow("pasted no colour") << "paste"
-                                          << "transparent" << white << "名前: white"
-                                          << unreadable + "決まった色を持たない名前です";
-        QTest::newRow("outside sRGB")
-            << "enter"
-            << "color(display-p3 1 0 0)" << RgbToColor(255, 11, 12) << "近い名前: red (ΔE 0.0035)"
-            << "sRGB の外の色を sRGB に写しました";
+        const struct {
+            const char *how, *text;
+            TColor color;
+            const char *name, *message;
+        } rows[] = {
+            {"enter", "RebeccaPurple", RgbToColor(102, 51, 153), "名前: rebeccapurple", ""},
+            {"leave", "#0a0b0c", RgbToColor(10, 11, 12), "近い名前: black (ΔE 0.1489)", ""},
+            {"enter", "rgb(1 2)", 0xFFFFFF, "名前: white",
+             "色として読めません: CSS の色の書き方ではありません"},
+            {"paste", " hsl(120deg 100% 25%)\n", RgbToColor(0, 128, 0), "名前: green", ""},
+            {"paste", "transparent", 0xFFFFFF, "名前: white",
+             "色として読めません: 決まった色を持たない名前です"},
+            {"enter", "color(display-p3 1 0 0)", RgbToColor(255, 11, 12),
+             "近い名前: red (ΔE 0.0035)", "sRGB の外の色を sRGB に写しました"},
+        };
+        for (const auto& row : rows)
+            QTest::addRow("%s %s", row.how, QByteArray(row.text).trimmed().constData())
+                << QString::fromUtf8(row.how) << QString::fromUtf8(row.text) << row.color
+                << QString::fromUtf8(row.name) << QString::fromUtf8(row.message);
     }
     void textBecomesTheCurrentColor() {
         QFETCH(QString, how);
