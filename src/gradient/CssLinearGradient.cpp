@@ -87,7 +87,8 @@ std::optional<double> AxisPosition(const QString& token) {
     const QString unit = match.captured(2);
     if (!std::isfinite(value) || !(unit == u'%' || (unit.isEmpty() && value == 0)))
         return std::nullopt;
-    return value * kGradientAxisEnd / 100;
+    // Far outside the box every position paints alike.
+    return std::clamp(value, -1e6, 1e6) * kGradientAxisEnd / 100;
 }
 
 // The left-to-right directions: to right, 90deg and its other units.

@@ -28,6 +28,7 @@ public:
     std::optional<QString> name;
     std::optional<TColor> color;
     QString importPath;
+    std::optional<QString> importText;
     std::optional<ExportTarget> exportTarget;
     QStringList told;
 
@@ -40,6 +41,7 @@ protected:
         return answer;
     }
     QString askImportFile() override { return importPath; }
+    std::optional<QString> askImportText(const QString&) override { return importText; }
     std::optional<ExportTarget> askExportFile(const QString&) override { return exportTarget; }
     void inform(const QString& text) override { told << text; }
 };
