@@ -421,6 +421,7 @@ void TfrmMain::lstcolortableClick(int row) {
 
 void TfrmMain::btngraeditClick() {
     CenterOverMainWindow(m_frmGradEdit, this);
+    m_frmGradEdit->setExportInterpolation(m_state.options().interpolation);
     m_frmGradEdit->exec();
     // Activation redraws the preview as well, but not every platform
     // reactivates the main window after a modal dialog.
