@@ -154,6 +154,11 @@ void TfrmGradEdit::loadWorkingStops(int tableIndex) {
     redrawBar();
 }
 
+void TfrmGradEdit::setInterpolation(GradientInterpolation interpolation) {
+    m_imggra->setInterpolation(interpolation);
+    redrawBar();
+}
+
 void TfrmGradEdit::redrawBar() {
     m_imggra->draw(workingStops());
     showPending();

@@ -2,6 +2,7 @@
 
 #include "core/Color.h"
 #include "gradient/GradientTable.h"
+#include "settings/MarkupOptions.h"
 
 #include <QDialog>
 #include <array>
@@ -30,6 +31,9 @@ public:
     TfrmGradEdit(GradientTableList& list, SharedColorDialog* colorDialog,
                  QWidget* parent = nullptr);
     ~TfrmGradEdit() override;
+
+    // Redraws the bar walking in `interpolation` between the stops.
+    void setInterpolation(GradientInterpolation interpolation);
 
     // The shown marks in slot order.
     std::vector<GradientStop> workingStops() const;
