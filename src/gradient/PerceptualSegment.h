@@ -10,7 +10,9 @@
 // first stop and step `steps` the second, both exactly. Colours the arc
 // takes outside sRGB are clipped per channel: that is how browsers paint a
 // linear-gradient() in these spaces, so the bar and a page's native
-// gradient agree, and it costs nothing per colour.
+// gradient agree, and it costs nothing per colour. A long segment is
+// computed only where its colour can change: bounds on how fast each
+// channel moves say how many steps surely keep the last colour.
 class PerceptualSegment {
 public:
     // The colour `from` at every step.
@@ -22,10 +24,24 @@ public:
     // Moves to step `step`.
     void seek(std::int64_t step);
     // The colour at the current step, then one step on.
-    TColor next();
+    TColor next() {
+        const std::int64_t step = m_step++;
+        if (m_constant || step <= 0)
+            return m_from;
+        if (step >= m_steps)
+            return m_to;
+        if (m_repeat > 0) {
+            --m_repeat;
+            return m_last;
+        }
+        evaluate(step);
+        return m_last;
+    }
 
 private:
-    TColor polarColor(std::int64_t step);
+    // The colour at `step` into m_last, and into m_repeat how many steps
+    // after it surely keep that colour.
+    void evaluate(std::int64_t step);
 
     TColor m_from = 0;
     TColor m_to = 0;
@@ -37,15 +53,17 @@ private:
     // OKLab: each linear sRGB channel is a cubic in t = step / steps; its
     // coefficients from the constant one up.
     double m_cubic[3][4] = {};
-    // OKLCH: lightness, chroma and hue (radians) at step 0 and per step.
+    // OKLCH: lightness, chroma and hue (radians) at step 0 and per step, and
+    // the hue at step m_hueStep as a unit vector.
     double m_start[3] = {};
     double m_delta[3] = {};
-    // The hues of the next kTurns steps as unit vectors, the one of step s
-    // in slot s % kTurns; each is turned kTurns steps on once used. Four
-    // rotations in turn keep each from waiting on the last one.
-    static constexpr int kTurns = 4;
-    double m_cos[kTurns] = {};
-    double m_sin[kTurns] = {};
+    std::int64_t m_hueStep = -1;
+    double m_cos = 1;
+    double m_sin = 0;
     double m_turnCos = 1;
     double m_turnSin = 0;
+    // The most each linear channel's change per step can change per step.
+    double m_curve[3] = {};
+    TColor m_last = 0;
+    std::int64_t m_repeat = 0;
 };
