@@ -1286,6 +1286,10 @@
         <translation>Markup style</translation>
     </message>
     <message>
+        <source>グラデーションの補間</source>
+        <translation>Gradient interpolation</translation>
+    </message>
+    <message>
         <source>その他</source>
         <translation>Other</translation>
     </message>

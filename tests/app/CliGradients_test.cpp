@@ -54,6 +54,11 @@ TEST_F(CliGradientsTest, WalkOfAStoredTable) {
     // Items 2..5 of a walk over 4: the segment starts late, and item 4
     // reaches the breakpoint of the last stop.
     EXPECT_EQ(result.outText().toStdString(), "#FF0000\n#BF003F\n#0000FF\n#0000FF\n");
+    // Through OKLab both stops stay and the middle leaves the sRGB line.
+    result = run({QStringLiteral("--interpolation"), QStringLiteral("oklab"),
+                  QStringLiteral("gradient-walk"), QStringLiteral("0"), QStringLiteral("4"),
+                  QStringLiteral("--first"), QStringLiteral("2")});
+    EXPECT_EQ(result.outText().toStdString(), "#FF0000\n#C6496D\n#0000FF\n#0000FF\n");
 }
 
 TEST_F(CliGradientsTest, DrawPrintsThreeHundredColumns) {
@@ -82,6 +87,8 @@ TEST_F(CliGradientsTest, BadArgumentsAreUsageErrors) {
                       QStringLiteral("4")},
           QStringList{QStringLiteral("gradient-walk"), QStringLiteral("0"), QStringLiteral("x")},
           QStringList{QStringLiteral("gradient-draw"), QStringLiteral("-1")},
+          QStringList{QStringLiteral("gradient-draw"), QStringLiteral("0"),
+                      QStringLiteral("--interpolation"), QStringLiteral("lab")},
           QStringList{QStringLiteral("gradients"), QStringLiteral("extra")}}) {
         const CliRun result = run(args);
         EXPECT_EQ(result.status, 2) << args.join(QLatin1Char(' ')).toStdString();

@@ -287,7 +287,7 @@ private slots:
 
         m_editor->exportTarget = {m_dir.filePath(QStringLiteral("out.css")),
                                   TfrmGradEdit::ExportFormat::Css};
-        m_editor->setExportInterpolation(GradientInterpolation::Oklch);
+        m_editor->setInterpolation(GradientInterpolation::Oklch);
         button("btnexport")->click();
         QFile out(m_editor->exportTarget->path);
         QVERIFY(out.open(QIODevice::ReadOnly));

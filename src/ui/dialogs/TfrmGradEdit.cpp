@@ -184,6 +184,12 @@ void TfrmGradEdit::loadWorkingStops(int tableIndex) {
     redrawBar();
 }
 
+void TfrmGradEdit::setInterpolation(GradientInterpolation interpolation) {
+    m_interpolation = interpolation;
+    m_imggra->setInterpolation(interpolation);
+    redrawBar();
+}
+
 void TfrmGradEdit::redrawBar() {
     m_imggra->draw(workingStops());
     showPending();

@@ -33,13 +33,12 @@ public:
                  QWidget* parent = nullptr);
     ~TfrmGradEdit() override;
 
+    // The program's interpolation option: the bar walks in it between the
+    // stops, and a CSS export names it.
+    void setInterpolation(GradientInterpolation interpolation);
+
     // The shown marks in slot order.
     std::vector<GradientStop> workingStops() const;
-
-    // The space a CSS export names, the program's interpolation option.
-    void setExportInterpolation(GradientInterpolation interpolation) {
-        m_interpolation = interpolation;
-    }
 
     // Export formats, in the order of the save dialog's filters.
     enum class ExportFormat { Ggr, Css, Gpl };
