@@ -87,6 +87,7 @@ TEST_F(OptionsStoreTest, SaveAndLoadGiveTheSameRecord) {
     options.plugin = QStringLiteral("/opt/plug-ins/");
     options.markupstyle = MarkupStyle::Css;
     options.rawtext = true;
+    options.colortemplates = {{QStringLiteral("hex, \"quoted\""), QStringLiteral("{hex}")}};
     save(options);
     EXPECT_EQ(load(), options);
 
@@ -184,6 +185,7 @@ TEST_F(OptionsStoreTest, EachValueIsSavedAsItWasReadOrAsItsDefault) {
         {"markupstyle", nullptr, "0"}, {"markupstyle", "1", "1"}, {"markupstyle", "2", "0"},
         {"fonttablecnt", nullptr, "7"}, {"fonttablecnt", "-1", "7"}, {"colorcnt", "x", "141"},
         {"colorcnt", "300", "256"}, {"bodycnt", "0", "12"},
+        {"csstemplatecnt", nullptr, "0"}, {"csstemplatecnt", "99999999", "0"},
     };
     // clang-format on
     int run = 0;
@@ -285,6 +287,10 @@ TEST_F(OptionsStoreTest, HandWrittenRecordsLoadAsWritten) {
               "bodycode0=\"白地 に黒色\",\"16777215\",\"0\",\"255\",\"16711680\",\"8388736\"\n"
               "colorcnt=1\ncolorcode0=\"255\", \"#FF0000\", \"dark, red\"\n"
               "wwwname=/usr/bin/a, b\n"
+              // Templates unreadable, nameless, named twice or beyond the count are left out.
+              "csstemplatecnt=5\ncsstemplate0=\"a\",\"{rgb.r}, {rgb.g}\"\ncsstemplate1=\"b\"\n"
+              "csstemplate2=\" \",\"x\"\ncsstemplate3=\"a\",\"y\"\ncsstemplate4=\"c\",\"{hex}\"\n"
+              "csstemplate5=\"d\",\"z\"\n"
               "[colortable]\ncol0=\"黒 白\",\"2\",\"0\",\"300\",\"0\",\"16777215\"\n");
     const ProgramOptions options = load();
     EXPECT_EQ(options.bodyPresets.at(0),
@@ -292,6 +298,9 @@ TEST_F(OptionsStoreTest, HandWrittenRecordsLoadAsWritten) {
     EXPECT_EQ(options.colors.at(0),
               (NamedColor{255, QStringLiteral("#FF0000"), QStringLiteral("dark, red")}));
     EXPECT_EQ(options.wwwname, QStringLiteral("/usr/bin/a, b"));
+    EXPECT_EQ(options.colortemplates,
+              (ColorTemplateList{{QStringLiteral("a"), QStringLiteral("{rgb.r}, {rgb.g}")},
+                                 {QStringLiteral("c"), QStringLiteral("{hex}")}}));
     {
         const SettingsStore store(path());
         EXPECT_EQ(store.readString(QStringLiteral("colortable"), QStringLiteral("col0")),

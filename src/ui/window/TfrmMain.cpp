@@ -480,6 +480,7 @@ void TfrmMain::ac_wwwview2Execute() {
 }
 
 void TfrmMain::ac_optionExecute() {
+    m_frmOpt->setPreviewColor(CurrentColor());
     if (!m_frmOpt->execute())
         return;
     for (const PageSlot& slot : m_pages) {

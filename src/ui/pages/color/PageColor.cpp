@@ -1,15 +1,42 @@
 #include "ui/pages/color/PageColor.h"
 
+#include "core/CssColorText.h"
 #include "html/ColorNotation.h"
 #include "html/PageMarkup.h"
+#include "settings/ProgramOptions.h"
 #include "ui/pages/PageControls.h"
 #include "ui/pages/PageHost.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QTreeWidget>
+
+namespace {
+
+// Where a list entry keeps what it writes: a notation's index in
+// CssFormatNames, or a user template's name.
+constexpr int kFormatRole = Qt::UserRole;
+constexpr int kTemplateRole = Qt::UserRole + 1;
+
+// What a list entry writes, with the group's notation `notation` beside it.
+ColorPageModel EntryModel(const QTreeWidgetItem* item, int notation) {
+    ColorPageModel page;
+    page.notation = notation;
+    if (const QVariant name = item->data(0, kTemplateRole); name.isValid())
+        page.templateName = name.toString();
+    else
+        page.css = CssFormatNames()[size_t(item->data(0, kFormatRole).toInt())].second;
+    return page;
+}
+
+} // namespace
 
 PageColor::PageColor(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     m_btncolorset = PageButton(this, "btncolorset", tr("設定"), QRect(4, 4, 75, 25));
@@ -30,14 +57,88 @@ PageColor::PageColor(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
         m_rdocolorButtons[i] = static_cast<QRadioButton*>(m_rdocolorItems->button(i));
         grid->addWidget(m_rdocolorButtons[i], i % 5, i / 5);
     }
-    m_rdocolorButtons[m_notation]->setChecked(true);
+    m_rdocolorButtons[m_page.notation]->setChecked(true);
     fitNotations();
+
+    m_lstcssformat = new QTreeWidget(this);
+    m_lstcssformat->setObjectName(QStringLiteral("lstcssformat"));
+    m_lstcssformat->setAccessibleName(tr("CSS・その他の表記"));
+    m_lstcssformat->setGeometry(390, 34, 222, 170);
+    m_lstcssformat->setColumnCount(2);
+    m_lstcssformat->setHeaderLabels({tr("形式"), tr("表記")});
+    m_lstcssformat->setRootIsDecorated(false);
+    m_lstcssformat->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_lstcssformat->header()->setStretchLastSection(true);
+    m_lstcssformat->setColumnWidth(0, 78);
+    auto* caption = new QLabel(tr("CSS・その他の表記"), this);
+    caption->setGeometry(390, 10, 222, 20);
+    caption->setBuddy(m_lstcssformat);
+    fillFormats();
 
     connect(m_btncolorset, &QPushButton::clicked, this, &PageColor::btncolorsetClick);
     connect(m_rdocolorItems, &QButtonGroup::idToggled, this, [this](int id, bool on) {
         if (on)
-            m_notation = id;
+            notationChosen(id);
     });
+    connect(m_lstcssformat, &QTreeWidget::itemSelectionChanged, this, &PageColor::formatChosen);
+}
+
+void PageColor::fillFormats() {
+    const QSignalBlocker blocker(m_lstcssformat);
+    m_lstcssformat->clear();
+    QTreeWidgetItem* chosen = nullptr;
+    int index = 0;
+    for (const auto& [name, format] : CssFormatNames()) {
+        auto* item = new QTreeWidgetItem(m_lstcssformat, {QString::fromLatin1(name)});
+        item->setData(0, kFormatRole, index++);
+        if (m_page.css == format)
+            chosen = item;
+    }
+    for (const ColorTemplate& entry : host().options().colortemplates) {
+        auto* item = new QTreeWidgetItem(m_lstcssformat, {entry.name});
+        item->setData(0, kTemplateRole, entry.name);
+        item->setToolTip(0, tr("ユーザーテンプレート: %1").arg(entry.format));
+        QFont font = item->font(0);
+        font.setItalic(true);
+        item->setFont(0, font);
+        if (m_page.templateName == entry.name)
+            chosen = item;
+    }
+    if (chosen) {
+        chosen->setSelected(true);
+        m_lstcssformat->setCurrentItem(chosen);
+    } else if (m_page.templateName) {
+        // The chosen template is gone: the radio group's notation writes again.
+        m_page.templateName.reset();
+        m_rdocolorButtons[m_page.notation]->setChecked(true);
+    }
+}
+
+void PageColor::formatChosen() {
+    const QList<QTreeWidgetItem*> selected = m_lstcssformat->selectedItems();
+    if (selected.isEmpty())
+        return;
+    m_page = EntryModel(selected.first(), m_page.notation);
+    // No notation of the group is chosen while the list's entry is.
+    m_rdocolorItems->setExclusive(false);
+    for (QRadioButton* button : m_rdocolorButtons) {
+        const QSignalBlocker blocker(button);
+        button->setChecked(false);
+    }
+    m_rdocolorItems->setExclusive(true);
+    emit changed();
+}
+
+void PageColor::notationChosen(int id) {
+    m_page = ColorPageModel();
+    m_page.notation = id;
+    const QSignalBlocker blocker(m_lstcssformat);
+    m_lstcssformat->clearSelection();
+    m_lstcssformat->setCurrentItem(nullptr);
+}
+
+void PageColor::optionsApplied() {
+    fillFormats();
 }
 
 void PageColor::btncolorsetClick() {
@@ -51,6 +152,14 @@ void PageColor::btncolorsetClick() {
         m_rdocolorButtons[i]->setText(caption);
     }
     fitNotations();
+    const QSignalBlocker blocker(m_lstcssformat);
+    for (int i = 0; i < m_lstcssformat->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = m_lstcssformat->topLevelItem(i);
+        const ColorPageText text =
+            WriteColorMarkup(host().CurrentColor(), EntryModel(item, 0), host().options());
+        item->setText(1, text.error.isEmpty() ? text.text : text.error);
+        item->setToolTip(1, item->text(1));
+    }
 }
 
 void PageColor::fitNotations() {
@@ -60,7 +169,8 @@ void PageColor::fitNotations() {
 }
 
 PageMarkup PageColor::write(const TextProgress&) const {
-    return {WriteColorMarkup(host().CurrentColor(), m_notation, host().options()), {}};
+    const ColorPageText text = WriteColorMarkup(host().CurrentColor(), m_page, host().options());
+    return {text.text, text.error};
 }
 
 bool PageColor::supports(PageAction action) const {
@@ -72,6 +182,9 @@ std::optional<TColor> PageColor::wrapperBackground() const {
 }
 
 void PageColor::copy() {
+    // A template at fault copies nothing; say why.
+    if (const QString message = write().message; !message.isEmpty() && host().statusLine())
+        host().statusLine()->showMessage(message, 5000);
     copyHtml();
 }
 
