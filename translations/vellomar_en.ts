@@ -549,14 +549,6 @@
         <translation>CSS and other notations</translation>
     </message>
     <message>
-        <source>形式</source>
-        <translation>Format</translation>
-    </message>
-    <message>
-        <source>表記</source>
-        <translation>Text</translation>
-    </message>
-    <message>
         <source>ユーザーテンプレート: %1</source>
         <translation>User template: %1</translation>
     </message>
@@ -1224,6 +1216,10 @@
     <message>
         <source>テンプレートは %1 個までです。</source>
         <translation>There can be at most %1 templates.</translation>
+    </message>
+    <message>
+        <source>色</source>
+        <translation>Colors</translation>
     </message>
 </context>
 <context>

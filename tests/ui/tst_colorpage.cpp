@@ -27,7 +27,6 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QTreeWidget>
 #include <QtTest>
 
 namespace {
@@ -174,9 +173,9 @@ private slots:
         w.SetCurrentColor(RgbToColor(0xFF, 0x66, 0x33));
         QWidget* color = w.page(Pages::Color);
         w.PageControl1()->setCurrentWidget(color);
-        auto* list = Child<QTreeWidget>(*color, "lstcssformat");
+        auto* list = Child<QListWidget>(*color, "lstcssformat");
         auto choose = [list](const QString& name) {
-            const QList<QTreeWidgetItem*> found = list->findItems(name, Qt::MatchExactly);
+            const QList<QListWidgetItem*> found = list->findItems(name, Qt::MatchExactly);
             QCOMPARE(found.size(), 1);
             list->scrollToItem(found[0]);
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {},

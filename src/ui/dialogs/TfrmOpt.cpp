@@ -188,7 +188,7 @@ TfrmOpt::TfrmOpt(ProgramOptions& options, SharedColorDialog* colorDialog, QWidge
     // User templates of the colour page.
     auto* templateTab = new QWidget;
     templateTab->setObjectName(QStringLiteral("tabtemplate"));
-    m_pgcoption->addTab(templateTab, tr("色テンプレート"));
+    m_pgcoption->addTab(templateTab, tr("色"));
     m_lsttemplate = new QListWidget(templateTab);
     m_lsttemplate->setObjectName(QStringLiteral("lsttemplate"));
     m_lsttemplate->setAccessibleName(tr("色テンプレート"));

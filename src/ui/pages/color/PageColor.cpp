@@ -10,13 +10,11 @@
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHeaderView>
-#include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QStatusBar>
-#include <QTreeWidget>
 
 namespace {
 
@@ -26,13 +24,13 @@ constexpr int kFormatRole = Qt::UserRole;
 constexpr int kTemplateRole = Qt::UserRole + 1;
 
 // What a list entry writes, with the group's notation `notation` beside it.
-ColorPageModel EntryModel(const QTreeWidgetItem* item, int notation) {
+ColorPageModel EntryModel(const QListWidgetItem* item, int notation) {
     ColorPageModel page;
     page.notation = notation;
-    if (const QVariant name = item->data(0, kTemplateRole); name.isValid())
+    if (const QVariant name = item->data(kTemplateRole); name.isValid())
         page.templateName = name.toString();
     else
-        page.css = CssFormatNames()[size_t(item->data(0, kFormatRole).toInt())].second;
+        page.css = CssFormatNames()[size_t(item->data(kFormatRole).toInt())].second;
     return page;
 }
 
@@ -60,19 +58,16 @@ PageColor::PageColor(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     m_rdocolorButtons[m_page.notation]->setChecked(true);
     fitNotations();
 
-    m_lstcssformat = new QTreeWidget(this);
+    // Below the group, the page's width: the entries flow in rows.
+    m_lstcssformat = new QListWidget(this);
     m_lstcssformat->setObjectName(QStringLiteral("lstcssformat"));
     m_lstcssformat->setAccessibleName(tr("CSS・その他の表記"));
-    m_lstcssformat->setGeometry(390, 34, 222, 170);
-    m_lstcssformat->setColumnCount(2);
-    m_lstcssformat->setHeaderLabels({tr("形式"), tr("表記")});
-    m_lstcssformat->setRootIsDecorated(false);
+    m_lstcssformat->setGeometry(2, 208, 382, 62);
+    m_lstcssformat->setFlow(QListView::LeftToRight);
+    m_lstcssformat->setWrapping(true);
+    m_lstcssformat->setResizeMode(QListView::Adjust);
+    m_lstcssformat->setSpacing(1);
     m_lstcssformat->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_lstcssformat->header()->setStretchLastSection(true);
-    m_lstcssformat->setColumnWidth(0, 78);
-    auto* caption = new QLabel(tr("CSS・その他の表記"), this);
-    caption->setGeometry(390, 10, 222, 20);
-    caption->setBuddy(m_lstcssformat);
     fillFormats();
 
     connect(m_btncolorset, &QPushButton::clicked, this, &PageColor::btncolorsetClick);
@@ -80,27 +75,27 @@ PageColor::PageColor(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
         if (on)
             notationChosen(id);
     });
-    connect(m_lstcssformat, &QTreeWidget::itemSelectionChanged, this, &PageColor::formatChosen);
+    connect(m_lstcssformat, &QListWidget::itemSelectionChanged, this, &PageColor::formatChosen);
 }
 
 void PageColor::fillFormats() {
     const QSignalBlocker blocker(m_lstcssformat);
     m_lstcssformat->clear();
-    QTreeWidgetItem* chosen = nullptr;
+    QListWidgetItem* chosen = nullptr;
     int index = 0;
     for (const auto& [name, format] : CssFormatNames()) {
-        auto* item = new QTreeWidgetItem(m_lstcssformat, {QString::fromLatin1(name)});
-        item->setData(0, kFormatRole, index++);
+        auto* item = new QListWidgetItem(QString::fromLatin1(name), m_lstcssformat);
+        item->setData(kFormatRole, index++);
         if (m_page.css == format)
             chosen = item;
     }
     for (const ColorTemplate& entry : host().options().colortemplates) {
-        auto* item = new QTreeWidgetItem(m_lstcssformat, {entry.name});
-        item->setData(0, kTemplateRole, entry.name);
-        item->setToolTip(0, tr("ユーザーテンプレート: %1").arg(entry.format));
-        QFont font = item->font(0);
+        auto* item = new QListWidgetItem(entry.name, m_lstcssformat);
+        item->setData(kTemplateRole, entry.name);
+        item->setToolTip(tr("ユーザーテンプレート: %1").arg(entry.format));
+        QFont font = item->font();
         font.setItalic(true);
-        item->setFont(0, font);
+        item->setFont(font);
         if (m_page.templateName == entry.name)
             chosen = item;
     }
@@ -115,7 +110,7 @@ void PageColor::fillFormats() {
 }
 
 void PageColor::formatChosen() {
-    const QList<QTreeWidgetItem*> selected = m_lstcssformat->selectedItems();
+    const QList<QListWidgetItem*> selected = m_lstcssformat->selectedItems();
     if (selected.isEmpty())
         return;
     m_page = EntryModel(selected.first(), m_page.notation);
@@ -153,12 +148,12 @@ void PageColor::btncolorsetClick() {
     }
     fitNotations();
     const QSignalBlocker blocker(m_lstcssformat);
-    for (int i = 0; i < m_lstcssformat->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* item = m_lstcssformat->topLevelItem(i);
+    // The list has no room for the texts: each entry's tip shows its text.
+    for (int i = 0; i < m_lstcssformat->count(); ++i) {
+        QListWidgetItem* item = m_lstcssformat->item(i);
         const ColorPageText text =
             WriteColorMarkup(host().CurrentColor(), EntryModel(item, 0), host().options());
-        item->setText(1, text.error.isEmpty() ? text.text : text.error);
-        item->setToolTip(1, item->text(1));
+        item->setToolTip(text.error.isEmpty() ? text.text : text.error);
     }
 }
 

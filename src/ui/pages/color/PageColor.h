@@ -11,9 +11,9 @@ class QButtonGroup;
 class QGroupBox;
 class QPushButton;
 class QRadioButton;
-class QTreeWidget;
+class QListWidget;
 
-// The colour page: the ten notations of the current colour, and beside them
+// The colour page: the ten notations of the current colour, and below them
 // a list of the modern notations and the user templates. One choice holds:
 // an entry chosen in the list clears the radio group, and a notation chosen
 // in the group clears the list.
@@ -42,7 +42,7 @@ private:
     QGroupBox* m_rdocolor = nullptr;
     QButtonGroup* m_rdocolorItems = nullptr; // ids 0..9
     std::array<QRadioButton*, kColorNotationCount> m_rdocolorButtons{};
-    QTreeWidget* m_lstcssformat = nullptr;
+    QListWidget* m_lstcssformat = nullptr;
     // The selected notation, 0..9, kept by the buttons' change signal, or the
     // list's entry; the colour is the current one at each write.
     ColorPageModel m_page;
