@@ -1,9 +1,12 @@
-// Stored record texts: the comma-text reader and the named colour and body
-// preset records must take anything, and a record the writer made must read
-// back as the fields it was made from.
+// Stored record texts: the comma-text reader and the named colour, body
+// preset and colour template records must take anything, and a record the
+// writer made must read back as the fields it was made from. A template read
+// must fill with a colour or name its fault.
 #include "core/CommaText.h"
+#include "core/CssColorText.h"
 #include "core/NamedColorTable.h"
 #include "settings/BodyPreset.h"
+#include "settings/ColorTemplates.h"
 #include "settings/OptionsStore.h"
 
 #include <cstdint>
@@ -26,6 +29,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (ReadBodyPresetRecord(record, preset)) {
         BodyPreset again;
         if (!ReadBodyPresetRecord(BodyPresetRecord(preset), again) || !(again == preset))
+            std::abort();
+    }
+    if (const std::optional<ColorTemplate> entry = ReadColorTemplateRecord(record)) {
+        if (ReadColorTemplateRecord(ColorTemplateRecord(*entry)) != entry)
+            std::abort();
+        const ColorTemplateOutput output = WriteColorTemplateText(0x3366FF, entry->format);
+        if (output ? !output.where.isEmpty() : !output.text.isEmpty())
             std::abort();
     }
     return 0;

@@ -242,6 +242,48 @@
     </message>
 </context>
 <context>
+    <name>ColorPageModel</name>
+    <message>
+        <source>テンプレート「%1」がありません</source>
+        <translation>There is no template &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>テンプレート「%1」: %2</source>
+        <translation>Template &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ColorTemplate</name>
+    <message>
+        <source>テンプレートが長すぎます</source>
+        <translation>The template is too long</translation>
+    </message>
+    <message>
+        <source>「}」で閉じていません</source>
+        <translation>no closing &quot;}&quot;</translation>
+    </message>
+    <message>
+        <source>対応する「{」がありません (「}}」と書きます)</source>
+        <translation>a &quot;}&quot; that closes nothing (write &quot;}}&quot;)</translation>
+    </message>
+    <message>
+        <source>表記・色空間の名前が違います</source>
+        <translation>unknown notation or color space</translation>
+    </message>
+    <message>
+        <source>その色空間にないチャンネルです</source>
+        <translation>no such channel in this color space</translation>
+    </message>
+    <message>
+        <source>「:」の後の書式が違います</source>
+        <translation>unknown number form after &quot;:&quot;</translation>
+    </message>
+    <message>
+        <source>小数は10桁、16進数は8桁までです</source>
+        <translation>at most 10 decimals or 8 hexadecimal digits</translation>
+    </message>
+</context>
+<context>
     <name>ConfirmBox</name>
     <message>
         <source>確認</source>
@@ -631,6 +673,14 @@
     <message>
         <source>カラー表記</source>
         <translation>Color notation</translation>
+    </message>
+    <message>
+        <source>CSS・その他の表記</source>
+        <translation>CSS and other notations</translation>
+    </message>
+    <message>
+        <source>ユーザーテンプレート: %1</source>
+        <translation>User template: %1</translation>
     </message>
 </context>
 <context>
@@ -1348,6 +1398,38 @@
     <message>
         <source>マークアップ文字をそのまま書く</source>
         <translation>Write markup characters as typed</translation>
+    </message>
+    <message>
+        <source>色テンプレート</source>
+        <translation>Color Templates</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>書式 (例: {rgb.r:X2}{rgb.g:X2}{rgb.b:X2})</source>
+        <translation>Format (e.g. {rgb.r:X2}{rgb.g:X2}{rgb.b:X2})</translation>
+    </message>
+    <message>
+        <source>現在の色で</source>
+        <translation>With the current color</translation>
+    </message>
+    <message>
+        <source>名前が空か、名前や書式に改行などの制御文字があります。</source>
+        <translation>The name is empty, or the name or the format holds a control character such as a line break.</translation>
+    </message>
+    <message>
+        <source>同じ名前のテンプレートがあります。</source>
+        <translation>There is already a template of that name.</translation>
+    </message>
+    <message>
+        <source>テンプレートは %1 個までです。</source>
+        <translation>There can be at most %1 templates.</translation>
+    </message>
+    <message>
+        <source>色</source>
+        <translation>Colors</translation>
     </message>
 </context>
 <context>

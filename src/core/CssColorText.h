@@ -1,5 +1,6 @@
 #pragma once
 
+#include "colorspace/ColorTemplate.h"
 #include "colorspace/CssColorWriter.h"
 #include "core/Color.h"
 
@@ -17,6 +18,17 @@ struct CssColorInput {
 CssColorInput ReadCssColorText(const QString& text);
 
 QString WriteCssColorText(TColor color, CssFormat format);
+
+// A user template filled with `color`; no text when the template has a fault.
+struct ColorTemplateOutput {
+    QString text;
+    ColorTemplateError error = ColorTemplateError::None;
+    QString where; // the placeholder at fault
+    explicit operator bool() const { return error == ColorTemplateError::None; }
+};
+ColorTemplateOutput WriteColorTemplateText(TColor color, const QString& format);
+// The fault in the interface language, naming the placeholder.
+QString ColorTemplateFaultText(const ColorTemplateOutput& output);
 
 // The CSS named colour nearest to `color` in OKLab (the first name in
 // alphabetical order on a tie) and its distance, 0 for a named colour.

@@ -46,6 +46,11 @@ QString WriteColorMarkup(TColor color, int notation, const ProgramOptions& optio
     return WriteColorNotation(color, notation, options);
 }
 
+ColorPageText WriteColorMarkup(TColor color, const ColorPageModel& page,
+                               const ProgramOptions& options) {
+    return WriteColorPage(color, page, options);
+}
+
 QString WrapPageMarkup(const QString& fragment, const PageTraits& page, TColor background,
                        const ProgramOptions& options) {
     return UsesCssMarkup(options) ? WrapPageCss(fragment, page, background, options)

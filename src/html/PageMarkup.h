@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Color.h"
+#include "html/ColorPageModel.h"
 #include "html/TextGradient.h"
 
 #include <QString>
@@ -30,6 +31,8 @@ QString WriteRuleMarkup(const RulePageModel& page, const GradientTable* gradient
 // The colour page's notations are what the user picks them to be, in
 // either style.
 QString WriteColorMarkup(TColor color, int notation, const ProgramOptions& options);
+ColorPageText WriteColorMarkup(TColor color, const ColorPageModel& page,
+                               const ProgramOptions& options);
 
 // The preview and saved page around a fragment of page `page`.
 QString WrapPageMarkup(const QString& fragment, const PageTraits& page, TColor background,

@@ -151,6 +151,23 @@ void ReadEntry(QStringList& faces, int, const QString& face) {
 QString EntryText(const QString& face) {
     return face;
 }
+// The user templates keep the readable records stored below the count, in
+// order; a record unreadable, of a name already read, or beyond the capacity
+// is left out.
+QList<int> StartReading(const SettingsStore& store, const char* prefix, int count,
+                        ColorTemplateList& templates) {
+    templates.clear();
+    return StoredIndices(store, kOptionSection, prefix, count);
+}
+void ReadEntry(ColorTemplateList& templates, int, const QString& record) {
+    const std::optional<ColorTemplate> entry = ReadColorTemplateRecord(record);
+    if (entry && templates.size() < kColorTemplateCapacity &&
+        !FindColorTemplate(templates, entry->name))
+        templates.append(*entry);
+}
+QString EntryText(const ColorTemplate& entry) {
+    return ColorTemplateRecord(entry);
+}
 // The fixed slots of the colour names and body presets: a record that is
 // bad leaves its slot as it was.
 template <typename Slots>
@@ -241,6 +258,8 @@ constexpr OptionKey kOptionKeys[] = {
     Value<&ProgramOptions::markupstyle, MarkupStyle::Css>("markupstyle"),
     Value<&ProgramOptions::rawtext>("rawtext"),
     Value<&ProgramOptions::interpolation, GradientInterpolation::Oklch>("interpolation"),
+    Table<&ProgramOptions::colortemplates, LoadDefaultColorTemplates>("csstemplatecnt",
+                                                                      "csstemplate"),
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "core/Color.h"
 #include "core/NamedColorTable.h"
 #include "settings/BodyPreset.h"
+#include "settings/ColorTemplates.h"
 #include "settings/MarkupOptions.h"
 
 #include <QString>
@@ -41,6 +42,8 @@ struct ProgramOptions {
     // The gradient-text page writes '<', '>' and '&' as typed instead of
     // escaping them.
     bool rawtext = false;
+    // The colour page's user templates, in the order the user made them.
+    ColorTemplateList colortemplates;
 
     bool operator==(const ProgramOptions&) const = default;
 };

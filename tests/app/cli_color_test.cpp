@@ -1,5 +1,7 @@
 #include "CliProcess.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 TEST(CliColor, PrintsTheThreeNotations) {
@@ -44,4 +46,28 @@ TEST(CliColor, CssTextsGoInAndOut) {
           QStringList{"color", "red", "--css", "hex", "--nearest"},
           QStringList{"color", "transparent"}, QStringList{"color", "hsl(120, 100, 50)"}})
         EXPECT_EQ(RunCli(bad).status, 2) << bad[1].toStdString();
+}
+
+TEST(CliColor, UserTemplatesFromTheSettings) {
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("t.ini");
+    QFile file(ini);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Option]\ncsstemplatecnt=2\ncsstemplate0=\"web hex\",\"0x{rgb.r:X2}{rgb.g:X2}"
+               "{rgb.b:X2} / {oklch.l:%.1}%\"\ncsstemplate1=\"bad\",\"{rgb.q}\"\n");
+    file.close();
+    const QStringList settings{"--settings", ini};
+    const CliRun good =
+        RunCli(settings + QStringList{"color", "#123456", "--css", "template:web hex"});
+    EXPECT_EQ(good.status, 0);
+    EXPECT_EQ(good.out, "0x123456 / 31.9%\n");
+    const CliRun bad = RunCli(settings + QStringList{"color", "red", "--css", "template:bad"});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_TRUE(bad.out.isEmpty());
+    EXPECT_TRUE(bad.err.contains("{rgb.q}: unknown channel")) << bad.err.toStdString();
+    const CliRun unknown =
+        RunCli(settings + QStringList{"color", "red", "--css", "template:web hax"});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_TRUE(unknown.err.contains("unknown template web hax (did you mean web hex?)"))
+        << unknown.err.toStdString();
 }

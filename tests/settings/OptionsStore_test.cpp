@@ -87,6 +87,7 @@ TEST_F(OptionsStoreTest, SaveAndLoadGiveTheSameRecord) {
     options.plugin = QStringLiteral("/opt/plug-ins/");
     options.markupstyle = MarkupStyle::Css;
     options.rawtext = true;
+    options.colortemplates = {{QStringLiteral("hex, \"quoted\""), QStringLiteral("{hex}")}};
     save(options);
     EXPECT_EQ(load(), options);
 
@@ -186,6 +187,7 @@ TEST_F(OptionsStoreTest, EachValueIsSavedAsItWasReadOrAsItsDefault) {
         {"colorcnt", "300", "256"}, {"bodycnt", "0", "12"},
         {"interpolation", nullptr, "0"}, {"interpolation", "2", "2"}, {"interpolation", "3", "0"},
         {"interpolation", "-1", "0"}, {"interpolation", "oklab", "0"},
+        {"csstemplatecnt", nullptr, "0"}, {"csstemplatecnt", "99999999", "0"},
     };
     // clang-format on
     int run = 0;
@@ -287,6 +289,10 @@ TEST_F(OptionsStoreTest, HandWrittenRecordsLoadAsWritten) {
               "bodycode0=\"白地 に黒色\",\"16777215\",\"0\",\"255\",\"16711680\",\"8388736\"\n"
               "colorcnt=1\ncolorcode0=\"255\", \"#FF0000\", \"dark, red\"\n"
               "wwwname=/usr/bin/a, b\n"
+              // Templates unreadable, nameless, named twice or beyond the count are left out.
+              "csstemplatecnt=5\ncsstemplate0=\"a\",\"{rgb.r}, {rgb.g}\"\ncsstemplate1=\"b\"\n"
+              "csstemplate2=\" \",\"x\"\ncsstemplate3=\"a\",\"y\"\ncsstemplate4=\"c\",\"{hex}\"\n"
+              "csstemplate5=\"d\",\"z\"\n"
               "[colortable]\ncol0=\"黒 白\",\"2\",\"0\",\"300\",\"0\",\"16777215\"\n");
     const ProgramOptions options = load();
     EXPECT_EQ(options.bodyPresets.at(0),
@@ -294,6 +300,9 @@ TEST_F(OptionsStoreTest, HandWrittenRecordsLoadAsWritten) {
     EXPECT_EQ(options.colors.at(0),
               (NamedColor{255, QStringLiteral("#FF0000"), QStringLiteral("dark, red")}));
     EXPECT_EQ(options.wwwname, QStringLiteral("/usr/bin/a, b"));
+    EXPECT_EQ(options.colortemplates,
+              (ColorTemplateList{{QStringLiteral("a"), QStringLiteral("{rgb.r}, {rgb.g}")},
+                                 {QStringLiteral("c"), QStringLiteral("{hex}")}}));
     {
         const SettingsStore store(path());
         EXPECT_EQ(store.readString(QStringLiteral("colortable"), QStringLiteral("col0")),

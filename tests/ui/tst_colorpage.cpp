@@ -2,6 +2,7 @@
 // reaching the set buttons of the body and colour pages in the window.
 #include "FakePageHost.h"
 #include "MainWindowRig.h"
+#include "ModalAnswers.h"
 #include "core/NamedColorTable.h"
 #include "html/ColorNotation.h"
 #include "html/PageTraits.h"
@@ -20,6 +21,8 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -156,6 +159,59 @@ private slots:
         // The body page kept its text colour while another page was shown.
         QCOMPARE(body->findChild<QLabel*>(QStringLiteral("lbltext"))->text(),
                  QStringLiteral("text=#ff0000 テキスト色"));
+    }
+
+    // A notation of the list, then a template typed in the options dialog
+    // with its preview following each keystroke, copied from the page.
+    void listEntriesAndTemplatesAreCopied() {
+        const QString ini = m_dir.filePath(QStringLiteral("formats.ini"));
+        QFile::remove(ini);
+        MainWindowRig rig(ini);
+        TfrmMain& w = rig.w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.SetCurrentColor(RgbToColor(0xFF, 0x66, 0x33));
+        QWidget* color = w.page(Pages::Color);
+        w.PageControl1()->setCurrentWidget(color);
+        auto* list = Child<QListWidget>(*color, "lstcssformat");
+        auto choose = [list](const QString& name) {
+            const QList<QListWidgetItem*> found = list->findItems(name, Qt::MatchExactly);
+            QCOMPARE(found.size(), 1);
+            list->scrollToItem(found[0]);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualItemRect(found[0]).center());
+        };
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        choose(QStringLiteral("oklch"));
+        QVERIFY(std::none_of(Items(*color).begin(), Items(*color).end(),
+                             [](QRadioButton* b) { return b->isChecked(); }));
+        w.actions().ac_copy->trigger();
+        QCOMPARE(clipboard->text(), QStringLiteral("oklch(0.698 0.1973 37.979)"));
+        Choose(*color, 2);
+        QVERIFY(list->selectedItems().isEmpty());
+        w.actions().ac_htmlcopy->trigger();
+        QCOMPARE(clipboard->text(), QStringLiteral("color:\"#FF6633\""));
+
+        QStringList previews;
+        OnNextModal(nullptr, [&](QWidget* d) {
+            Child<QLineEdit>(*d, "edttemplatename")->setText(QStringLiteral("web"));
+            auto* format = Child<QLineEdit>(*d, "edttemplateformat");
+            format->setFocus();
+            for (const char* keys : {"0x{rgb.r:X2", "}{rgb.g:X2}{rgb.b:X2}"}) {
+                QTest::keyClicks(format, QString::fromLatin1(keys));
+                previews << Child<QLabel>(*d, "lbltemplatepreview")->text();
+            }
+            Child<QPushButton>(*d, "btntemplateadd")->click();
+            QCOMPARE(Child<QListWidget>(*d, "lsttemplate")->count(), 1);
+            Child<QPushButton>(*d, "Button1")->click();
+        });
+        w.actions().ac_option->trigger();
+        QCOMPARE(previews, (QStringList{QStringLiteral("{rgb.r:X2 : 「}」で閉じていません"),
+                                        QStringLiteral("0xFF6633")}));
+        choose(QStringLiteral("web"));
+        w.SetCurrentColor(RgbToColor(0x12, 0x34, 0x56));
+        w.actions().ac_htmlcopy->trigger();
+        QCOMPARE(clipboard->text(), QStringLiteral("0x123456"));
     }
 };
 

@@ -28,10 +28,10 @@ const Item kArguments[] = {
 
 const Item kExitStatus[] = {
     {"0", "done"},
-    {"1", "the operation failed (a picture error, an unreadable file); the program's own "
-          "message is on standard error"},
-    {"2", "usage error (unknown command or option, bad number, unknown colour or gradient "
-          "name); one line on standard error beginning \"vellomar-cli: \""},
+    {"1", "the operation failed (a picture error, an unreadable file, a user template "
+          "with a fault); the program's own message is on standard error"},
+    {"2", "usage error (unknown command or option, bad number, unknown colour, gradient or "
+          "template name); one line on standard error beginning \"vellomar-cli: \""},
 };
 
 constexpr int kLineWidth = 79;

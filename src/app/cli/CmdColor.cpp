@@ -1,5 +1,6 @@
 // color C: the three notations of the main window's buttons; with
-// --notation K, notation K of the colour page.
+// --notation K, notation K of the colour page; with --css K, an entry of the
+// colour page's list of notations and user templates.
 #include "CliCommand.h"
 #include "CliContext.h"
 #include "ColorArgument.h"
@@ -22,15 +23,34 @@ int RunColor(CliContext& context) {
     if (int(notation.has_value()) + int(css.has_value()) + int(nearest) > 1)
         throw UsageError(QStringLiteral("--notation, --css and --nearest exclude each other"));
     if (css) {
-        const std::optional<CssFormat> format = CssFormatNamed(css->toStdString());
-        if (!format) {
-            QStringList names;
-            for (const auto& [name, value] : CssFormatNames())
-                names << QString::fromLatin1(name);
-            throw UsageError(
-                UnknownNameMessage(QStringLiteral("unknown CSS notation"), *css, names));
+        const QLatin1String templatePrefix("template:");
+        const ProgramOptions options = context.loadOptions();
+        ColorPageModel page;
+        if (css->startsWith(templatePrefix)) {
+            const QString name = css->mid(templatePrefix.size());
+            if (!FindColorTemplate(options.colortemplates, name)) {
+                QStringList names;
+                for (const ColorTemplate& entry : options.colortemplates)
+                    names << entry.name;
+                throw UsageError(
+                    UnknownNameMessage(QStringLiteral("unknown template"), name, names) +
+                    (names.isEmpty() ? QStringLiteral(" (no templates are stored)") : QString()));
+            }
+            page.templateName = name;
+        } else {
+            page.css = CssFormatNamed(css->toStdString());
+            if (!page.css) {
+                QStringList names;
+                for (const auto& [name, value] : CssFormatNames())
+                    names << QString::fromLatin1(name);
+                throw UsageError(
+                    UnknownNameMessage(QStringLiteral("unknown CSS notation"), *css, names));
+            }
         }
-        WriteLine(WriteCssColorText(color, *format));
+        const ColorPageText text = WriteColorMarkup(color, page, options);
+        if (!text.englishError.isEmpty())
+            throw OperationError(text.englishError);
+        WriteLine(text.text);
         return 0;
     }
     if (nearest) {
@@ -75,7 +95,18 @@ const char* const kHelp =
     "  --css K\n"
     "      prints C as K: hex rgb hsl hwb lab lch oklab oklch display-p3 (CSS\n"
     "      texts a browser paints as exactly C, with as few decimals as that\n"
-    "      takes), cmyk, vec4 (0..1 floats) or decimal (0xRRGGBB as a number)\n"
+    "      takes), cmyk, vec4 (0..1 floats) or decimal (0xRRGGBB as a number);\n"
+    "      or template:NAME, the user template NAME of the settings (made in the\n"
+    "      options dialog), for example \"{rgb.r:X2}{rgb.g:X2}{rgb.b:X2}\".\n"
+    "      In a template {{ and }} are braces; {NOTATION} is one of the notations\n"
+    "      above; {SPACE.CH} or {SPACE.CH:SPEC} is one channel:\n"
+    "        rgb.r .g .b (0..255)   hsl.h .s .l   hwb.h .w .b   lab.l .a .b\n"
+    "        lch.l .c .h   oklab.l .a .b   oklch.l .c .h   display-p3.r .g .b\n"
+    "        vec4.r .g .b (0..1)   cmyk.c .m .y .k (0..100)\n"
+    "      written with up to 3 decimals; SPEC .N (N decimals, up to 10), d (a\n"
+    "      whole number), % or %.N (percent of the channel's CSS reference range),\n"
+    "      x, X, xN, XN (hexadecimal, N digits, up to 8). A template with a fault\n"
+    "      prints nothing and fails (status 1)\n"
     "  --nearest\n"
     "      prints the nearest CSS colour name and its distance (OKLab delta E;\n"
     "      0 for a named colour; about 0.02 is the least difference one sees)\n";

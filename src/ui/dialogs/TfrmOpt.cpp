@@ -1,5 +1,6 @@
 #include "ui/dialogs/TfrmOpt.h"
 
+#include "core/CssColorText.h"
 #include "core/QtColor.h"
 #include "settings/FontTableEntry.h"
 #include "settings/ProgramOptions.h"
@@ -18,6 +19,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -189,6 +191,35 @@ TfrmOpt::TfrmOpt(ProgramOptions& options, SharedColorDialog* colorDialog, QWidge
     auto* restart = new QLabel(tr("変更は再起動後に有効になります。"), pluginTab);
     restart->setGeometry(12, 66, 330, 18);
 
+    // User templates of the colour page.
+    auto* templateTab = new QWidget;
+    templateTab->setObjectName(QStringLiteral("tabtemplate"));
+    m_pgcoption->addTab(templateTab, tr("色"));
+    m_lsttemplate = new QListWidget(templateTab);
+    m_lsttemplate->setObjectName(QStringLiteral("lsttemplate"));
+    m_lsttemplate->setAccessibleName(tr("色テンプレート"));
+    m_lsttemplate->setGeometry(6, 6, 110, 150);
+    m_edttemplatename = Edit(templateTab, "edttemplatename", QRect(124, 22, 234, 22));
+    m_edttemplatename->setMaxLength(kColorTemplateNameLength);
+    Caption(templateTab, tr("名前"), QRect(124, 4, 234, 18), m_edttemplatename);
+    m_edttemplateformat = Edit(templateTab, "edttemplateformat", QRect(124, 64, 234, 22));
+    m_edttemplateformat->setMaxLength(int(kColorTemplateMaxLength));
+    Caption(templateTab, tr("書式 (例: {rgb.r:X2}{rgb.g:X2}{rgb.b:X2})"), QRect(124, 46, 234, 18),
+            m_edttemplateformat);
+    m_lbltemplatepreview = new QLabel(templateTab);
+    m_lbltemplatepreview->setObjectName(QStringLiteral("lbltemplatepreview"));
+    m_lbltemplatepreview->setTextFormat(Qt::PlainText);
+    m_lbltemplatepreview->setWordWrap(true);
+    m_lbltemplatepreview->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_lbltemplatepreview->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_lbltemplatepreview->setGeometry(124, 110, 234, 46);
+    Caption(templateTab, tr("現在の色で"), QRect(124, 90, 234, 18), m_lbltemplatepreview);
+    m_btntemplateadd = Button(templateTab, "btntemplateadd", tr("追加(&A)"), QRect(6, 162, 62, 25));
+    m_btntemplateupdate =
+        Button(templateTab, "btntemplateupdate", tr("更新(&U)"), QRect(73, 162, 62, 25));
+    m_btntemplatedel =
+        Button(templateTab, "btntemplatedel", tr("削除(&D)"), QRect(140, 162, 62, 25));
+
     m_Button1 = Button(this, "Button1", QStringLiteral("&OK"), QRect(214, 238, 75, 25));
     m_Button1->setDefault(true);
     m_Button2 = Button(this, "Button2", tr("ｷｬﾝｾﾙ"), QRect(298, 238, 75, 25));
@@ -208,7 +239,18 @@ TfrmOpt::TfrmOpt(ProgramOptions& options, SharedColorDialog* colorDialog, QWidge
     connect(m_btnwww, &QPushButton::clicked, this, [this] { browseBrowser(m_edtwww); });
     connect(m_btnwww2, &QPushButton::clicked, this, [this] { browseBrowser(m_edtwww2); });
     connect(m_sbplugin, &QToolButton::clicked, this, &TfrmOpt::sbpluginClick);
+    connect(m_lsttemplate, &QListWidget::currentRowChanged, this, &TfrmOpt::lsttemplateChange);
+    connect(m_btntemplateadd, &QPushButton::clicked, this, &TfrmOpt::btntemplateaddClick);
+    connect(m_btntemplateupdate, &QPushButton::clicked, this, &TfrmOpt::btntemplateupdateClick);
+    connect(m_btntemplatedel, &QPushButton::clicked, this, &TfrmOpt::btntemplatedelClick);
+    connect(m_edttemplateformat, &QLineEdit::textChanged, this, &TfrmOpt::previewTemplate);
     chkwwwClick();
+    previewTemplate();
+}
+
+void TfrmOpt::setPreviewColor(TColor color) {
+    m_previewColor = color;
+    previewTemplate();
 }
 
 bool TfrmOpt::execute() {
@@ -250,6 +292,10 @@ void TfrmOpt::showOptions() {
     m_edtwww->setText(m_options.wwwname);
     m_edtwww2->setText(m_options.wwwname2);
     m_edtplugin->setText(m_options.plugin);
+    m_templates = m_options.colortemplates;
+    showTemplates();
+    m_edttemplatename->clear();
+    m_edttemplateformat->clear();
 }
 
 void TfrmOpt::takeOptions() {
@@ -270,6 +316,7 @@ void TfrmOpt::takeOptions() {
     m_options.wwwname = m_edtwww->text();
     m_options.wwwname2 = m_edtwww2->text();
     m_options.plugin = m_edtplugin->text();
+    m_options.colortemplates = m_templates;
     m_options.markupstyle =
         m_cmbmarkupstyle->currentIndex() == 1 ? MarkupStyle::Css : MarkupStyle::Classic;
 }
@@ -408,4 +455,83 @@ void TfrmOpt::sbpluginClick() {
     const QStringList chosen = m_BrowseDialog1->selectedFiles();
     if (!chosen.isEmpty())
         m_edtplugin->setText(QDir::toNativeSeparators(chosen.first()));
+}
+
+void TfrmOpt::showTemplates() {
+    const QSignalBlocker blocker(m_lsttemplate);
+    m_lsttemplate->clear();
+    for (const ColorTemplate& entry : m_templates)
+        m_lsttemplate->addItem(entry.name);
+    m_lsttemplate->setCurrentRow(-1);
+}
+
+void TfrmOpt::previewTemplate() {
+    const ColorTemplateOutput output =
+        WriteColorTemplateText(m_previewColor, m_edttemplateformat->text());
+    m_lbltemplatepreview->setText(output ? output.text : ColorTemplateFaultText(output));
+    // A fault shows in the colour of errors, not as a colour text.
+    QPalette palette = m_lbltemplatepreview->palette();
+    palette.setColor(QPalette::WindowText,
+                     output ? this->palette().color(QPalette::WindowText) : QColor(Qt::red));
+    m_lbltemplatepreview->setPalette(palette);
+}
+
+void TfrmOpt::lsttemplateChange() {
+    const int row = m_lsttemplate->currentRow();
+    if (row < 0 || row >= m_templates.size())
+        return;
+    m_edttemplatename->setText(m_templates[row].name);
+    m_edttemplateformat->setText(m_templates[row].format);
+}
+
+std::optional<ColorTemplate> TfrmOpt::acceptTemplate(int replacing) {
+    const ColorTemplate entry{m_edttemplatename->text().trimmed(), m_edttemplateformat->text()};
+    QString refusal;
+    const ColorTemplateOutput output = WriteColorTemplateText(m_previewColor, entry.format);
+    const ColorTemplate* same = FindColorTemplate(m_templates, entry.name);
+    if (!IsStorableColorTemplate(entry))
+        refusal = tr("名前が空か、名前や書式に改行などの制御文字があります。");
+    else if (!output)
+        refusal = ColorTemplateFaultText(output);
+    else if (same && (replacing < 0 || same != &m_templates.at(replacing)))
+        refusal = tr("同じ名前のテンプレートがあります。");
+    else if (replacing < 0 && m_templates.size() >= kColorTemplateCapacity)
+        refusal = tr("テンプレートは %1 個までです。").arg(kColorTemplateCapacity);
+    if (refusal.isEmpty())
+        return entry;
+    ConfirmRefusal(this, refusal);
+    return std::nullopt;
+}
+
+void TfrmOpt::btntemplateaddClick() {
+    if (m_edttemplatename->text().isEmpty() && m_edttemplateformat->text().isEmpty())
+        return;
+    const std::optional<ColorTemplate> entry = acceptTemplate(-1);
+    if (!entry)
+        return;
+    m_templates.append(*entry);
+    showTemplates();
+    const QSignalBlocker blocker(m_lsttemplate);
+    m_lsttemplate->setCurrentRow(int(m_templates.size()) - 1);
+}
+
+void TfrmOpt::btntemplateupdateClick() {
+    const int row = m_lsttemplate->currentRow();
+    if (row < 0 || row >= m_templates.size())
+        return;
+    const std::optional<ColorTemplate> entry = acceptTemplate(row);
+    if (!entry)
+        return;
+    m_templates[row] = *entry;
+    m_lsttemplate->item(row)->setText(entry->name);
+}
+
+void TfrmOpt::btntemplatedelClick() {
+    const int row = m_lsttemplate->currentRow();
+    if (row < 0 || row >= m_templates.size())
+        return;
+    m_templates.removeAt(row);
+    showTemplates();
+    m_edttemplatename->clear();
+    m_edttemplateformat->clear();
 }

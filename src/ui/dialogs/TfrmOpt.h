@@ -2,6 +2,9 @@
 
 #include <memory>
 
+#include "core/Color.h"
+#include "settings/ColorTemplates.h"
+
 #include <QDialog>
 
 class ColorShape;
@@ -10,7 +13,9 @@ class SharedColorDialog;
 class QComboBox;
 class QFileDialog;
 class QFontDialog;
+class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QTabWidget;
 class QToolButton;
@@ -31,6 +36,9 @@ public:
     // Fills the controls from the options and shows the dialog modally; on
     // OK every value goes into the options. True on OK.
     bool execute();
+
+    // The colour the user templates are previewed with (the current one).
+    void setPreviewColor(TColor color);
 
 signals:
     // The body presets went back to the built-in ones. That stands even
@@ -54,6 +62,17 @@ private:
     void chkwwwClick();
     void browseBrowser(QLineEdit* edit);
     void sbpluginClick();
+    // The user templates: the same editing as the font table's, on the
+    // dialog's own copy, with a preview of the template being typed.
+    void lsttemplateChange();
+    void btntemplateaddClick();
+    void btntemplateupdateClick();
+    void btntemplatedelClick();
+    void showTemplates();
+    void previewTemplate();
+    // The template of the edits when it may be kept as entry `replacing`
+    // (-1 for a new one); refuses it otherwise.
+    std::optional<ColorTemplate> acceptTemplate(int replacing);
 
     ProgramOptions& m_options;
     std::unique_ptr<SharedColorDialog> m_ownColorDialog;
@@ -90,6 +109,15 @@ private:
     QPushButton* m_btnwww2 = nullptr;
     QLineEdit* m_edtplugin = nullptr;
     QToolButton* m_sbplugin = nullptr;
+    ColorTemplateList m_templates;
+    TColor m_previewColor = 0xFFFFFF;
+    QListWidget* m_lsttemplate = nullptr;
+    QLineEdit* m_edttemplatename = nullptr;
+    QLineEdit* m_edttemplateformat = nullptr;
+    QLabel* m_lbltemplatepreview = nullptr;
+    QPushButton* m_btntemplateadd = nullptr;
+    QPushButton* m_btntemplateupdate = nullptr;
+    QPushButton* m_btntemplatedel = nullptr;
     QPushButton* m_Button1 = nullptr;
     QPushButton* m_Button2 = nullptr;
 };

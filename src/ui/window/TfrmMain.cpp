@@ -494,6 +494,7 @@ void TfrmMain::ac_wwwview2Execute() {
 }
 
 void TfrmMain::ac_optionExecute() {
+    m_frmOpt->setPreviewColor(CurrentColor());
     if (!m_frmOpt->execute())
         return;
     m_gradientPicker->setInterpolation(m_state.options().interpolation);
