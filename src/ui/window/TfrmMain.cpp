@@ -17,6 +17,7 @@
 #include "ui/dialogs/Tfrmwaitdlg.h"
 #include "ui/eyedropper/Eyedropper.h"
 #include "ui/pages/PageRegistry.h"
+#include "ui/pages/color/PageColor.h"
 #include "ui/pages/rule/PageRule.h"
 #include "ui/widgets/ColorSwatch.h"
 #include "ui/widgets/FormFont.h"
@@ -24,6 +25,7 @@
 #include "ui/widgets/GradientPicker.h"
 #include "ui/widgets/NamedColorList.h"
 #include "ui/window/ColorControls.h"
+#include "ui/window/ColorHistoryDock.h"
 #include "ui/window/CurrentColorModel.h"
 #include "ui/window/FormPlacement.h"
 #include "ui/window/LivePreview.h"
@@ -40,6 +42,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QMenu>
 #include <QMessageBox>
 #include <QSignalBlocker>
 #include <QStatusBar>
@@ -101,6 +104,7 @@ TfrmMain::TfrmMain(ProgramState& state, QWidget* parent) : QMainWindow(parent), 
     m_bars = new MainBars(*this, *m_actions);
     createPages(right);
     createLivePreview();
+    createColorHistory();
     pageAt(m_PageControl1->currentIndex());
     connectActions();
 
@@ -249,6 +253,8 @@ void TfrmMain::FormCreate() {
     ToolbarPositions::Restore(*this, {m_bars->Toolbar971, m_bars->Toolbar972}, m_state.store());
     ToolbarPositions::RestoreDock(*this, *m_livePreview, m_state.store());
     m_actions->ac_livepreview->setChecked(!m_livePreview->isHidden());
+    m_history->load(m_state.store());
+    ToolbarPositions::RestoreDock(*this, *m_history, m_state.store());
     fitToPreview();
     m_lstcolortable->setTable(&m_state.options().colors);
     m_state.loadGradientTables();
@@ -299,6 +305,8 @@ void TfrmMain::saveWindows(SettingsStore& store) {
     SaveWindowPlacement(store, m_frmOpt);
     ToolbarPositions::Save(*this, {m_bars->Toolbar971, m_bars->Toolbar972}, store);
     ToolbarPositions::SaveDock(*this, *m_livePreview, store);
+    ToolbarPositions::SaveDock(*this, *m_history, store);
+    m_history->history().save(store);
     SaveWindowPlacement(store, this);
     SaveDialogCustomColors(store);
 }
@@ -400,10 +408,14 @@ QStatusBar* TfrmMain::statusLine() {
     return statusBar();
 }
 
+std::vector<TColor> TfrmMain::recentColors() const {
+    return m_history->history().colors();
+}
+
 void TfrmMain::lstcolortableClick(int row) {
     if (row < 0 || row >= m_state.options().colors.count())
         return;
-    SetCurrentColor(m_state.options().colors.at(row).value);
+    m_color->PickCurrentColor(m_state.options().colors.at(row).value);
     if (!Updating())
         activePage()->namedColorChosen();
 }
@@ -525,6 +537,18 @@ void TfrmMain::createLivePreview() {
     });
     connect(m_livePreview, &QDockWidget::dockLocationChanged, this, &TfrmMain::fitToPreview);
     connect(m_livePreview, &QDockWidget::topLevelChanged, this, &TfrmMain::fitToPreview);
+}
+
+void TfrmMain::createColorHistory() {
+    m_history = new ColorHistoryDock(*m_color, this);
+    addDockWidget(Qt::BottomDockWidgetArea, m_history);
+    m_history->hide();
+    // A right click copies as the colour page would copy the colour.
+    m_history->setNotation([this](TColor color) {
+        const auto* page = qobject_cast<PageColor*>(this->page(Pages::Color));
+        return page ? page->selectedNotationText(color) : ColorToHtml(color);
+    });
+    m_bars->mnuView->addAction(m_history->toggleViewAction());
 }
 
 std::optional<QString> TfrmMain::previewDocument() {

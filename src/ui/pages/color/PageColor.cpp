@@ -4,6 +4,7 @@
 #include "html/PageMarkup.h"
 #include "ui/pages/PageControls.h"
 #include "ui/pages/PageHost.h"
+#include "ui/pages/color/SecondColorContrast.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -32,6 +33,7 @@ PageColor::PageColor(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     }
     m_rdocolorButtons[m_notation]->setChecked(true);
     fitNotations();
+    (new SecondColorContrast(host, this))->setGeometry(2, 208, 382, 62);
 
     connect(m_btncolorset, &QPushButton::clicked, this, &PageColor::btncolorsetClick);
     connect(m_rdocolorItems, &QButtonGroup::idToggled, this, [this](int id, bool on) {
@@ -60,7 +62,11 @@ void PageColor::fitNotations() {
 }
 
 PageMarkup PageColor::write(const TextProgress&) const {
-    return {WriteColorMarkup(host().CurrentColor(), m_notation, host().options()), {}};
+    return {selectedNotationText(host().CurrentColor()), {}};
+}
+
+QString PageColor::selectedNotationText(TColor color) const {
+    return WriteColorMarkup(color, m_notation, host().options());
 }
 
 bool PageColor::supports(PageAction action) const {

@@ -22,6 +22,8 @@ public:
     std::optional<TColor> wrapperBackground() const override;
     void copy() override;
     void namedColorChosen() override;
+    // `color` in the selected notation, as a copy writes the current colour.
+    QString selectedNotationText(TColor color) const;
 
 private:
     // Shows each notation's text for the current colour as its caption.
