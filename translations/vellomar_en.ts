@@ -160,6 +160,65 @@
     </message>
 </context>
 <context>
+    <name>ColorEntry</name>
+    <message>
+        <source>色が書かれていません</source>
+        <translation>No color is written</translation>
+    </message>
+    <message>
+        <source>CSS にない色の名前です</source>
+        <translation>CSS has no color of this name</translation>
+    </message>
+    <message>
+        <source>決まった色を持たない名前です</source>
+        <translation>This name has no color of its own</translation>
+    </message>
+    <message>
+        <source># の後には 16 進の数字を 3、4、6、8 桁書きます</source>
+        <translation># takes 3, 4, 6 or 8 hex digits</translation>
+    </message>
+    <message>
+        <source>CSS にない色の関数か色空間です</source>
+        <translation>CSS has no such color function or space</translation>
+    </message>
+    <message>
+        <source>CSS の色の書き方ではありません</source>
+        <translation>Not a CSS color</translation>
+    </message>
+    <message>
+        <source>色の成分の数か書き方が違います</source>
+        <translation>A component is missing, extra or badly written</translation>
+    </message>
+    <message>
+        <source>CSS の色（名前、#RRGGBB、rgb()、hsl()、oklch()、color() など）を入力し、Enter で現在の色にします</source>
+        <translation>Type a CSS color (a name, #RRGGBB, rgb(), hsl(), oklch(), color() and so on) and press Enter to make it current</translation>
+    </message>
+    <message>
+        <source>CSS の色</source>
+        <translation>CSS color</translation>
+    </message>
+    <message>
+        <source>CSS の色の名前</source>
+        <translation>CSS color name</translation>
+    </message>
+    <message>
+        <source>名前: %1</source>
+        <translation>Name: %1</translation>
+    </message>
+    <message>
+        <source>近い名前: %1 (ΔE %2)</source>
+        <translation>Nearest: %1 (ΔE %2)</translation>
+    </message>
+    <message>
+        <source>色として読めません: %1</source>
+        <translation>Not a color: %1</translation>
+    </message>
+    <message>
+        <source>sRGB の外の色を sRGB に写しました</source>
+        <translation>The color lay outside sRGB and was mapped into it</translation>
+    </message>
+</context>
+<context>
     <name>ColorHistoryDock</name>
     <message>
         <source>色の履歴</source>

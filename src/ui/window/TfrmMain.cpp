@@ -25,6 +25,7 @@
 #include "ui/widgets/GradientPicker.h"
 #include "ui/widgets/NamedColorList.h"
 #include "ui/window/ColorControls.h"
+#include "ui/window/ColorEntry.h"
 #include "ui/window/ColorHistoryDock.h"
 #include "ui/window/CurrentColorModel.h"
 #include "ui/window/FormPlacement.h"
@@ -60,6 +61,8 @@ const QSize kWindowSize(627, 470);
 // The docked preview's width beside the pages, or height above or below.
 const int kPreviewWidth = 320;
 const int kPreviewHeight = 200;
+// The colour list fills the left panel below the colour entry.
+const int kListTop = 192;
 
 } // namespace
 
@@ -148,8 +151,16 @@ void TfrmMain::createLeftPanel(QWidget* panel) {
     m_colorControls->move(0, 0);
     connect(m_color, &CurrentColorModel::changed, m_colorControls, &ColorControls::showColor);
 
+    auto* entry = new ColorEntry(*m_color, panel);
+    entry->move(0, 146);
+    connect(m_color, &CurrentColorModel::changed, entry, &ColorEntry::showColor);
+    connect(entry, &ColorEntry::message, this,
+            [this](const QString& text) { statusBar()->showMessage(text, 5000); });
+    entry->takePastesIn(panel);
+    entry->takePastesIn(findChild<Eyedropper*>());
+
     m_lstcolortable = new NamedColorList(panel);
-    m_lstcolortable->setGeometry(4, 148, 226, std::max(0, panel->height() - 152));
+    m_lstcolortable->setGeometry(4, kListTop, 226, std::max(0, panel->height() - kListTop - 4));
     connect(m_lstcolortable, &NamedColorList::rowChosen, this, &TfrmMain::lstcolortableClick);
     connect(m_color, &CurrentColorModel::changed, m_lstcolortable, &NamedColorList::showColor);
     // The panel places its children by hand; the list takes the height left below the buttons.
@@ -436,7 +447,8 @@ void TfrmMain::changeEvent(QEvent* event) {
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_leftPanel && event->type() == QEvent::Resize)
-        m_lstcolortable->setGeometry(4, 148, 226, std::max(0, m_leftPanel->height() - 152));
+        m_lstcolortable->setGeometry(4, kListTop, 226,
+                                     std::max(0, m_leftPanel->height() - kListTop - 4));
     return QMainWindow::eventFilter(watched, event);
 }
 
