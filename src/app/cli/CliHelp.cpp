@@ -157,6 +157,10 @@ const std::vector<CliGlobalOption>& CliGlobalOptions() {
         {"--names", "on|off", "overrides whether colours are written as colour names", true},
         {"--markup", "classic|css",
          "overrides the markup style: classic attributes and FONT, or CSS for HTML5", true},
+        {"--interpolation", "srgb|oklab|oklch",
+         "overrides the colour space gradients walk in between their stops: straight 8-bit "
+         "sRGB channels, a straight line in OKLab, or the shorter hue arc in OKLCH",
+         true},
         {"--wrap", "",
          "(generators) write the complete preview page around the fragment, as the preview file "
          "would hold it",

@@ -269,6 +269,7 @@ void TfrmMain::FormCreate() {
     fitToPreview();
     m_lstcolortable->setTable(&m_state.options().colors);
     m_state.loadGradientTables();
+    m_gradientPicker->setInterpolation(m_state.options().interpolation);
     m_gradientPicker->fill();
     for (const PageSlot& slot : m_pages) {
         if (slot.page)
@@ -433,6 +434,7 @@ void TfrmMain::lstcolortableClick(int row) {
 
 void TfrmMain::btngraeditClick() {
     CenterOverMainWindow(m_frmGradEdit, this);
+    m_frmGradEdit->setInterpolation(m_state.options().interpolation);
     m_frmGradEdit->exec();
     // Activation redraws the preview as well, but not every platform
     // reactivates the main window after a modal dialog.
@@ -506,6 +508,7 @@ void TfrmMain::ac_wwwview2Execute() {
 void TfrmMain::ac_optionExecute() {
     if (!m_frmOpt->execute())
         return;
+    m_gradientPicker->setInterpolation(m_state.options().interpolation);
     for (const PageSlot& slot : m_pages) {
         if (slot.page)
             slot.page->optionsApplied();
