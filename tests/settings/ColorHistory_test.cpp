@@ -8,9 +8,11 @@ namespace {
 
 constexpr TColor kRed = 0x0000FF, kGreen = 0x00FF00, kBlue = 0xFF0000;
 
-std::vector<TColor> Grays(int count) {
+// The greys from `first` to `last`, either way.
+std::vector<TColor> Grays(int first, int last) {
     std::vector<TColor> colors;
-    for (int i = 0; i < count; ++i)
+    const int step = last < first ? -1 : 1;
+    for (int i = first; i != last + step; i += step)
         colors.push_back(RgbToColor(i, i, i));
     return colors;
 }
@@ -29,13 +31,6 @@ QString GrayRecord(int count) {
     return pieces.join(QLatin1Char(','));
 }
 
-std::vector<TColor> Newest32Of40() {
-    std::vector<TColor> colors = Grays(40);
-    std::reverse(colors.begin(), colors.end());
-    colors.resize(32);
-    return colors;
-}
-
 } // namespace
 
 TEST(ColorHistory, KeepsTheNewestOnceAndReadsOnlySoundStoredColors) {
@@ -43,14 +38,14 @@ TEST(ColorHistory, KeepsTheNewestOnceAndReadsOnlySoundStoredColors) {
         {"newest first", {}, {kRed, kGreen, kBlue}, {kBlue, kGreen, kRed}},
         {"picked again moves to the front", {}, {kRed, kGreen, kBlue, kRed}, {kRed, kBlue, kGreen}},
         {"the top byte is no part of the colour", {}, {0x01000000 | kRed, kRed}, {kRed}},
-        {"at most 32", {}, Grays(40), Newest32Of40()},
+        {"at most 32", {}, Grays(0, 39), Grays(39, 8)},
         {"stored, then picked", QStringLiteral("#FF0000,#00ff00"), {kBlue}, {kBlue, kRed, kGreen}},
         {"damaged pieces dropped",
          QStringLiteral("#GG0000,#12345,,#FF0000, #ff0000 ,+12345,#+12345,# 12345,#00FF00x,\x01,"
                         "FF0000,#0000FF"),
          {},
          {kRed, kBlue}},
-        {"a long value is read no further than the capacity", GrayRecord(5000), {}, Grays(32)},
+        {"a long value is read no further than the capacity", GrayRecord(5000), {}, Grays(0, 31)},
         {"pieces past a bound are not read",
          QStringList(5000, QStringLiteral("x")).join(QLatin1Char(',')) + QStringLiteral(",#FF0000"),
          {},
