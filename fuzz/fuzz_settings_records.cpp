@@ -1,14 +1,16 @@
-// Stored record texts: the comma-text reader and the named colour, body
-// preset and colour template records must take anything, and a record the
-// writer made must read back as the fields it was made from. A template read
-// must fill with a colour or name its fault.
+// Stored record texts: the comma-text reader, the named colour, body
+// preset and colour template records and the colour history must take
+// anything, and a record the writer made must read back as the fields it was
+// made from. A template read must fill with a colour or name its fault.
 #include "core/CommaText.h"
 #include "core/CssColorText.h"
 #include "core/NamedColorTable.h"
 #include "settings/BodyPreset.h"
+#include "settings/ColorHistory.h"
 #include "settings/ColorTemplates.h"
 #include "settings/OptionsStore.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -38,5 +40,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (output ? !output.where.isEmpty() : !output.text.isEmpty())
             std::abort();
     }
+    ColorHistory history;
+    history.readRecord(record);
+    std::vector<TColor> colors = history.colors();
+    ColorHistory again;
+    again.readRecord(history.record());
+    if (again.colors() != colors || colors.size() > std::size_t(ColorHistory::kCapacity))
+        std::abort();
+    std::sort(colors.begin(), colors.end());
+    if (std::adjacent_find(colors.begin(), colors.end()) != colors.end() ||
+        std::any_of(colors.begin(), colors.end(), [](TColor c) { return c > 0xFFFFFF; }))
+        std::abort();
     return 0;
 }

@@ -219,6 +219,29 @@
     </message>
 </context>
 <context>
+    <name>ColorHistoryDock</name>
+    <message>
+        <source>色の履歴</source>
+        <translation>Color History</translation>
+    </message>
+    <message>
+        <source>スポイト、カラーチャート、色の名前の一覧、色の設定などで選んだ色が新しい順に並びます。</source>
+        <translation>The colors chosen with the eyedropper, the color chart, the list of color names, the color dialog and the like, newest first.</translation>
+    </message>
+    <message>
+        <source>履歴を消去</source>
+        <translation>Clear History</translation>
+    </message>
+    <message>
+        <source>履歴のメニュー</source>
+        <translation>History menu</translation>
+    </message>
+    <message>
+        <source>色の履歴(&amp;H)</source>
+        <translation>Color &amp;History</translation>
+    </message>
+</context>
+<context>
     <name>ColorNotation</name>
     <message>
         <source>カラー定数</source>
@@ -939,6 +962,49 @@
     <message>
         <source>「%1」は通常のファイルではないので保存できません</source>
         <translation>&quot;%1&quot; is not a regular file and cannot be saved to.</translation>
+    </message>
+</context>
+<context>
+    <name>SecondColorContrast</name>
+    <message>
+        <source>コントラスト</source>
+        <translation>Contrast</translation>
+    </message>
+    <message>
+        <source>比較する色</source>
+        <translation>Color to compare with</translation>
+    </message>
+    <message>
+        <source>CSS の色の書き方ならどれでも読めます（#RGB、名前、rgb()、hsl()、oklch() など）。</source>
+        <translation>Any CSS color text is read (#RGB, a name, rgb(), hsl(), oklch() and so on).</translation>
+    </message>
+    <message>
+        <source>比較する色(&amp;K):</source>
+        <translation>Compare &amp;with:</translation>
+    </message>
+    <message>
+        <source>履歴</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>履歴から比較する色を選ぶ</source>
+        <translation>Choose the color to compare with from the history</translation>
+    </message>
+    <message>
+        <source>コントラスト比</source>
+        <translation>Contrast ratio</translation>
+    </message>
+    <message>
+        <source>コントラスト比 %1</source>
+        <translation>Contrast ratio %1</translation>
+    </message>
+    <message>
+        <source>色として読めません</source>
+        <translation>Not a readable color</translation>
+    </message>
+    <message>
+        <source>（履歴はありません）</source>
+        <translation>(The history is empty)</translation>
     </message>
 </context>
 <context>

@@ -23,11 +23,15 @@ QString ContrastMark(double ratio) {
     return QCoreApplication::translate("BodyContrast", "基準未満");
 }
 
+QString ContrastText(TColor first, TColor second) {
+    const double ratio = ContrastRatio(first, second);
+    return ContrastRatioText(ratio) + QLatin1String(":1 ") + ContrastMark(ratio);
+}
+
 QString BodyContrastText(const BodyModel& page, BodyRole role) {
     if (role == BodyRole::BgColor)
         return QString();
-    const double ratio = RoleRatio(page, role);
-    return ContrastRatioText(ratio) + QLatin1String(":1 ") + ContrastMark(ratio);
+    return ContrastText(page.color(role), page.color(BodyRole::BgColor));
 }
 
 QString BodyContrastSummary(const BodyModel& page) {

@@ -213,7 +213,7 @@ private slots:
             MenuTexts(bars.mnuView),
             QStringList({QStringLiteral("ブラウザ1で確認(&B)"), QStringLiteral("ブラウザ2で確認"),
                          QStringLiteral("-"), QStringLiteral("カラーチャート(&T)"),
-                         QStringLiteral("プレビュー(&P)")}));
+                         QStringLiteral("プレビュー(&P)"), QStringLiteral("色の履歴(&H)")}));
         QCOMPARE(MenuTexts(bars.mnuHelp),
                  QStringList({QStringLiteral("目次(&C)"), QStringLiteral("トピックの検索(&S)..."),
                               QStringLiteral("ヘルプの使い方(&H)"),

@@ -81,7 +81,7 @@ void Tfrmchart::Image1MouseDown(QPoint position) {
     if (!m_ready)
         return;
     if (const auto color = ChartColorAtPoint(position, m_geometry))
-        m_model.SetCurrentColor(*color);
+        m_model.PickCurrentColor(*color);
 }
 
 void Tfrmchart::drawLabel(const ChartCell& cell, bool highlighted) {

@@ -209,7 +209,7 @@ void Eyedropper::run(const PickingSession::Effects& effects) {
             m_model.SetCurrentColor(levelColors()[std::size_t(level())]);
             break;
         case Effect::Commit:
-            m_model.SetCurrentColor(levelColors()[std::size_t(level())]);
+            m_model.PickCurrentColor(levelColors()[std::size_t(level())]);
             break;
         case Effect::Restore:
             showSample();

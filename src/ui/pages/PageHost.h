@@ -2,6 +2,9 @@
 
 #include "core/Color.h"
 
+#include <vector>
+
+class CurrentColorModel;
 struct GradientTable;
 class QStatusBar;
 class QWidget;
@@ -13,6 +16,11 @@ class PageHost {
 public:
     // The one current colour.
     virtual TColor CurrentColor() const = 0;
+    // The model behind it, for a page that follows its changes; null where
+    // a page stands alone.
+    virtual CurrentColorModel* currentColorModel() { return nullptr; }
+    // The colour history, most recent first.
+    virtual std::vector<TColor> recentColors() const { return {}; }
 
     // The gradient table selected in the window's gradient box; null when none.
     virtual const GradientTable* selectedGradient() const = 0;

@@ -260,6 +260,6 @@ void ColorControls::btnColorClick() {
     dialog->setCurrentColor(ToQColor(c));
     if (dialog->exec() == QDialog::Accepted) {
         const QColor chosen = dialog->selectedColor();
-        m_model.SetCurrentColor(FromQColor(chosen));
+        m_model.PickCurrentColor(FromQColor(chosen));
     }
 }

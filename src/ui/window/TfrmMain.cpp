@@ -17,6 +17,7 @@
 #include "ui/dialogs/Tfrmwaitdlg.h"
 #include "ui/eyedropper/Eyedropper.h"
 #include "ui/pages/PageRegistry.h"
+#include "ui/pages/color/PageColor.h"
 #include "ui/pages/rule/PageRule.h"
 #include "ui/widgets/ColorSwatch.h"
 #include "ui/widgets/FormFont.h"
@@ -25,6 +26,7 @@
 #include "ui/widgets/NamedColorList.h"
 #include "ui/window/ColorControls.h"
 #include "ui/window/ColorEntry.h"
+#include "ui/window/ColorHistoryDock.h"
 #include "ui/window/CurrentColorModel.h"
 #include "ui/window/FormPlacement.h"
 #include "ui/window/LivePreview.h"
@@ -41,6 +43,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QMenu>
 #include <QMessageBox>
 #include <QSignalBlocker>
 #include <QStatusBar>
@@ -104,6 +107,7 @@ TfrmMain::TfrmMain(ProgramState& state, QWidget* parent) : QMainWindow(parent), 
     m_bars = new MainBars(*this, *m_actions);
     createPages(right);
     createLivePreview();
+    createColorHistory();
     pageAt(m_PageControl1->currentIndex());
     connectActions();
 
@@ -260,6 +264,8 @@ void TfrmMain::FormCreate() {
     ToolbarPositions::Restore(*this, {m_bars->Toolbar971, m_bars->Toolbar972}, m_state.store());
     ToolbarPositions::RestoreDock(*this, *m_livePreview, m_state.store());
     m_actions->ac_livepreview->setChecked(!m_livePreview->isHidden());
+    m_history->load(m_state.store());
+    ToolbarPositions::RestoreDock(*this, *m_history, m_state.store());
     fitToPreview();
     m_lstcolortable->setTable(&m_state.options().colors);
     m_state.loadGradientTables();
@@ -311,6 +317,8 @@ void TfrmMain::saveWindows(SettingsStore& store) {
     SaveWindowPlacement(store, m_frmOpt);
     ToolbarPositions::Save(*this, {m_bars->Toolbar971, m_bars->Toolbar972}, store);
     ToolbarPositions::SaveDock(*this, *m_livePreview, store);
+    ToolbarPositions::SaveDock(*this, *m_history, store);
+    m_history->history().save(store);
     SaveWindowPlacement(store, this);
     SaveDialogCustomColors(store);
 }
@@ -412,10 +420,14 @@ QStatusBar* TfrmMain::statusLine() {
     return statusBar();
 }
 
+std::vector<TColor> TfrmMain::recentColors() const {
+    return m_history->history().colors();
+}
+
 void TfrmMain::lstcolortableClick(int row) {
     if (row < 0 || row >= m_state.options().colors.count())
         return;
-    SetCurrentColor(m_state.options().colors.at(row).value);
+    m_color->PickCurrentColor(m_state.options().colors.at(row).value);
     if (!Updating())
         activePage()->namedColorChosen();
 }
@@ -541,6 +553,24 @@ void TfrmMain::createLivePreview() {
     });
     connect(m_livePreview, &QDockWidget::dockLocationChanged, this, &TfrmMain::fitToPreview);
     connect(m_livePreview, &QDockWidget::topLevelChanged, this, &TfrmMain::fitToPreview);
+}
+
+void TfrmMain::createColorHistory() {
+    m_history = new ColorHistoryDock(*m_color, this);
+    addDockWidget(Qt::BottomDockWidgetArea, m_history);
+    m_history->hide();
+    // A right click copies as the colour page would copy the colour.
+    m_history->setNotation([this](TColor color) {
+        const auto* page = qobject_cast<PageColor*>(this->page(Pages::Color));
+        if (!page)
+            return ColorToHtml(color);
+        const ColorPageText text = page->selectedNotationText(color);
+        // A faulty template copies nothing and says why, as the page's copy does.
+        if (!text.error.isEmpty())
+            statusBar()->showMessage(text.error, 5000);
+        return text.error.isEmpty() ? text.text : QString();
+    });
+    m_bars->mnuView->addAction(m_history->toggleViewAction());
 }
 
 std::optional<QString> TfrmMain::previewDocument() {

@@ -10,6 +10,7 @@
 #include <vector>
 
 class ColorControls;
+class ColorHistoryDock;
 class ColorSwatch;
 class CurrentColorModel;
 class GradientPicker;
@@ -53,6 +54,8 @@ public:
 
     TColor CurrentColor() const override;
     void SetCurrentColor(TColor color);
+    CurrentColorModel* currentColorModel() override { return m_color; }
+    std::vector<TColor> recentColors() const override;
     const GradientTable* selectedGradient() const override;
     ProgramOptions& options() override;
     // Whether any page refreshes its controls.
@@ -102,6 +105,7 @@ private:
     const PageTraits& activeTraits() const;
     int activePageIndex() const;
     void createLivePreview();
+    void createColorHistory();
     // The active page's output as the preview shows it; nullopt while the
     // window is busy with the page.
     std::optional<QString> previewDocument();
@@ -161,6 +165,7 @@ private:
     Tfrmchart* m_frmchart = nullptr;
     TfrmHelp* m_frmHelp = nullptr;
     LivePreview* m_livePreview = nullptr;
+    ColorHistoryDock* m_history = nullptr;
 
     // Rewritten by every preview, removed at the end of the run.
     PreviewFile m_preview;

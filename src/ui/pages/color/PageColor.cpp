@@ -6,6 +6,7 @@
 #include "settings/ProgramOptions.h"
 #include "ui/pages/PageControls.h"
 #include "ui/pages/PageHost.h"
+#include "ui/pages/color/SecondColorContrast.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -57,6 +58,7 @@ PageColor::PageColor(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     }
     m_rdocolorButtons[m_page.notation]->setChecked(true);
     fitNotations();
+    (new SecondColorContrast(host, this))->setGeometry(2, 208, 382, 62);
 
     // Below the group, the page's width: the entries flow in rows.
     m_lstcssformat = new QListWidget(this);
@@ -164,8 +166,12 @@ void PageColor::fitNotations() {
 }
 
 PageMarkup PageColor::write(const TextProgress&) const {
-    const ColorPageText text = WriteColorMarkup(host().CurrentColor(), m_page, host().options());
+    const ColorPageText text = selectedNotationText(host().CurrentColor());
     return {text.text, text.error};
+}
+
+ColorPageText PageColor::selectedNotationText(TColor color) const {
+    return WriteColorMarkup(color, m_page, host().options());
 }
 
 bool PageColor::supports(PageAction action) const {

@@ -28,6 +28,9 @@ public:
     void copy() override;
     void namedColorChosen() override;
     void optionsApplied() override;
+    // `color` in the selected notation, as a copy writes the current colour;
+    // a faulty template gives its fault instead.
+    ColorPageText selectedNotationText(TColor color) const;
 
 private:
     // Shows each notation's text for the current colour as its caption.
