@@ -238,7 +238,7 @@ constexpr OptionKey kOptionKeys[] = {
     Value<&ProgramOptions::wwwname>("wwwname"),
     Value<&ProgramOptions::wwwname2>("wwwname2"),
     Value<&ProgramOptions::plugin>("plugin"),
-    Value<&ProgramOptions::markupstyle, MarkupStyle::Css>("markupstyle"),
+    Value<&ProgramOptions::markupstyle, MarkupStyle::Modern>("markupstyle"),
     Value<&ProgramOptions::rawtext>("rawtext"),
 };
 

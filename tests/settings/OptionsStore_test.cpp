@@ -157,12 +157,14 @@ TEST_F(OptionsStoreTest, DamagedCountsAndIntegersStayWithinBounds) {
     writeFile("[Option]\nhtmlcase=2\n");
     EXPECT_EQ(load().htmlcase, HtmlCase::Capital);
     // A markup style this version does not know is the classic one.
-    for (const char* value : {"2", "-1", "css", "257"}) {
+    for (const char* value : {"3", "-1", "css", "257"}) {
         writeFile(QByteArray("[Option]\nmarkupstyle=") + value + "\n");
         EXPECT_EQ(load().markupstyle, MarkupStyle::Classic) << value;
     }
     writeFile("[Option]\nmarkupstyle=1\n");
     EXPECT_EQ(load().markupstyle, MarkupStyle::Css);
+    writeFile("[Option]\nmarkupstyle=2\n");
+    EXPECT_EQ(load().markupstyle, MarkupStyle::Modern);
 }
 
 // Every option as written by hand (or missing), and as the next save writes
@@ -181,7 +183,8 @@ TEST_F(OptionsStoreTest, EachValueIsSavedAsItWasReadOrAsItsDefault) {
         {"htmlsave", "0", "0"}, {"htmlcr", nullptr, "1"}, {"htmlcr", "off", "1"},
         {"wwwuse", nullptr, "0"}, {"wwwname", nullptr, ""}, {"wwwname2", "/bin/b", "/bin/b"},
         {"plugin", nullptr, ""}, {"rawtext", nullptr, "0"}, {"rawtext", "1", "1"},
-        {"markupstyle", nullptr, "0"}, {"markupstyle", "1", "1"}, {"markupstyle", "2", "0"},
+        {"markupstyle", nullptr, "0"}, {"markupstyle", "1", "1"}, {"markupstyle", "2", "2"},
+        {"markupstyle", "3", "0"},
         {"fonttablecnt", nullptr, "7"}, {"fonttablecnt", "-1", "7"}, {"colorcnt", "x", "141"},
         {"colorcnt", "300", "256"}, {"bodycnt", "0", "12"},
     };

@@ -155,8 +155,10 @@ const std::vector<CliGlobalOption>& CliGlobalOptions() {
         {"--case", "lower|upper|capital", "overrides the letter case of the HTML written", true},
         {"--crlf", "on|off", "overrides whether the HTML breaks lines with CR LF", true},
         {"--names", "on|off", "overrides whether colours are written as colour names", true},
-        {"--markup", "classic|css",
-         "overrides the markup style: classic attributes and FONT, or CSS for HTML5", true},
+        {"--markup", "classic|css|modern",
+         "overrides the markup style: classic attributes and FONT, CSS for HTML5, or CSS that "
+         "leaves gradient text and gradient rules to the browser's linear-gradient",
+         true},
         {"--wrap", "",
          "(generators) write the complete preview page around the fragment, as the preview file "
          "would hold it",
