@@ -1139,6 +1139,10 @@
         <source>マークアップ文字をそのまま書く</source>
         <translation>Write markup characters as typed</translation>
     </message>
+    <message>
+        <source>CSS + ネイティブグラデーション</source>
+        <translation>CSS + native gradients</translation>
+    </message>
 </context>
 <context>
     <name>Tfrmchart</name>

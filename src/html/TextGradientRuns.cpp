@@ -145,22 +145,59 @@ std::vector<TextGradientRun> FindTextGradientRuns(const StyledText& text,
         a = b;
     }
     // Two characters between the ends show that the colours follow a way
-    // rather than jump; a stretch of one colour only joins two that change.
+    // rather than jump. A stretch without them joins its neighbours when it
+    // changes no faster than they do: a bend at a stop between two
+    // characters, or the last character's closing step.
     const auto smooth = [](const std::pair<size_t, size_t>& s) { return s.second - s.first >= 3; };
     const auto flat = [&](const std::pair<size_t, size_t>& s) {
         return samples[s.first].color == samples[s.second].color;
     };
+    const auto slope = [&](const std::pair<size_t, size_t>& s) {
+        const Rgb from = RgbOf(samples[s.first].color);
+        const Rgb to = RgbOf(samples[s.second].color);
+        const double span = double(samples[s.second].position - samples[s.first].position);
+        return Rgb{std::abs(to[0] - from[0]) / span, std::abs(to[1] - from[1]) / span,
+                   std::abs(to[2] - from[2]) / span};
+    };
+    std::vector<bool> joins(stretches.size());
+    for (size_t i = 0; i < stretches.size(); ++i) {
+        if (smooth(stretches[i])) {
+            joins[i] = true;
+            continue;
+        }
+        Rgb bound{-1, -1, -1};
+        for (const size_t n : {i - 1, i + 1})
+            if (n < stretches.size() && smooth(stretches[n]) && !flat(stretches[n])) {
+                const Rgb next = slope(stretches[n]);
+                for (size_t c = 0; c < 3; ++c)
+                    bound[c] = std::max(bound[c], next[c]);
+            }
+        const Rgb own = slope(stretches[i]);
+        joins[i] = bound[0] >= 0;
+        for (size_t c = 0; c < 3 && joins[i]; ++c)
+            joins[i] = own[c] <= 2 * bound[c] + 2;
+    }
     for (size_t i = 0; i < stretches.size();) {
-        if (!smooth(stretches[i]) || flat(stretches[i])) {
+        if (!joins[i]) {
             ++i;
             continue;
         }
         size_t j = i;
-        while (j + 1 < stretches.size() && smooth(stretches[j + 1]))
+        while (j + 1 < stretches.size() && joins[j + 1])
             ++j;
+        const size_t next = j + 1;
         size_t last = j;
-        while (flat(stretches[last]))
+        while (i < last && flat(stretches[i]))
+            ++i;
+        while (last > i && flat(stretches[last]))
             --last;
+        bool changes = false;
+        for (size_t s = i; s <= last; ++s)
+            changes = changes || (smooth(stretches[s]) && !flat(stretches[s]));
+        if (!changes) {
+            i = next;
+            continue;
+        }
         const size_t firstSample = stretches[i].first;
         const size_t lastSample = stretches[last].second;
         TextGradientRun run;
@@ -179,7 +216,7 @@ std::vector<TextGradientRun> FindTextGradientRuns(const StyledText& text,
             stopAt(stretches[s].second);
         run.fallback = samples[(firstSample + lastSample) / 2].color;
         runs.push_back(std::move(run));
-        i = j + 1;
+        i = next;
     }
     return runs;
 }
