@@ -33,32 +33,41 @@ QString WriteGradientTextModern(const StyledText& text, const ProgramOptions& op
                                     progress, markupChars);
 
     std::vector<TextPaintedRun> painted;
-    QStringList rules;
+    QStringList colours;   // every browser's rules
+    QStringList gradients; // the rules of browsers that clip backgrounds to text
     QStringList classes;
     for (const TextGradientRun& run : runs) {
-        QString rule = QStringLiteral("{color:");
-        AppendCssHexColor(rule, run.fallback);
-        rule += QStringLiteral(";background-image:") +
-                CssLinearGradient(run.stops, options.interpolation) + QLatin1Char('}');
-        const QString name = ClassName(rule);
+        QString colour = QStringLiteral("{color:");
+        AppendCssHexColor(colour, run.fallback);
+        colour += QLatin1Char('}');
+        const QString gradient = QStringLiteral("{background-image:") +
+                                 CssLinearGradient(run.stops, options.interpolation) +
+                                 QLatin1Char('}');
+        const QString name = ClassName(colour + gradient);
         painted.push_back({run.first, run.end, name});
         if (!classes.contains(name)) {
             classes.append(name);
-            rules.append(QLatin1Char('.') + name + rule);
+            colours.append(QLatin1Char('.') + name + colour);
+            gradients.append(QLatin1Char('.') + name + gradient);
         }
     }
     const QString body = WriteGradientTextCss(text, options.fonttable, options.htmlcase,
                                               options.htmlcr, progress, markupChars, painted);
     if (body.isEmpty())
         return body;
+    // Without the clip the gradient would fill the box behind the text, so
+    // only browsers that clip see it at all.
     const QString nl = HtmlLineBreak(options.htmlcr);
     QString out = QLatin1Char('<') + ApplyHtmlCase(QStringLiteral("STYLE"), options.htmlcase) +
                   QLatin1Char('>') + nl;
-    for (const QString& rule : rules)
+    for (const QString& rule : colours)
         out += rule + nl;
     out +=
-        QStringLiteral("@supports (background-clip:text) or (-webkit-background-clip:text){.") +
-        classes.join(QStringLiteral(",.")) +
+        QStringLiteral("@supports (background-clip:text) or (-webkit-background-clip:text){") + nl;
+    for (const QString& rule : gradients)
+        out += rule + nl;
+    out +=
+        QLatin1Char('.') + classes.join(QStringLiteral(",.")) +
         QStringLiteral("{-webkit-background-clip:text;background-clip:text;color:transparent}}") +
         nl;
     out += QLatin1String("</") + ApplyHtmlCase(QStringLiteral("STYLE"), options.htmlcase) +

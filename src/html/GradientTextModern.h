@@ -11,9 +11,9 @@ struct ProgramOptions;
 // except that each run of smoothly changing colours (FindTextGradientRuns)
 // is one SPAN whose text the browser paints with a linear-gradient. A style
 // block before the text holds one class per gradient: a solid colour for
-// every browser, and the gradient clipped to the text with transparent
-// glyphs under @supports, so that a browser without background-clip:text
-// still shows coloured text. A text without such a run is exactly the CSS
+// every browser, and under @supports the gradient clipped to the text with
+// transparent glyphs, so that a browser without background-clip:text shows
+// the text in that colour (and no gradient box behind it). A text without such a run is exactly the CSS
 // writer's.
 QString WriteGradientTextModern(const StyledText& text, const ProgramOptions& options,
                                 const TextProgress& progress = {});

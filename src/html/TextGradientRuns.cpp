@@ -67,22 +67,19 @@ bool IsBlank(const StyledChar& c) {
            !c.style.underline;
 }
 
-// Whether every sample strictly between a and b is within a rounding and one
-// step of the way from a's colour to b's.
+// Whether every sample strictly between a and b is within rounding of the
+// way from a's colour to b's: the walk truncates each colour it makes.
 bool Fits(const std::vector<Sample>& samples, size_t a, size_t b, const Mixer& mixer) {
     const Sample& from = samples[a];
     const Sample& to = samples[b];
     const double span = double(to.position - from.position);
-    const Rgb ends[2] = {RgbOf(from.color), RgbOf(to.color)};
-    Rgb tolerance;
-    for (size_t c = 0; c < 3; ++c)
-        tolerance[c] = 1.5 + std::abs(ends[1][c] - ends[0][c]) / span;
+    constexpr double kTolerance = 2.0;
     for (size_t j = a + 1; j < b; ++j) {
         const Rgb want =
             mixer.mix(from.color, to.color, (samples[j].position - from.position) / span);
         const Rgb have = RgbOf(samples[j].color);
         for (size_t c = 0; c < 3; ++c)
-            if (std::abs(have[c] - want[c]) > tolerance[c])
+            if (std::abs(have[c] - want[c]) > kTolerance)
                 return false;
     }
     return true;
@@ -203,6 +200,9 @@ std::vector<TextGradientRun> FindTextGradientRuns(const StyledText& text,
         TextGradientRun run;
         run.first = samples[firstSample].index;
         run.end = samples[lastSample].index + 1;
+        // Blanks after the run show nothing; inside it they make no span of their own.
+        while (run.end < text.chars.size() && IsBlank(text.chars[run.end]))
+            ++run.end;
         const qsizetype start = positions[run.first];
         const double length = double(positions[run.end] - start);
         const auto stopAt = [&](size_t s) {

@@ -20,9 +20,9 @@ struct TextGradientRun {
 
 // The runs of the text, in order. The page keeps only the characters'
 // colours, so the stops are found from them: the longest stretches whose
-// colours lie on the way between their ends in `interpolation` (within a
-// rounding and one step of the walk), joined while each holds at least two
-// characters between its ends. A stop sits at the centre of its character,
+// colours lie on the way between their ends in `interpolation` (within
+// rounding), joined while each holds at least two characters between its
+// ends or changes no faster than its neighbours. A stop sits at the centre of its character,
 // reckoned in positions; blanks show no colour and are not compared. Text
 // coloured by hand, in one colour or with jumps, gives no run.
 std::vector<TextGradientRun> FindTextGradientRuns(const StyledText& text,
