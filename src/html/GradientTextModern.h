@@ -13,7 +13,7 @@ struct ProgramOptions;
 // block before the text holds one class per gradient: a solid colour for
 // every browser, and under @supports the gradient clipped to the text with
 // transparent glyphs, so that a browser without background-clip:text shows
-// the text in that colour (and no gradient box behind it). A text without such a run is exactly the CSS
-// writer's.
+// the text in that colour (and no gradient box behind it). A text without
+// such a run is exactly the CSS writer's.
 QString WriteGradientTextModern(const StyledText& text, const ProgramOptions& options,
                                 const TextProgress& progress = {});
