@@ -11,12 +11,11 @@
 
 namespace {
 
-// Draws the modern page of `command` and compares the middle row of what is
-// painted on the white page with table G's drawn bar stretched over it.
-// Besides the browser's dithering and rounding (3 per channel), the bar may
-// move by `slack` columns: a character has the bar's colour at its left
-// edge, which the gradient puts at its centre. The seams between glyphs are
-// mixed with the white beneath, so a pixel passes when it or a neighbour does.
+// The middle row of the modern page of `command` against table G's drawn bar
+// stretched over it. Besides dithering and rounding (3 per channel), the bar
+// may move by `slack` columns: a character has the bar's colour at its left
+// edge, which the gradient puts at its centre. Seams between glyphs are mixed
+// with the white page, so a pixel passes when it or a neighbour matches.
 void ExpectFollowsBar(const QStringList& command, const QString& table, int slack) {
     const QString chromium = FindChromium();
     VELLOMAR_REQUIRE(!chromium.isEmpty(), "chromium");

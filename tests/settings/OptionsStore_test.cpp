@@ -163,8 +163,6 @@ TEST_F(OptionsStoreTest, DamagedCountsAndIntegersStayWithinBounds) {
     }
     writeFile("[Option]\nmarkupstyle=1\n");
     EXPECT_EQ(load().markupstyle, MarkupStyle::Css);
-    writeFile("[Option]\nmarkupstyle=2\n");
-    EXPECT_EQ(load().markupstyle, MarkupStyle::Modern);
 }
 
 // Every option as written by hand (or missing), and as the next save writes
