@@ -110,17 +110,16 @@ TEST(GradientTextModern, ATextWithoutGradientIsTheCssWritersAndAGradientDoesNotG
     EXPECT_EQ(WriteGradientTextModern(gradientText(4000), options).size(), modern.size() + 2000);
 }
 
-TEST(RuleModern, AGradientRuleIsOneRuleWithTheTablesGradient) {
+TEST(RuleModern, AGradientRuleIsOneRuleWithTheTablesGradientInTheChosenSpace) {
     ProgramOptions options;
     options.interpolation = GradientInterpolation::Oklab;
     const GradientTable table = Table({{0, kRed}, {100, 0x00FF00}, {300, kBlue}});
     RulePageModel page;
+    EXPECT_EQ(WriteRuleModern(page, &table, options), WriteRuleCss(page, &table, options));
     page.gradient = true;
     EXPECT_EQ(WriteRuleModern(page, &table, options),
               QStringLiteral("<hr style=\"height:2px;border:0;background-image:linear-gradient(to "
                              "right in oklab, #FF0000 0%, #00FF00 33.333%, #0000FF 100%)\">\r\n"));
-    page.gradient = false;
-    EXPECT_EQ(WriteRuleModern(page, &table, options), WriteRuleCss(page, &table, options));
 }
 
 } // namespace
