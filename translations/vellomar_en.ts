@@ -1140,8 +1140,8 @@
         <translation>Write markup characters as typed</translation>
     </message>
     <message>
-        <source>CSS + ネイティブグラデーション</source>
-        <translation>CSS + native gradients</translation>
+        <source>CSS + グラデーション</source>
+        <translation>CSS + gradients</translation>
     </message>
 </context>
 <context>

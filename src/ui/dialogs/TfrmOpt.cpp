@@ -139,8 +139,8 @@ TfrmOpt::TfrmOpt(ProgramOptions& options, SharedColorDialog* colorDialog, QWidge
     m_cmbmarkupstyle = new QComboBox(htmlTab);
     m_cmbmarkupstyle->setObjectName(QStringLiteral("cmbmarkupstyle"));
     m_cmbmarkupstyle->addItems(
-        {tr("従来 (FONT)"), QStringLiteral("CSS (HTML5)"), tr("CSS + ネイティブグラデーション")});
-    m_cmbmarkupstyle->setGeometry(12, 166, 240, 22);
+        {tr("従来 (FONT)"), QStringLiteral("CSS (HTML5)"), tr("CSS + グラデーション")});
+    m_cmbmarkupstyle->setGeometry(12, 166, 160, 22);
     Caption(htmlTab, tr("マークアップ形式"), QRect(12, 148, 330, 18), m_cmbmarkupstyle);
 
     // Other: the body list and the browsers.
