@@ -160,6 +160,65 @@
     </message>
 </context>
 <context>
+    <name>ColorEntry</name>
+    <message>
+        <source>色が書かれていません</source>
+        <translation>No color is written</translation>
+    </message>
+    <message>
+        <source>CSS にない色の名前です</source>
+        <translation>CSS has no color of this name</translation>
+    </message>
+    <message>
+        <source>決まった色を持たない名前です</source>
+        <translation>This name has no color of its own</translation>
+    </message>
+    <message>
+        <source># の後には 16 進の数字を 3、4、6、8 桁書きます</source>
+        <translation># takes 3, 4, 6 or 8 hex digits</translation>
+    </message>
+    <message>
+        <source>CSS にない色の関数か色空間です</source>
+        <translation>CSS has no such color function or space</translation>
+    </message>
+    <message>
+        <source>CSS の色の書き方ではありません</source>
+        <translation>Not a CSS color</translation>
+    </message>
+    <message>
+        <source>色の成分の数か書き方が違います</source>
+        <translation>A component is missing, extra or badly written</translation>
+    </message>
+    <message>
+        <source>CSS の色（名前、#RRGGBB、rgb()、hsl()、oklch()、color() など）を入力し、Enter で現在の色にします</source>
+        <translation>Type a CSS color (a name, #RRGGBB, rgb(), hsl(), oklch(), color() and so on) and press Enter to make it current</translation>
+    </message>
+    <message>
+        <source>CSS の色</source>
+        <translation>CSS color</translation>
+    </message>
+    <message>
+        <source>CSS の色の名前</source>
+        <translation>CSS color name</translation>
+    </message>
+    <message>
+        <source>名前: %1</source>
+        <translation>Name: %1</translation>
+    </message>
+    <message>
+        <source>近い名前: %1 (ΔE %2)</source>
+        <translation>Nearest: %1 (ΔE %2)</translation>
+    </message>
+    <message>
+        <source>色として読めません: %1</source>
+        <translation>Not a color: %1</translation>
+    </message>
+    <message>
+        <source>sRGB の外の色を sRGB に写しました</source>
+        <translation>The color lay outside sRGB and was mapped into it</translation>
+    </message>
+</context>
+<context>
     <name>ColorNotation</name>
     <message>
         <source>カラー定数</source>
@@ -224,6 +283,77 @@
     <message>
         <source>スポイト</source>
         <translation>Eyedropper</translation>
+    </message>
+</context>
+<context>
+    <name>GradientExchange</name>
+    <message>
+        <source>ファイルを読めません: %1</source>
+        <translation>Cannot read the file: %1</translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます（%1 KiB まで）</source>
+        <translation>The file is too large (%1 KiB at most)</translation>
+    </message>
+    <message>
+        <source>GIMP グラデーション（.ggr）でも、CSS の linear-gradient(...) を含むテキストでもありません</source>
+        <translation>Neither a GIMP gradient (.ggr) nor a text holding a CSS linear-gradient(...)</translation>
+    </message>
+    <message>
+        <source>%1 行目に区間の数がありません</source>
+        <translation>Line %1 holds no segment count</translation>
+    </message>
+    <message>
+        <source>%1 行目: 区間が多すぎます</source>
+        <translation>Line %1: too many segments</translation>
+    </message>
+    <message>
+        <source>%1 行目の区間が正しくありません</source>
+        <translation>The segment on line %1 is not valid</translation>
+    </message>
+    <message>
+        <source>区間が %1 行目の数より少なく、ファイルが途中で切れています</source>
+        <translation>Fewer segments than line %1 counts: the file is cut short</translation>
+    </message>
+    <message>
+        <source>%1 番目の linear-gradient を読めません: %2</source>
+        <translation>Cannot read linear-gradient number %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 番目の linear-gradient の %2 番目の色「%3」を読めません</source>
+        <translation>Cannot read color %2 &quot;%3&quot; of linear-gradient number %1</translation>
+    </message>
+    <message>
+        <source>%1 番目の linear-gradient の %2 番目の位置「%3」は % ではありません</source>
+        <translation>Position %2 &quot;%3&quot; of linear-gradient number %1 is not a percentage</translation>
+    </message>
+    <message>
+        <source>グラデーションが %1 個を超えています</source>
+        <translation>More than %1 gradients</translation>
+    </message>
+    <message>
+        <source>%1 個の色で近似しました（最大の差 %2/255）</source>
+        <translation>Fitted into %1 colors (largest difference %2/255)</translation>
+    </message>
+    <message>
+        <source>透明度は読み込みません</source>
+        <translation>Transparency is not read</translation>
+    </message>
+    <message>
+        <source>描画色と背景色は黒と白として読み込みました</source>
+        <translation>Foreground and background colors were read as black and white</translation>
+    </message>
+    <message>
+        <source>向きは読み込みません（テーブルは左から右）</source>
+        <translation>The direction is not read (tables run left to right)</translation>
+    </message>
+    <message>
+        <source>補間の色空間は読み込みません</source>
+        <translation>The interpolation space is not read</translation>
+    </message>
+    <message>
+        <source>中間点の指定は読み込みません</source>
+        <translation>Transition hints are not read</translation>
     </message>
 </context>
 <context>
@@ -936,6 +1066,82 @@
         <source>削除(&amp;D)</source>
         <translation>&amp;Remove</translation>
     </message>
+    <message>
+        <source>読み込み…</source>
+        <translation>Import...</translation>
+    </message>
+    <message>
+        <source>GIMP グラデーション（.ggr）や CSS の linear-gradient をテーブルとして追加します</source>
+        <translation>Adds a GIMP gradient (.ggr) or a CSS linear-gradient as a table</translation>
+    </message>
+    <message>
+        <source>ファイルから(&amp;F)…</source>
+        <translation>From a &amp;file...</translation>
+    </message>
+    <message>
+        <source>CSS テキストを貼り付けて(&amp;P)…</source>
+        <translation>&amp;Paste CSS text...</translation>
+    </message>
+    <message>
+        <source>書き出し…</source>
+        <translation>Export...</translation>
+    </message>
+    <message>
+        <source>選んだテーブルを .ggr か CSS に、全テーブルを GIMP パレット（.gpl）に書き出します</source>
+        <translation>Writes the chosen table as .ggr or CSS, or every table as a GIMP palette (.gpl)</translation>
+    </message>
+    <message>
+        <source>CSS グラデーション</source>
+        <translation>CSS gradient</translation>
+    </message>
+    <message>
+        <source>「%1」を追加しました</source>
+        <translation>Added &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>これ以上登録できないため、%1 個のグラデーションを追加しませんでした</source>
+        <translation>The list is full: %1 gradients were not added</translation>
+    </message>
+    <message>
+        <source>書き出せるテーブルが選ばれていません</source>
+        <translation>No table with colors is chosen to export</translation>
+    </message>
+    <message>
+        <source>書き出せませんでした: %1</source>
+        <translation>Could not export: %1</translation>
+    </message>
+    <message>
+        <source>グラデーションの読み込み</source>
+        <translation>Import Gradients</translation>
+    </message>
+    <message>
+        <source>グラデーション (*.ggr *.css *.txt)</source>
+        <translation>Gradients (*.ggr *.css *.txt)</translation>
+    </message>
+    <message>
+        <source>すべてのファイル (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>CSS の linear-gradient(...):</source>
+        <translation>CSS linear-gradient(...):</translation>
+    </message>
+    <message>
+        <source>GIMP グラデーション (*.ggr)</source>
+        <translation>GIMP gradient (*.ggr)</translation>
+    </message>
+    <message>
+        <source>CSS linear-gradient (*.css)</source>
+        <translation>CSS linear-gradient (*.css)</translation>
+    </message>
+    <message>
+        <source>GIMP パレット、全テーブル (*.gpl)</source>
+        <translation>GIMP palette, all tables (*.gpl)</translation>
+    </message>
+    <message>
+        <source>グラデーションの書き出し</source>
+        <translation>Export Gradient</translation>
+    </message>
 </context>
 <context>
     <name>TfrmHelp</name>
@@ -1078,6 +1284,10 @@
     <message>
         <source>マークアップ形式</source>
         <translation>Markup style</translation>
+    </message>
+    <message>
+        <source>グラデーションの補間</source>
+        <translation>Gradient interpolation</translation>
     </message>
     <message>
         <source>その他</source>

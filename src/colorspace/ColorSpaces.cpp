@@ -298,3 +298,9 @@ double DeltaEOk(const Triple& a, const Triple& b) {
     return std::sqrt((a[0] - b[0]) * (a[0] - b[0]) + (a[1] - b[1]) * (a[1] - b[1]) +
                      (a[2] - b[2]) * (a[2] - b[2]));
 }
+
+const OklabToLinearSrgbMatrices& OklabToLinearSrgb() {
+    static const OklabToLinearSrgbMatrices matrices{
+        M().oklabToLms, Multiply(M().fromXyz[int(RgbSpace::SrgbLinear)], M().lmsToXyz)};
+    return matrices;
+}

@@ -44,3 +44,12 @@ Triple OklabOf(int red, int green, int blue);
 // Euclidean distance in OKLab, the measure the gamut mapping and the nearest
 // name use; 0.02 is about the smallest difference one sees.
 double DeltaEOk(const Triple& oklab1, const Triple& oklab2);
+
+// OKLab to linear sRGB as two matrices around the cube of the cone
+// responses, rgb = toRgb · (toLms · oklab)³, for converting many colours
+// without a call per colour.
+struct OklabToLinearSrgbMatrices {
+    std::array<Triple, 3> toLms;
+    std::array<Triple, 3> toRgb;
+};
+const OklabToLinearSrgbMatrices& OklabToLinearSrgb();

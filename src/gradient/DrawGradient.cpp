@@ -1,11 +1,14 @@
 #include "gradient/DrawGradient.h"
 
 #include "gradient/GradientArithmetic.h"
+#include "gradient/PerceptualSegment.h"
 
+#include <algorithm>
 #include <cstdint>
 
 void DrawGradient(std::span<const GradientStop> stops, int width,
-                  const std::function<void(int x, TColor color)>& fillColumn) {
+                  const std::function<void(int x, TColor color)>& fillColumn,
+                  GradientInterpolation interpolation) {
     std::vector<GradientStop> sorted(stops.begin(), stops.end());
     SortGradientStops(sorted);
     if (sorted.size() < 2)
@@ -15,6 +18,16 @@ void DrawGradient(std::span<const GradientStop> stops, int width,
         const std::int64_t p1 = sorted[k + 1].position;
         if (p1 < 0 || p0 >= width)
             continue; // the whole segment lies outside the picture
+        const std::int64_t last = p1 < width ? p1 : width - 1;
+        if (interpolation != GradientInterpolation::Srgb) {
+            // A stop far left of the picture costs nothing: the path starts at 0.
+            PerceptualSegment path(sorted[k].color, sorted[k + 1].color, interpolation, p1 - p0);
+            std::int64_t x = std::max<std::int64_t>(p0, 0);
+            path.seek(x - p0);
+            for (; x <= last; ++x)
+                fillColumn(int(x), path.next());
+            continue;
+        }
         GradientChannels acc = GradientChannels::of(sorted[k].color);
         const GradientChannels steps = GradientSteps(acc, sorted[k + 1].color, p1 - p0);
         std::int64_t x = p0;
@@ -30,7 +43,6 @@ void DrawGradient(std::span<const GradientStop> stops, int width,
                 break;
             }
         }
-        const std::int64_t last = p1 < width ? p1 : width - 1;
         for (; x <= last; ++x) {
             fillColumn(int(x), acc.color());
             GradientAdvance(acc, steps);
@@ -38,7 +50,9 @@ void DrawGradient(std::span<const GradientStop> stops, int width,
     }
 }
 
-void DrawGradient(std::span<const GradientStop> stops, std::vector<TColor>& columns) {
-    DrawGradient(stops, int(columns.size()),
-                 [&columns](int x, TColor color) { columns[size_t(x)] = color; });
+void DrawGradient(std::span<const GradientStop> stops, std::vector<TColor>& columns,
+                  GradientInterpolation interpolation) {
+    DrawGradient(
+        stops, int(columns.size()), [&columns](int x, TColor color) { columns[size_t(x)] = color; },
+        interpolation);
 }

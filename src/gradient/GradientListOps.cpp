@@ -18,6 +18,15 @@ QString CleanGradientName(const QString& entry) {
     return name;
 }
 
+QString UniqueGradientName(const GradientTableList& list, const QString& wanted) {
+    const QStringList names = FillGradientNames(list);
+    const QString name = CleanGradientName(wanted);
+    QString candidate = name;
+    for (int n = 2; names.contains(candidate); ++n)
+        candidate = QStringLiteral("%1 (%2)").arg(name).arg(n);
+    return candidate;
+}
+
 namespace {
 
 std::vector<GradientStop> Sorted(std::span<const GradientStop> stops) {

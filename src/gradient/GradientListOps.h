@@ -15,6 +15,10 @@ QStringList FillGradientNames(const GradientTableList& list);
 // stored records cannot carry.
 QString CleanGradientName(const QString& entry);
 
+// The cleaned `wanted` name, or the first of "NAME (2)", "NAME (3)", ...
+// that no table of the list has.
+QString UniqueGradientName(const GradientTableList& list, const QString& wanted);
+
 enum class AddGradientResult { Added, Empty, Duplicate, Full };
 
 // Appends a table named by the cleaned `entry` with `stops` sorted by

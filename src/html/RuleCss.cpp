@@ -40,7 +40,7 @@ QString WriteRuleCss(const RulePageModel& page, const GradientTable* gradient,
     const RuleStyle style = StyleOf(rule);
     const bool thin = rule.height < RulePageModel::kPlainHeight;
     QString out;
-    for (const std::optional<TColor>& color : RuleColors(rule, gradient)) {
+    for (const std::optional<TColor>& color : RuleColors(rule, gradient, options.interpolation)) {
         QString css = style.width + style.height;
         QString fill;
         if (color)

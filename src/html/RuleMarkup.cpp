@@ -52,7 +52,8 @@ RulePageModel NormalizedRuleModel(const RulePageModel& page) {
 }
 
 std::vector<std::optional<TColor>> RuleColors(const RulePageModel& page,
-                                              const GradientTable* gradient) {
+                                              const GradientTable* gradient,
+                                              GradientInterpolation interpolation) {
     std::vector<std::optional<TColor>> colors;
     if (!page.gradient) {
         colors.push_back(page.colorOn ? std::optional<TColor>(page.color) : std::nullopt);
@@ -64,7 +65,7 @@ std::vector<std::optional<TColor>> RuleColors(const RulePageModel& page,
     // the closing rule takes the last stop: rule 1 has the first stop's
     // colour, rule N the last stop's.
     colors.reserve(size_t(page.repeat));
-    GradientWalk walk(*gradient, page.repeat, 1);
+    GradientWalk walk(*gradient, page.repeat, 1, interpolation);
     for (int i = 1; i < page.repeat; ++i)
         colors.push_back(walk.next());
     colors.push_back(GradientLastStopColor(*gradient));
@@ -77,7 +78,7 @@ QString WriteRuleHtml(const RulePageModel& page, const GradientTable* gradient,
     const QString nl = HtmlLineBreak(options);
     const QString head = RuleHead(rule);
     QString out;
-    for (const std::optional<TColor>& color : RuleColors(rule, gradient))
+    for (const std::optional<TColor>& color : RuleColors(rule, gradient, options.interpolation))
         AppendRule(out, head, color ? &*color : nullptr, nl);
     return out;
 }

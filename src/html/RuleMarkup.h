@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Color.h"
+#include "settings/MarkupOptions.h"
 
 #include <QString>
 #include <optional>
@@ -47,7 +48,8 @@ RulePageModel NormalizedRuleModel(const RulePageModel& page);
 // gradient, the last one in its last stop's colour. Empty in gradient mode
 // without a table of at least two stops. `page` is taken as it is.
 std::vector<std::optional<TColor>> RuleColors(const RulePageModel& page,
-                                              const GradientTable* gradient);
+                                              const GradientTable* gradient,
+                                              GradientInterpolation interpolation);
 
 // The hr markup of the page, in fixed lower case with bare values and
 // colours as "#RRGGBB" (never names), a line break after each rule when

@@ -40,7 +40,8 @@ std::vector<CellPos> TableVisitOrder(const CellRect& rect, TableDirection direct
 }
 
 CellChanges ApplyTableGradient(CellColors& cells, const GradientTable& gradient,
-                               const CellRect& rect, TableDirection direction, CellTarget target) {
+                               const CellRect& rect, TableDirection direction, CellTarget target,
+                               GradientInterpolation interpolation) {
     CellChanges changes;
     changes.target = target;
     if (!CanWalkGradient(gradient))
@@ -48,7 +49,7 @@ CellChanges ApplyTableGradient(CellColors& cells, const GradientTable& gradient,
     const std::vector<CellPos> order = TableVisitOrder(CellColors::clipped(rect), direction);
     if (order.empty())
         return changes;
-    GradientWalk walk(gradient, int(order.size()), 0);
+    GradientWalk walk(gradient, int(order.size()), 0, interpolation);
     const size_t last = order.size() - 1;
     for (size_t i = 0; i < order.size(); ++i) {
         const TColor walked = walk.next();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "html/CellColors.h"
+#include "settings/MarkupOptions.h"
 
 #include <vector>
 
@@ -29,4 +30,5 @@ std::vector<CellPos> TableVisitOrder(const CellRect& rect, TableDirection direct
 // colour. Nothing changes with no direction or a table of fewer than two
 // stops.
 CellChanges ApplyTableGradient(CellColors& cells, const GradientTable& gradient,
-                               const CellRect& rect, TableDirection direction, CellTarget target);
+                               const CellRect& rect, TableDirection direction, CellTarget target,
+                               GradientInterpolation interpolation = GradientInterpolation::Srgb);

@@ -23,7 +23,8 @@ PositionRange GradientRange(PositionRange selection, qsizetype textLength) {
 }
 
 TextGradientResult ApplyTextGradient(StyledText& text, const GradientTable* table,
-                                     PositionRange selection, const TextProgress& progress) {
+                                     PositionRange selection, const TextProgress& progress,
+                                     GradientInterpolation interpolation) {
     TextGradientResult result;
     if (!table) {
         result.status = TextGradientStatus::NoTable;
@@ -53,7 +54,7 @@ TextGradientResult ApplyTextGradient(StyledText& text, const GradientTable* tabl
     // New colours go here first so that a stop leaves the text as it was.
     std::vector<TColor> colors;
     colors.reserve(size_t(range.length));
-    GradientWalk walk(*table, int(range.length), 0);
+    GradientWalk walk(*table, int(range.length), 0, interpolation);
     qsizetype charIndex = index;
     qsizetype charStart = position;
     for (qsizetype p = range.start; p < end; ++p) {

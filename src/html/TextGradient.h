@@ -1,6 +1,7 @@
 #pragma once
 
 #include "html/StyledText.h"
+#include "settings/MarkupOptions.h"
 
 #include <QString>
 #include <functional>
@@ -34,8 +35,10 @@ PositionRange GradientRange(PositionRange selection, qsizetype textLength);
 // its first position; its second position still takes a walk item. The
 // character holding the range's last position gets exactly the last stop's
 // colour. Without a usable table nothing changes and the status says why.
-TextGradientResult ApplyTextGradient(StyledText& text, const GradientTable* table,
-                                     PositionRange selection, const TextProgress& progress = {});
+TextGradientResult
+ApplyTextGradient(StyledText& text, const GradientTable* table, PositionRange selection,
+                  const TextProgress& progress = {},
+                  GradientInterpolation interpolation = GradientInterpolation::Srgb);
 
 // A line for the status bar; empty for Applied.
 QString TextGradientStatusMessage(TextGradientStatus status);

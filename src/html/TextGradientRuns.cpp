@@ -48,7 +48,9 @@ public:
             lab = FromPolar({p[0] + (q[0] - p[0]) * t, p[1] + (q[1] - p[1]) * t, p[2] + turn * t});
         }
         const Triple rgb = XyzToRgb(RgbSpace::Srgb, OklabToXyz(lab));
-        return {rgb[0] * 255, rgb[1] * 255, rgb[2] * 255};
+        // A colour outside sRGB has each channel cut, as browsers and the walk cut it.
+        return {std::clamp(rgb[0] * 255, 0.0, 255.0), std::clamp(rgb[1] * 255, 0.0, 255.0),
+                std::clamp(rgb[2] * 255, 0.0, 255.0)};
     }
 
 private:

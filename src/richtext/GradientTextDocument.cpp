@@ -137,10 +137,11 @@ void ApplyCharColors(QTextDocument& document, const DocumentText& text, qsizetyp
 }
 
 TextGradientResult ApplyTextGradient(QTextDocument& document, const GradientTable* table, int from,
-                                     int to, const TextProgress& progress) {
+                                     int to, const TextProgress& progress,
+                                     GradientInterpolation interpolation) {
     DocumentText text = StyledTextFromDocument(document);
-    const TextGradientResult result =
-        ApplyTextGradient(text.text, table, DocumentSelectionToPositions(text, from, to), progress);
+    const TextGradientResult result = ApplyTextGradient(
+        text.text, table, DocumentSelectionToPositions(text, from, to), progress, interpolation);
     if (result.status == TextGradientStatus::Applied)
         ApplyCharColors(document, text, result.firstChar, result.endChar);
     return result;

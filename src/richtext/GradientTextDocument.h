@@ -39,5 +39,7 @@ void ApplyCharColors(QTextDocument& document, const DocumentText& text, qsizetyp
 // positions (empty: the whole text). The document is only edited when the
 // status is Applied. `progress` sees the walk; the document edit that
 // follows is one step and is not stopped.
-TextGradientResult ApplyTextGradient(QTextDocument& document, const GradientTable* table, int from,
-                                     int to, const TextProgress& progress = {});
+TextGradientResult
+ApplyTextGradient(QTextDocument& document, const GradientTable* table, int from, int to,
+                  const TextProgress& progress = {},
+                  GradientInterpolation interpolation = GradientInterpolation::Srgb);

@@ -240,6 +240,7 @@ constexpr OptionKey kOptionKeys[] = {
     Value<&ProgramOptions::plugin>("plugin"),
     Value<&ProgramOptions::markupstyle, MarkupStyle::Modern>("markupstyle"),
     Value<&ProgramOptions::rawtext>("rawtext"),
+    Value<&ProgramOptions::interpolation, GradientInterpolation::Oklch>("interpolation"),
 };
 
 } // namespace

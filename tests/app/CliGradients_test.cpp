@@ -54,6 +54,11 @@ TEST_F(CliGradientsTest, WalkOfAStoredTable) {
     // Items 2..5 of a walk over 4: the segment starts late, and item 4
     // reaches the breakpoint of the last stop.
     EXPECT_EQ(result.outText().toStdString(), "#FF0000\n#BF003F\n#0000FF\n#0000FF\n");
+    // Through OKLab both stops stay and the middle leaves the sRGB line.
+    result = run({QStringLiteral("--interpolation"), QStringLiteral("oklab"),
+                  QStringLiteral("gradient-walk"), QStringLiteral("0"), QStringLiteral("4"),
+                  QStringLiteral("--first"), QStringLiteral("2")});
+    EXPECT_EQ(result.outText().toStdString(), "#FF0000\n#C6496D\n#0000FF\n#0000FF\n");
 }
 
 TEST_F(CliGradientsTest, DrawPrintsThreeHundredColumns) {
@@ -82,10 +87,54 @@ TEST_F(CliGradientsTest, BadArgumentsAreUsageErrors) {
                       QStringLiteral("4")},
           QStringList{QStringLiteral("gradient-walk"), QStringLiteral("0"), QStringLiteral("x")},
           QStringList{QStringLiteral("gradient-draw"), QStringLiteral("-1")},
+          QStringList{QStringLiteral("gradient-draw"), QStringLiteral("0"),
+                      QStringLiteral("--interpolation"), QStringLiteral("lab")},
           QStringList{QStringLiteral("gradients"), QStringLiteral("extra")}}) {
         const CliRun result = run(args);
         EXPECT_EQ(result.status, 2) << args.join(QLatin1Char(' ')).toStdString();
         EXPECT_TRUE(result.errText().startsWith(QStringLiteral("vellomar-cli: ")));
         EXPECT_TRUE(result.outText().isEmpty());
     }
+}
+
+TEST_F(CliGradientsTest, ImportAndExportThroughTheStore) {
+    const QString ggr = m_dir.filePath(QStringLiteral("in.ggr"));
+    QFile file(ggr);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("GIMP Gradient\nName: 虹\n1\n0 0.5 1 1 0 0 1 0 0 1 1 0 0\n");
+    file.close();
+    CliRun result = run({QStringLiteral("gradients"), QStringLiteral("import"), ggr});
+    EXPECT_EQ(result.status, 0) << result.errText().toStdString();
+    EXPECT_EQ(result.outText(), QStringLiteral("13\t虹 (2)\t2\n"));
+    result = run({QStringLiteral("gradients"), QStringLiteral("import"), ggr});
+    EXPECT_EQ(result.outText(), QStringLiteral("14\t虹 (3)\t2\n"));
+
+    result = run({QStringLiteral("gradients"), QStringLiteral("export"), QStringLiteral("13"),
+                  QStringLiteral("--format"), QStringLiteral("css")});
+    EXPECT_EQ(result.outText(),
+              QStringLiteral("linear-gradient(to right, #ff0000 0%, #0000ff 100%)\n"));
+    const QString out = m_dir.filePath(QStringLiteral("out.ggr"));
+    result = run({QStringLiteral("gradients"), QStringLiteral("export"), QStringLiteral("虹 (3)"),
+                  QStringLiteral("--format"), QStringLiteral("ggr"), QStringLiteral("-o"), out});
+    EXPECT_EQ(result.status, 0);
+    QFile written(out);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(
+        QString::fromUtf8(written.readAll()),
+        QStringLiteral("GIMP Gradient\nName: 虹 (3)\n1\n0.000000 0.500000 1.000000 1.000000 "
+                       "0.000000 0.000000 1.000000 0.000000 0.000000 1.000000 1.000000 0 0\n"));
+    result = run({QStringLiteral("gradients"), QStringLiteral("export"), QStringLiteral("--format"),
+                  QStringLiteral("gpl")});
+    EXPECT_TRUE(result.outText().startsWith(QStringLiteral("GIMP Palette\nName: Vellomar\n")));
+    EXPECT_TRUE(result.outText().endsWith(QStringLiteral("\t虹 (3) @300\n")));
+
+    // A damaged file changes nothing; a bad format is a usage error.
+    file.remove();
+    result = run({QStringLiteral("gradients"), QStringLiteral("import"), ggr});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(result.errText().contains(QStringLiteral("no such file")));
+    result = run({QStringLiteral("gradients"), QStringLiteral("export"), QStringLiteral("0"),
+                  QStringLiteral("--format"), QStringLiteral("svg")});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(run({QStringLiteral("gradients")}).outText().count(QLatin1Char('\n')), 15);
 }

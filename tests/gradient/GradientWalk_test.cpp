@@ -1,3 +1,6 @@
+#include "colorspace/ColorSpaces.h"
+#include "core/CssColorText.h"
+#include "gradient/DrawGradient.h"
 #include "gradient/GradientTableList.h"
 #include "gradient/GradientWalk.h"
 
@@ -13,9 +16,10 @@ GradientTable Table(std::vector<GradientStop> stops) {
     return table;
 }
 
-QString Walk(const GradientTable& table, int n, int first = 0, int count = -1) {
+QString Walk(const GradientTable& table, int n, int first = 0, int count = -1,
+             GradientInterpolation space = GradientInterpolation::Srgb) {
     QStringList out;
-    for (TColor color : GradientWalkColors(table, n, first, count < 0 ? n : count))
+    for (TColor color : GradientWalkColors(table, n, first, count < 0 ? n : count, space))
         out << ColorToHtml(color).mid(1);
     return out.join(QLatin1Char(' '));
 }
@@ -107,4 +111,50 @@ TEST(GradientWalk, DefaultTablesMatchAnIndependentModel) {
     for (const Row& row : rows)
         EXPECT_EQ(Walk(DefaultGradientTables()[size_t(row.table)], row.n), row.colors)
             << "table " << row.table << " N " << row.n;
+}
+
+TEST(GradientWalk, PerceptualSpacesKeepTheStopsAndBendTheMiddle) {
+    using enum GradientInterpolation;
+    // From a separate Python script: OKLab through the CSS matrices, the
+    // shorter hue arc (a grey taking the other end's hue), clipped, rounded.
+    struct Row {
+        GradientInterpolation space;
+        GradientTable table;
+        const char* colors;
+    };
+    const GradientTable whiteBlue = Table({{0, 0xFFFFFF}, {300, 0xFF0000}});
+    const Row rows[] = {
+        {Srgb, kRedBlue, "FF0000 BF003F 7F007F 3F00BF"},
+        {Oklab, kRedBlue, "FF0000 C6496D 8C53A2 5147D2"},
+        {Oklch, kRedBlue, "FF0000 E8007B BA00C2 7A00F4"},
+        {Oklch, whiteBlue, "FFFFFF B8D2FF 74A3FF 306DFF"},
+        {Oklab, DefaultGradientTables()[2], "000000 222222 636363 AEAEAE"},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(Walk(row.table, 4, 0, -1, row.space), row.colors) << int(row.space);
+
+    // The middle as the colour parser reads the OKLab midpoint written out.
+    const Triple red = OklabOf(255, 0, 0);
+    const Triple blue = OklabOf(0, 0, 255);
+    const QString middle = QStringLiteral("oklab(%1 %2 %3)")
+                               .arg((red[0] + blue[0]) / 2, 0, 'f', 9)
+                               .arg((red[1] + blue[1]) / 2, 0, 'f', 9)
+                               .arg((red[2] + blue[2]) / 2, 0, 'f', 9);
+    EXPECT_EQ(GradientWalkColors(kRedBlue, 2, 0, 2, Oklab)[1], ReadCssColorText(middle).color);
+
+    // Every stop starts its segment on its exact colour, in the walk and in
+    // the bar, whose last column is the last stop.
+    for (GradientInterpolation space : {Oklab, Oklch}) {
+        for (const GradientTable& table : DefaultGradientTables()) {
+            const std::vector<TColor> walked = GradientWalkColors(table, 300, 0, 300, space);
+            std::vector<TColor> bar(301);
+            DrawGradient(table.stops(), bar, space);
+            for (const GradientStop& stop : table.stops()) {
+                if (stop.position < 300) {
+                    EXPECT_EQ(walked[size_t(stop.position)], stop.color);
+                }
+                EXPECT_EQ(bar[size_t(stop.position)], stop.color) << table.name.toStdString();
+            }
+        }
+    }
 }

@@ -185,6 +185,8 @@ TEST_F(OptionsStoreTest, EachValueIsSavedAsItWasReadOrAsItsDefault) {
         {"markupstyle", "3", "0"},
         {"fonttablecnt", nullptr, "7"}, {"fonttablecnt", "-1", "7"}, {"colorcnt", "x", "141"},
         {"colorcnt", "300", "256"}, {"bodycnt", "0", "12"},
+        {"interpolation", nullptr, "0"}, {"interpolation", "2", "2"}, {"interpolation", "3", "0"},
+        {"interpolation", "-1", "0"}, {"interpolation", "oklab", "0"},
     };
     // clang-format on
     int run = 0;

@@ -27,6 +27,10 @@ public:
     bool answer = true;
     std::optional<QString> name;
     std::optional<TColor> color;
+    QString importPath;
+    std::optional<QString> importText;
+    std::optional<ExportTarget> exportTarget;
+    QStringList told;
 
 protected:
     std::optional<QString> askTableName() override { return name; }
@@ -36,6 +40,10 @@ protected:
         questions << text;
         return answer;
     }
+    QString askImportFile() override { return importPath; }
+    std::optional<QString> askImportText(const QString&) override { return importText; }
+    std::optional<ExportTarget> askExportFile(const QString&) override { return exportTarget; }
+    void inform(const QString& text) override { told << text; }
 };
 
 } // namespace
@@ -254,6 +262,37 @@ private slots:
         m_editor->answer = true;
         button("btnreset")->click();
         QCOMPARE(list()->count(), 13);
+    }
+
+    void importAddsATableAndExportWritesIt() {
+        QFile file(m_dir.filePath(QStringLiteral("g.css")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("a { background: linear-gradient(to bottom, 黒, #fff) }");
+        file.close();
+        m_editor->importPath = file.fileName();
+        m_editor->findChild<QAction*>(QStringLiteral("actImportFile"))->trigger();
+        QCOMPARE(m_editor->refusals,
+                 QStringList{
+                     QStringLiteral("1 番目の linear-gradient の 1 番目の色「黒」を読めません")});
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("a { background: linear-gradient(to bottom, black, #fff) }");
+        file.close();
+        m_editor->findChild<QAction*>(QStringLiteral("actImportFile"))->trigger();
+        QCOMPARE(list()->count(), 14);
+        QCOMPARE(list()->currentItem()->text(), QStringLiteral("g"));
+        QCOMPARE(shownPositions(), (QList<int>{0, 300}));
+        QCOMPARE(m_editor->told,
+                 QStringList{QStringLiteral(
+                     "「g」を追加しました\n向きは読み込みません（テーブルは左から右）")});
+
+        m_editor->exportTarget = {m_dir.filePath(QStringLiteral("out.css")),
+                                  TfrmGradEdit::ExportFormat::Css};
+        m_editor->setInterpolation(GradientInterpolation::Oklch);
+        button("btnexport")->click();
+        QFile out(m_editor->exportTarget->path);
+        QVERIFY(out.open(QIODevice::ReadOnly));
+        QCOMPARE(out.readAll(), QByteArray("linear-gradient(to right in oklch shorter hue, "
+                                           "#000000 0%, #ffffff 100%)\n"));
     }
 };
 

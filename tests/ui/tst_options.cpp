@@ -4,6 +4,9 @@
 // restart.
 #include "MainWindowRig.h"
 #include "ModalAnswers.h"
+#include "core/QtColor.h"
+#include "gradient/DrawGradient.h"
+#include "gradient/GradientTableList.h"
 #include "html/PageTraits.h"
 #include "settings/FontTableEntry.h"
 #include "settings/ProgramOptions.h"
@@ -11,6 +14,7 @@
 #include "ui/dialogs/TfrmOpt.h"
 #include "ui/pages/HtmlPage.h"
 #include "ui/widgets/ColorShape.h"
+#include "ui/widgets/GradientBar.h"
 #include "ui/window/MainActions.h"
 #include "ui/window/ProgramState.h"
 #include "ui/window/TfrmMain.h"
@@ -445,6 +449,7 @@ private slots:
                 Child<QCheckBox>(d, "chkcolorconst")->setChecked(true);
                 Child<QCheckBox>(d, "chkrawtext")->setChecked(true);
                 Child<QComboBox>(d, "cmbmarkupstyle")->setCurrentIndex(2);
+                Child<QComboBox>(d, "cmbinterpolation")->setCurrentIndex(2);
                 Child<QCheckBox>(d, "chkwww")->setChecked(true);
                 Child<QLineEdit>(d, "edtwww")->setText(QStringLiteral("/usr/bin/one"));
                 Child<QLineEdit>(d, "edtwww2")->setText(QStringLiteral("/usr/bin/two"));
@@ -461,6 +466,12 @@ private slots:
             w.actions().ac_option->trigger();
             // The gradient-text page's font box, not the dialog's.
             QCOMPARE(Items(Fonts(w.page(Pages::Text))).last(), kVerdana);
+            // The preview bar walks the new way at once.
+            std::vector<TColor> oklch(300);
+            DrawGradient(DefaultGradientTables()[0].stops(), oklch, GradientInterpolation::Oklch);
+            QCOMPARE(
+                w.findChild<GradientBar*>(QStringLiteral("imgtruecolor"))->image().pixel(24, 5),
+                ToQRgb(oklch[24]));
             w.close();
         }
         QSettings ini(iniPath(), QSettings::IniFormat);
@@ -480,12 +491,14 @@ private slots:
         expected.viewback = back;
         expected.rawtext = true;
         expected.markupstyle = MarkupStyle::Modern;
+        expected.interpolation = GradientInterpolation::Oklch;
         LoadDefaultNamedColors(expected.colors);
         QVERIFY(rig.state.options() == expected);
         // And the dialog shows them again.
         OnNextModal(nullptr, [&](QWidget* d) {
             QCOMPARE(Items(Fonts(d)).last(), kVerdana);
             QCOMPARE(Child<QComboBox>(d, "cmbmarkupstyle")->currentIndex(), 2);
+            QCOMPARE(Child<QComboBox>(d, "cmbinterpolation")->currentIndex(), 2);
             QCOMPARE(Child<ColorShape>(d, "shpviewback")->color(), back);
             QVERIFY(Child<QLineEdit>(d, "edtwww")->isEnabled());
             ClickCancel(d);

@@ -35,6 +35,8 @@ ProgramOptions CliContext::loadOptions() const {
         options.colorconst = *names;
     if (markup)
         options.markupstyle = *markup;
+    if (interpolation)
+        options.interpolation = *interpolation;
     return options;
 }
 

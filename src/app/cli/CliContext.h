@@ -33,10 +33,12 @@ struct CliContext {
     bool wrap = false;                 // --wrap
     QStringList args;                  // the subcommand's own arguments
     QStringList knownOptions;          // what an unknown option is compared with
+    std::optional<GradientInterpolation> interpolation; // --interpolation srgb|oklab|oklch
 
     // The settings store the command reads (never written unless it says so).
     SettingsStore openStore() const;
-    // The options of that store with --case, --crlf, --names and --markup applied.
+    // The options of that store with --case, --crlf, --names, --markup and
+    // --interpolation applied.
     ProgramOptions loadOptions() const;
 
     // Takes "--name VALUE" out of args; nullopt when absent.

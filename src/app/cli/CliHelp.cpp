@@ -159,6 +159,10 @@ const std::vector<CliGlobalOption>& CliGlobalOptions() {
          "overrides the markup style: classic attributes and FONT, CSS for HTML5, or CSS that "
          "leaves gradient text and gradient rules to the browser's linear-gradient",
          true},
+        {"--interpolation", "srgb|oklab|oklch",
+         "overrides the colour space gradients walk in between their stops: straight 8-bit "
+         "sRGB channels, a straight line in OKLab, or the shorter hue arc in OKLCH",
+         true},
         {"--wrap", "",
          "(generators) write the complete preview page around the fragment, as the preview file "
          "would hold it",

@@ -4,6 +4,7 @@
 #include "GradientArgument.h"
 #include "gradient/DrawGradient.h"
 #include "gradient/GradientTableList.h"
+#include "settings/ProgramOptions.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ int RunGradientDraw(CliContext& context) {
     const int index = ParseGradientArgument(list, gradient);
     std::vector<TColor> columns(size_t(kGradientAxisEnd), RgbToColor(255, 255, 255));
     const std::vector<GradientStop> stops = list.slot(index).stops();
-    DrawGradient(stops, columns);
+    DrawGradient(stops, columns, context.loadOptions().interpolation);
     QString text;
     for (TColor color : columns)
         text += ColorToHtml(color) + QLatin1Char('\n');
@@ -27,7 +28,8 @@ const char* const kHelp =
     "Prints the 300 columns of gradient G drawn as a bar.\n"
     "\n"
     "300 lines #RRGGBB: columns 0..299 of a 300 x 1 bar that was white before\n"
-    "drawing.\n";
+    "drawing, between the stops in the space --interpolation or the stored option\n"
+    "names.\n";
 
 const CliCommand command("gradient-draw", "G", kHelp, RunGradientDraw);
 

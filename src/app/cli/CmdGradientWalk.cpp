@@ -4,6 +4,7 @@
 #include "GradientArgument.h"
 #include "gradient/GradientTableList.h"
 #include "gradient/GradientWalk.h"
+#include "settings/ProgramOptions.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ int RunGradientWalk(CliContext& context) {
     GradientTableList list;
     LoadCliGradientTables(context, list);
     const int index = ParseGradientArgument(list, gradient);
-    GradientWalk walk(list.slot(index), items, firstIndex);
+    GradientWalk walk(list.slot(index), items, firstIndex, context.loadOptions().interpolation);
     QString text;
     for (int i = 0; i < items; ++i)
         text += ColorToHtml(walk.next()) + QLatin1Char('\n');
@@ -33,7 +34,8 @@ const char* const kHelp =
     "Prints the colours of a walk along gradient G.\n"
     "\n"
     "N lines #RRGGBB: the walk's colours for items K .. K+N-1, without the closing\n"
-    "step.\n"
+    "step, between the stops in the space --interpolation or the stored option\n"
+    "names.\n"
     "\n"
     "  --first K\n"
     "      the first item; default 0\n";

@@ -110,7 +110,8 @@ int RunTable(CliContext& context) {
             if (!CanWalkGradient(gradient))
                 throw OperationError(
                     QStringLiteral("gradient table '%1' has fewer than two stops").arg(name));
-            ApplyTableGradient(*cells, gradient, selection, *direction, target);
+            ApplyTableGradient(*cells, gradient, selection, *direction, target,
+                               options.interpolation);
         } else if (op == kDirection || op == kTarget) {
             throw UsageError(QStringLiteral("%1 belongs to --gradient").arg(op));
         } else if (op.startsWith(QLatin1String("--"))) {

@@ -77,7 +77,8 @@ int RunText(CliContext& context) {
         index = ParseGradientArgument(list, *gradient);
     }
     if (index >= 0 && !styled.chars.empty()) {
-        const TextGradientResult result = ApplyTextGradient(styled, &list.slot(index), selection);
+        const TextGradientResult result =
+            ApplyTextGradient(styled, &list.slot(index), selection, {}, options.interpolation);
         // The text is written all the same, in its own colours.
         if (result.status != TextGradientStatus::Applied)
             std::fprintf(stderr, "vellomar-cli: %s\n",

@@ -41,6 +41,15 @@ MarkupStyle MarkupOption(const QString& value) {
     throw UsageError(QStringLiteral("--markup takes classic, css or modern, not '%1'").arg(value));
 }
 
+GradientInterpolation InterpolationOption(const QString& value) {
+    const QStringList spaces{QStringLiteral("srgb"), QStringLiteral("oklab"),
+                             QStringLiteral("oklch")};
+    if (!spaces.contains(value))
+        throw UsageError(
+            QStringLiteral("--interpolation takes srgb, oklab or oklch, not '%1'").arg(value));
+    return GradientInterpolation(spaces.indexOf(value));
+}
+
 const CliCommand& FindCommand(const QString& name) {
     if (const CliCommand* command = CliCommand::find(name))
         return *command;
@@ -83,6 +92,8 @@ int Run(QStringList args) {
             context.names = OnOff(option, value());
         } else if (option == QLatin1String("--markup")) {
             context.markup = MarkupOption(value());
+        } else if (option == QLatin1String("--interpolation")) {
+            context.interpolation = InterpolationOption(value());
         } else if (option == QLatin1String("--wrap")) {
             context.wrap = true;
         } else {
@@ -112,6 +123,8 @@ int Run(QStringList args) {
         context.names = OnOff(QStringLiteral("--names"), *v);
     if (auto v = context.takeOption(QStringLiteral("--markup")))
         context.markup = MarkupOption(*v);
+    if (auto v = context.takeOption(QStringLiteral("--interpolation")))
+        context.interpolation = InterpolationOption(*v);
     return command.run(context);
 }
 

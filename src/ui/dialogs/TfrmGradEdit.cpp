@@ -1,22 +1,34 @@
 #include "ui/dialogs/TfrmGradEdit.h"
 
 #include "core/QtColor.h"
+#include "gradient/CssLinearGradient.h"
+#include "gradient/GgrFile.h"
+#include "gradient/GplPalette.h"
+#include "gradient/GradientImport.h"
 #include "gradient/GradientListOps.h"
 #include "gradient/GradientStore.h"
 #include "gradient/GradientTableList.h"
+#include "html/HtmlFileSave.h"
 #include "ui/dialogs/ConfirmBox.h"
+#include "ui/dialogs/FileDialogFit.h"
+#include "ui/dialogs/GradientExchangeTexts.h"
 #include "ui/dialogs/SharedColorDialog.h"
 #include "ui/widgets/FormFont.h"
 #include "ui/widgets/GradientBar.h"
 #include "ui/widgets/GradientMark.h"
 
+#include <QClipboard>
 #include <QColorDialog>
 #include <QContextMenuEvent>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -112,7 +124,25 @@ TfrmGradEdit::TfrmGradEdit(GradientTableList& list, SharedColorDialog* colorDial
                               .boundingRect(QRect(0, 0, hintWidth, 1000), Qt::TextWordWrap, added)
                               .height());
     m_lblhint->setGeometry(8, 218, hintWidth, hintHeight);
-    setFixedSize(443, 222 + hintHeight + 4);
+
+    const int exchangeY = 222 + hintHeight + 4;
+    m_btnimport = button("btnimport", tr("読み込み…"), exchangeY);
+    m_btnimport->move(257, exchangeY);
+    m_btnimport->setToolTip(tr("GIMP グラデーション（.ggr）や CSS の linear-gradient を"
+                               "テーブルとして追加します"));
+    auto* importMenu = new QMenu(m_btnimport);
+    QAction* importFile = importMenu->addAction(tr("ファイルから(&F)…"));
+    importFile->setObjectName(QStringLiteral("actImportFile"));
+    connect(importFile, &QAction::triggered, this, &TfrmGradEdit::importFile);
+    QAction* importText = importMenu->addAction(tr("CSS テキストを貼り付けて(&P)…"));
+    importText->setObjectName(QStringLiteral("actImportText"));
+    connect(importText, &QAction::triggered, this, &TfrmGradEdit::importText);
+    m_btnimport->setMenu(importMenu);
+    m_btnexport = button("btnexport", tr("書き出し…"), exchangeY);
+    m_btnexport->setToolTip(tr("選んだテーブルを .ggr か CSS に、全テーブルを GIMP パレット"
+                               "（.gpl）に書き出します"));
+    connect(m_btnexport, &QPushButton::clicked, this, &TfrmGradEdit::btnexportClick);
+    setFixedSize(443, exchangeY + 25 + 8);
 
     fillList();
     selectRow(0);
@@ -151,6 +181,12 @@ void TfrmGradEdit::loadWorkingStops(int tableIndex) {
     const std::vector<GradientStop> stops = m_list.slot(tableIndex).stops();
     for (size_t i = 0; i < stops.size(); ++i)
         m_marks[i]->place(stops[i].position, stops[i].color);
+    redrawBar();
+}
+
+void TfrmGradEdit::setInterpolation(GradientInterpolation interpolation) {
+    m_interpolation = interpolation;
+    m_imggra->setInterpolation(interpolation);
     redrawBar();
 }
 
@@ -231,6 +267,76 @@ void TfrmGradEdit::btnresetClick() {
     selectRow(0);
     loadWorkingStops(0);
     m_btnupdate->setEnabled(false);
+}
+
+void TfrmGradEdit::importFile() {
+    const QString path = askImportFile();
+    if (!path.isEmpty())
+        addImported(ImportGradientFile(path));
+}
+
+void TfrmGradEdit::importText() {
+    // A gradient on the clipboard is offered as the text to read.
+    QString initial = QGuiApplication::clipboard()->text();
+    if (initial.size() > kMaxGradientFileBytes || !ContainsCssLinearGradient(initial))
+        initial.clear();
+    const std::optional<QString> text = askImportText(initial);
+    if (text)
+        addImported(ImportGradientText(text->toUtf8(), tr("CSS グラデーション")));
+}
+
+void TfrmGradEdit::addImported(const GradientImport& import) {
+    if (!import) {
+        refuse(GradientImportErrorMessage(import));
+        return;
+    }
+    const int first = m_list.count();
+    const int row = m_lstgra->currentRow();
+    const QStringList added = AddImportedGradients(m_list, import.gradients);
+    fillList();
+    QStringList report;
+    for (qsizetype i = 0; i < added.size(); ++i) {
+        report << tr("「%1」を追加しました").arg(added.at(i));
+        const QString notes = GradientImportNotesMessage(import.gradients[size_t(i)]);
+        if (!notes.isEmpty())
+            report << notes;
+    }
+    if (added.size() < qsizetype(import.gradients.size()))
+        report << tr("これ以上登録できないため、%1 個のグラデーションを追加しませんでした")
+                      .arg(qsizetype(import.gradients.size()) - added.size());
+    // Marks not yet written to their table stay as they are; otherwise the
+    // first new table is shown.
+    if (!added.isEmpty() && !m_lblpending->isVisible()) {
+        selectRow(first);
+        loadWorkingStops(first);
+        m_btnupdate->setEnabled(false);
+    } else {
+        selectRow(row);
+    }
+    inform(report.join(u'\n'));
+}
+
+void TfrmGradEdit::btnexportClick() {
+    const int row = m_lstgra->currentRow();
+    const QString name = m_list.isValidIndex(row) ? m_list.slot(row).name : QString();
+    const std::optional<ExportTarget> target = askExportFile(name);
+    if (!target)
+        return;
+    QString text;
+    if (target->format == ExportFormat::Gpl) {
+        text = QString::fromUtf8(
+            WriteGplPalette(std::span<const GradientTable>(&m_list.slot(0), size_t(m_list.count())),
+                            QFileInfo(target->path).completeBaseName()));
+    } else if (!m_list.isValidIndex(row) || m_list.slot(row).count <= 0) {
+        refuse(tr("書き出せるテーブルが選ばれていません"));
+        return;
+    } else if (target->format == ExportFormat::Ggr) {
+        text = QString::fromUtf8(WriteGgr(m_list.slot(row)));
+    } else {
+        text = WriteCssLinearGradient(m_list.slot(row), m_interpolation) + u'\n';
+    }
+    if (const QString problem = SaveHtmlFile(target->path, text); !problem.isEmpty())
+        refuse(tr("書き出せませんでした: %1").arg(problem));
 }
 
 void TfrmGradEdit::imgmark0MouseDown(GradientMark* mark, Qt::MouseButton button, int x) {
@@ -408,4 +514,44 @@ void TfrmGradEdit::refuse(const QString& text) {
 
 bool TfrmGradEdit::ask(const QString& text) {
     return ConfirmQuestion(this, text);
+}
+
+QString TfrmGradEdit::askImportFile() {
+    return QFileDialog::getOpenFileName(this, tr("グラデーションの読み込み"), QString(),
+                                        tr("グラデーション (*.ggr *.css *.txt)") +
+                                            QStringLiteral(";;") + tr("すべてのファイル (*)"));
+}
+
+std::optional<QString> TfrmGradEdit::askImportText(const QString& initial) {
+    bool ok = false;
+    const QString text = QInputDialog::getMultiLineText(
+        this, tr("グラデーションの読み込み"), tr("CSS の linear-gradient(...):"), initial, &ok);
+    if (!ok || text.trimmed().isEmpty())
+        return std::nullopt;
+    return text;
+}
+
+std::optional<TfrmGradEdit::ExportTarget>
+TfrmGradEdit::askExportFile(const QString& suggestedName) {
+    const QStringList filters{tr("GIMP グラデーション (*.ggr)"), tr("CSS linear-gradient (*.css)"),
+                              tr("GIMP パレット、全テーブル (*.gpl)")};
+    const QStringList suffixes{QStringLiteral("ggr"), QStringLiteral("css"), QStringLiteral("gpl")};
+    QFileDialog dialog(this, tr("グラデーションの書き出し"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(suffixes.first());
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+        dialog.setDefaultSuffix(suffixes.value(filters.indexOf(filter), suffixes.first()));
+    });
+    dialog.selectFile(CleanGradientName(suggestedName).remove(u'/'));
+    FitFileDialogColumns(&dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const int index = std::max(0, int(filters.indexOf(dialog.selectedNameFilter())));
+    return ExportTarget{dialog.selectedFiles().constFirst(), ExportFormat(index)};
+}
+
+void TfrmGradEdit::inform(const QString& text) {
+    QMessageBox::information(this, windowTitle(), text);
 }

@@ -2,6 +2,7 @@
 
 #include "core/Color.h"
 #include "gradient/GradientTable.h"
+#include "settings/MarkupOptions.h"
 
 #include <QDialog>
 #include <array>
@@ -13,6 +14,7 @@ class GradientBar;
 class GradientMark;
 class GradientTableList;
 class SharedColorDialog;
+struct GradientImport;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -31,8 +33,19 @@ public:
                  QWidget* parent = nullptr);
     ~TfrmGradEdit() override;
 
+    // The program's interpolation option: the bar walks in it between the
+    // stops, and a CSS export names it.
+    void setInterpolation(GradientInterpolation interpolation);
+
     // The shown marks in slot order.
     std::vector<GradientStop> workingStops() const;
+
+    // Export formats, in the order of the save dialog's filters.
+    enum class ExportFormat { Ggr, Css, Gpl };
+    struct ExportTarget {
+        QString path;
+        ExportFormat format = ExportFormat::Ggr;
+    };
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -42,6 +55,10 @@ protected:
     virtual std::optional<TColor> askColor(TColor initial);
     virtual void refuse(const QString& text);
     virtual bool ask(const QString& text);
+    virtual QString askImportFile();
+    virtual std::optional<QString> askImportText(const QString& initial);
+    virtual std::optional<ExportTarget> askExportFile(const QString& suggestedName);
+    virtual void inform(const QString& text);
 
 private:
     void fillList();
@@ -54,6 +71,10 @@ private:
     void btnupdateClick();
     void btndeleteClick();
     void btnresetClick();
+    void importFile();
+    void importText();
+    void addImported(const GradientImport& import);
+    void btnexportClick();
     void imgmark0MouseDown(GradientMark* mark, Qt::MouseButton button, int x);
     void imgmark0MouseMove(GradientMark* mark, int stripX);
     void imgmark0MouseUp();
@@ -80,8 +101,11 @@ private:
     QPushButton* m_btnupdate = nullptr;
     QPushButton* m_btndelete = nullptr;
     QPushButton* m_btnreset = nullptr;
+    QPushButton* m_btnimport = nullptr;
+    QPushButton* m_btnexport = nullptr;
     QLabel* m_lblhint = nullptr;
     QLabel* m_lblpending = nullptr;
     bool m_dragging = false;
     int m_grabOffset = 0;
+    GradientInterpolation m_interpolation = GradientInterpolation::Srgb;
 };

@@ -142,6 +142,12 @@ TfrmOpt::TfrmOpt(ProgramOptions& options, SharedColorDialog* colorDialog, QWidge
         {tr("従来 (FONT)"), QStringLiteral("CSS (HTML5)"), tr("CSS + グラデーション")});
     m_cmbmarkupstyle->setGeometry(12, 166, 160, 22);
     Caption(htmlTab, tr("マークアップ形式"), QRect(12, 148, 330, 18), m_cmbmarkupstyle);
+    m_cmbinterpolation = new QComboBox(htmlTab);
+    m_cmbinterpolation->setObjectName(QStringLiteral("cmbinterpolation"));
+    m_cmbinterpolation->addItems(
+        {QStringLiteral("sRGB"), QStringLiteral("OKLab"), QStringLiteral("OKLCH")});
+    m_cmbinterpolation->setGeometry(190, 166, 160, 22);
+    Caption(htmlTab, tr("グラデーションの補間"), QRect(190, 148, 160, 18), m_cmbinterpolation);
 
     // Other: the body list and the browsers.
     auto* otherTab = new QWidget;
@@ -237,6 +243,7 @@ void TfrmOpt::showOptions() {
     m_chkhtmlcr->setChecked(m_options.htmlcr);
     m_chkrawtext->setChecked(m_options.rawtext);
     m_cmbmarkupstyle->setCurrentIndex(std::clamp(int(m_options.markupstyle), 0, 2));
+    m_cmbinterpolation->setCurrentIndex(int(m_options.interpolation));
     m_chkwww->setChecked(m_options.wwwuse);
     for (QWidget* w : {static_cast<QWidget*>(m_edtwww), static_cast<QWidget*>(m_btnwww),
                        static_cast<QWidget*>(m_edtwww2), static_cast<QWidget*>(m_btnwww2)})
@@ -258,6 +265,8 @@ void TfrmOpt::takeOptions() {
     m_options.htmlsave = m_chkhtmlsave->isChecked();
     m_options.htmlcr = m_chkhtmlcr->isChecked();
     m_options.rawtext = m_chkrawtext->isChecked();
+    m_options.interpolation =
+        GradientInterpolation(std::clamp(m_cmbinterpolation->currentIndex(), 0, 2));
     m_options.wwwuse = m_chkwww->isChecked();
     m_options.wwwname = m_edtwww->text();
     m_options.wwwname2 = m_edtwww2->text();

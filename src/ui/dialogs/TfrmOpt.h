@@ -79,6 +79,7 @@ private:
     QCheckBox* m_chkcolorconst = nullptr;
     QCheckBox* m_chkrawtext = nullptr;
     QComboBox* m_cmbmarkupstyle = nullptr;
+    QComboBox* m_cmbinterpolation = nullptr;
     QPushButton* m_btnbodyinit = nullptr;
     QCheckBox* m_chkwww = nullptr;
     QPushButton* m_btnviewback = nullptr;

@@ -13,11 +13,14 @@ GradientBar::GradientBar(int width, int height, QWidget* parent)
 }
 
 void GradientBar::draw(std::span<const GradientStop> stops) {
-    DrawGradient(stops, m_image.width(), [this](int x, TColor color) {
-        const QRgb rgb = ToQRgb(color);
-        for (int y = 0; y < m_image.height(); ++y)
-            m_image.setPixel(x, y, rgb);
-    });
+    DrawGradient(
+        stops, m_image.width(),
+        [this](int x, TColor color) {
+            const QRgb rgb = ToQRgb(color);
+            for (int y = 0; y < m_image.height(); ++y)
+                m_image.setPixel(x, y, rgb);
+        },
+        m_interpolation);
     update();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gradient/GradientTable.h"
+#include "settings/MarkupOptions.h"
 
 #include <QImage>
 #include <QWidget>
@@ -15,6 +16,8 @@ public:
     GradientBar(int width, int height, QWidget* parent = nullptr);
 
     void draw(std::span<const GradientStop> stops);
+    // The space the next drawings walk in between two stops.
+    void setInterpolation(GradientInterpolation interpolation) { m_interpolation = interpolation; }
     void clear();
     const QImage& image() const { return m_image; }
 
@@ -25,4 +28,5 @@ protected:
 
 private:
     QImage m_image;
+    GradientInterpolation m_interpolation = GradientInterpolation::Srgb;
 };

@@ -53,6 +53,11 @@ void GradientPicker::redraw() {
     m_imgtruecolor->draw(table->stops());
 }
 
+void GradientPicker::setInterpolation(GradientInterpolation interpolation) {
+    m_imgtruecolor->setInterpolation(interpolation);
+    redraw();
+}
+
 const GradientTable* GradientPicker::selectedTable() const {
     const int index = m_cmbgra->currentIndex();
     return m_list.isValidIndex(index) ? &m_list.slot(index) : nullptr;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/MarkupOptions.h"
+
 #include <QWidget>
 
 class GradientBar;
@@ -19,6 +21,8 @@ public:
     void fill();
     // Draws the selected table into the preview.
     void redraw();
+    // Redraws the preview walking in `interpolation` between the stops.
+    void setInterpolation(GradientInterpolation interpolation);
     // The selected table; null when none.
     const GradientTable* selectedTable() const;
 

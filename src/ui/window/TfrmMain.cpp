@@ -24,6 +24,7 @@
 #include "ui/widgets/GradientPicker.h"
 #include "ui/widgets/NamedColorList.h"
 #include "ui/window/ColorControls.h"
+#include "ui/window/ColorEntry.h"
 #include "ui/window/CurrentColorModel.h"
 #include "ui/window/FormPlacement.h"
 #include "ui/window/LivePreview.h"
@@ -57,6 +58,8 @@ const QSize kWindowSize(627, 470);
 // The docked preview's width beside the pages, or height above or below.
 const int kPreviewWidth = 320;
 const int kPreviewHeight = 200;
+// The colour list fills the left panel below the colour entry.
+const int kListTop = 192;
 
 } // namespace
 
@@ -144,8 +147,16 @@ void TfrmMain::createLeftPanel(QWidget* panel) {
     m_colorControls->move(0, 0);
     connect(m_color, &CurrentColorModel::changed, m_colorControls, &ColorControls::showColor);
 
+    auto* entry = new ColorEntry(*m_color, panel);
+    entry->move(0, 146);
+    connect(m_color, &CurrentColorModel::changed, entry, &ColorEntry::showColor);
+    connect(entry, &ColorEntry::message, this,
+            [this](const QString& text) { statusBar()->showMessage(text, 5000); });
+    entry->takePastesIn(panel);
+    entry->takePastesIn(findChild<Eyedropper*>());
+
     m_lstcolortable = new NamedColorList(panel);
-    m_lstcolortable->setGeometry(4, 148, 226, std::max(0, panel->height() - 152));
+    m_lstcolortable->setGeometry(4, kListTop, 226, std::max(0, panel->height() - kListTop - 4));
     connect(m_lstcolortable, &NamedColorList::rowChosen, this, &TfrmMain::lstcolortableClick);
     connect(m_color, &CurrentColorModel::changed, m_lstcolortable, &NamedColorList::showColor);
     // The panel places its children by hand; the list takes the height left below the buttons.
@@ -252,6 +263,7 @@ void TfrmMain::FormCreate() {
     fitToPreview();
     m_lstcolortable->setTable(&m_state.options().colors);
     m_state.loadGradientTables();
+    m_gradientPicker->setInterpolation(m_state.options().interpolation);
     m_gradientPicker->fill();
     for (const PageSlot& slot : m_pages) {
         if (slot.page)
@@ -410,6 +422,7 @@ void TfrmMain::lstcolortableClick(int row) {
 
 void TfrmMain::btngraeditClick() {
     CenterOverMainWindow(m_frmGradEdit, this);
+    m_frmGradEdit->setInterpolation(m_state.options().interpolation);
     m_frmGradEdit->exec();
     // Activation redraws the preview as well, but not every platform
     // reactivates the main window after a modal dialog.
@@ -424,7 +437,8 @@ void TfrmMain::changeEvent(QEvent* event) {
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_leftPanel && event->type() == QEvent::Resize)
-        m_lstcolortable->setGeometry(4, 148, 226, std::max(0, m_leftPanel->height() - 152));
+        m_lstcolortable->setGeometry(4, kListTop, 226,
+                                     std::max(0, m_leftPanel->height() - kListTop - 4));
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -482,6 +496,7 @@ void TfrmMain::ac_wwwview2Execute() {
 void TfrmMain::ac_optionExecute() {
     if (!m_frmOpt->execute())
         return;
+    m_gradientPicker->setInterpolation(m_state.options().interpolation);
     for (const PageSlot& slot : m_pages) {
         if (slot.page)
             slot.page->optionsApplied();

@@ -274,9 +274,10 @@ void PageTable::btntblexecClick() {
     const CellRect rect = selectedRect();
     m_progress->start(
         rect.cellCount(),
-        [run, table = *gradient, rect, direction = direction(),
-         target = target()](const TextProgress&) {
-            run->changes = ApplyTableGradient(run->cells, table, rect, direction, target);
+        [run, table = *gradient, rect, direction = direction(), target = target(),
+         interpolation = host().options().interpolation](const TextProgress&) {
+            run->changes =
+                ApplyTableGradient(run->cells, table, rect, direction, target, interpolation);
         },
         [this, run](bool completed) {
             if (!completed)

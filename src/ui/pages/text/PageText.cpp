@@ -336,9 +336,9 @@ void PageText::btngratxtexecClick() {
         run->table = *table;
     m_progress->start(
         GradientRange(run->selection, PositionLength(run->text.text)).length,
-        [run](const TextProgress& progress) {
+        [run, interpolation = host().options().interpolation](const TextProgress& progress) {
             run->result = ApplyTextGradient(run->text.text, run->table ? &*run->table : nullptr,
-                                            run->selection, progress);
+                                            run->selection, progress, interpolation);
         },
         [this, run](bool completed) {
             if (!completed)
