@@ -1497,6 +1497,10 @@
         <source>色</source>
         <translation>Colors</translation>
     </message>
+    <message>
+        <source>CSS + グラデーション</source>
+        <translation>CSS + gradients</translation>
+    </message>
 </context>
 <context>
     <name>Tfrmchart</name>

@@ -36,7 +36,7 @@ QString WriteColorNotation(TColor color, int notation, bool preferNames,
 
 QString WriteColorNotation(TColor color, int notation, const ProgramOptions& options) {
     return WriteColorNotation(color, notation, options.colorconst, options.colors, options.htmlcase,
-                              options.markupstyle == MarkupStyle::Css);
+                              options.markupstyle != MarkupStyle::Classic);
 }
 
 QStringList ColorNotationTexts(TColor color, const ProgramOptions& options) {

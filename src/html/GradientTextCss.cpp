@@ -15,13 +15,15 @@ struct InnerStyle {
     bool bold = false;
     bool italic = false;
     bool underline = false;
+    int painted = -1; // the painted run the character is in
     bool operator==(const InnerStyle&) const = default;
 };
 
 } // namespace
 
 QString WriteGradientTextCss(const StyledText& text, const QStringList& fonttable, HtmlCase mode,
-                             bool htmlcr, const TextProgress& progress, MarkupChars markupChars) {
+                             bool htmlcr, const TextProgress& progress, MarkupChars markupChars,
+                             std::span<const TextPaintedRun> painted) {
     const std::vector<StyledChar>& chars = text.chars;
     if (chars.empty())
         return {};
@@ -41,7 +43,7 @@ QString WriteGradientTextCss(const StyledText& text, const QStringList& fonttabl
         families.append(CssFontFamily(face));
 
     QString out;
-    out.reserve(qsizetype(chars.size()) * (varies.inner() ? 32 : 1) + 160);
+    out.reserve(qsizetype(chars.size()) * (varies.inner() && painted.empty() ? 32 : 1) + 160);
     // Declarations joined by ';', the first without one.
     bool firstDeclaration = true;
     auto declare = [&](QLatin1StringView property) {
@@ -97,7 +99,7 @@ QString WriteGradientTextCss(const StyledText& text, const QStringList& fonttabl
             declare(QLatin1StringView("font-size:"));
             out += CssFontSize(s.points);
         }
-        if (varies.color) {
+        if (varies.color && inner.painted < 0) {
             declare(QLatin1StringView("color:"));
             AppendCssHexColor(out, inner.color);
         }
@@ -111,6 +113,8 @@ QString WriteGradientTextCss(const StyledText& text, const QStringList& fonttabl
     };
     // Characters that differ only in styles they do not have stay bare.
     auto hasSpan = [&](const InnerStyle& inner) {
+        if (inner.painted >= 0)
+            return varies.face || varies.size || inner.bold || inner.italic || inner.underline;
         return varies.inner() || inner.bold || inner.italic || inner.underline;
     };
 
@@ -147,6 +151,15 @@ QString WriteGradientTextCss(const StyledText& text, const QStringList& fonttabl
         if (chars[k].ch == U'\n' && chars[k - 1].ch == U'\r')
             inners[k] = inners[k - 1];
 
+    // A painted run's characters share the run's paint instead of colours.
+    for (size_t r = 0; r < painted.size(); ++r)
+        for (size_t k = painted[r].first; k < painted[r].end && k < chars.size(); ++k) {
+            inners[k].color = 0;
+            inners[k].painted = int(r);
+        }
+    const QString openPainted = QLatin1Char('<') + span + HtmlLineBreak(htmlcr) + QLatin1Char(' ') +
+                                ApplyHtmlCase(QStringLiteral("CLASS"), mode) + QLatin1String("=\"");
+
     const qsizetype half = report.total() / 2;
     qsizetype done = 0;
     for (size_t k = 0; k < chars.size(); ++k) {
@@ -156,12 +169,19 @@ QString WriteGradientTextCss(const StyledText& text, const QStringList& fonttabl
         if (k == 0 || !(inners[k] == inners[k - 1])) {
             if (k > 0 && hasSpan(inners[k - 1]))
                 out += closeSpan;
+            if (k > 0 && inners[k - 1].painted >= 0 && inners[k - 1].painted != inners[k].painted)
+                out += closeSpan;
+            if (inners[k].painted >= 0 && (k == 0 || inners[k - 1].painted != inners[k].painted))
+                out += openPainted + painted[size_t(inners[k].painted)].className +
+                       QLatin1String("\">");
             if (hasSpan(inners[k]))
                 openInner(k, inners[k]);
         }
         AppendTextChar(out, chars[k].ch, markupChars);
     }
     if (hasSpan(inners.back()))
+        out += closeSpan;
+    if (inners.back().painted >= 0)
         out += closeSpan;
     out += closeSpan;
     report.finish();

@@ -4,24 +4,28 @@
 #include "html/BodyHtml.h"
 #include "html/ColorNotation.h"
 #include "html/GradientTextCss.h"
+#include "html/GradientTextModern.h"
 #include "html/GradientTextWriter.h"
 #include "html/PageWrapper.h"
 #include "html/PageWrapperCss.h"
 #include "html/RuleCss.h"
 #include "html/RuleMarkup.h"
+#include "html/RuleModern.h"
 #include "html/TableCss.h"
 #include "html/TableMarkup.h"
 #include "html/TextChars.h"
 #include "settings/ProgramOptions.h"
 
 bool UsesCssMarkup(const ProgramOptions& options) {
-    return options.markupstyle == MarkupStyle::Css;
+    return options.markupstyle != MarkupStyle::Classic;
 }
 
 QString WriteGradientTextMarkup(const StyledText& text, const ProgramOptions& options,
                                 const TextProgress& progress) {
     if (HasForbiddenHtmlChars(text))
         return WriteGradientTextMarkup(WithoutForbiddenHtmlChars(text), options, progress);
+    if (options.markupstyle == MarkupStyle::Modern)
+        return WriteGradientTextModern(text, options, progress);
     return UsesCssMarkup(options) ? WriteGradientTextCss(text, options, progress)
                                   : WriteGradientTextHtml(text, options, progress);
 }
@@ -38,6 +42,8 @@ QString WriteBodyMarkup(const BodyModel& page, const ProgramOptions& options) {
 
 QString WriteRuleMarkup(const RulePageModel& page, const GradientTable* gradient,
                         const ProgramOptions& options) {
+    if (options.markupstyle == MarkupStyle::Modern)
+        return WriteRuleModern(page, gradient, options);
     return UsesCssMarkup(options) ? WriteRuleCss(page, gradient, options)
                                   : WriteRuleHtml(page, gradient, options);
 }

@@ -16,7 +16,8 @@ struct StyledText;
 struct TablePageModel;
 
 // The one place the window and vellomar-cli get a page's markup from: each
-// picks the classic writer or the CSS writer by the option markupstyle.
+// picks the classic writer or the CSS writer by the option markupstyle. The
+// modern style is the CSS style but for the gradient text and rule writers.
 
 bool UsesCssMarkup(const ProgramOptions& options);
 

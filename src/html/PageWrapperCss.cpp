@@ -16,6 +16,21 @@ qsizetype BodyTagStart(const QString& fragment) {
     return fragment.indexOf(tag);
 }
 
+// The end of the style block a fragment begins with, with the line break
+// after it; 0 without one.
+qsizetype LeadingStyleEnd(const QString& fragment) {
+    if (!fragment.startsWith(QLatin1String("<style>"), Qt::CaseInsensitive))
+        return 0;
+    const QLatin1String close("</style>");
+    const qsizetype end = fragment.indexOf(close, 0, Qt::CaseInsensitive);
+    if (end < 0)
+        return 0;
+    qsizetype after = end + close.size();
+    if (fragment.mid(after, 2) == QLatin1String("\r\n"))
+        after += 2;
+    return after;
+}
+
 } // namespace
 
 QString WrapPageCss(const QString& fragment, const PageTraits& page, TColor background,
@@ -32,6 +47,12 @@ QString WrapPageCss(const QString& fragment, const PageTraits& page, TColor back
             text += fragment.left(start);
             body = fragment.mid(start);
         }
+    } else if (const qsizetype styleEnd = LeadingStyleEnd(fragment); styleEnd > 0) {
+        // A text painted by gradients brings the style block of its classes.
+        text += fragment.left(styleEnd);
+        if (!text.endsWith(crlf))
+            text += crlf;
+        body = fragment.mid(styleEnd);
     }
     text += QStringLiteral("</head>") + crlf + crlf;
     if (PageHasBackgroundLine(page)) {

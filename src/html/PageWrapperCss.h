@@ -13,6 +13,7 @@ struct ProgramOptions;
 // its own, a body whose style sets the page background (a colour name, when
 // colorconst gives one that browsers read as this colour, follows
 // htmlcase). A page's own BODY tag comes with its style block: the block
-// goes into the head, the tag opens the body.
+// goes into the head, the tag opens the body. So does the style block another
+// fragment begins with.
 QString WrapPageCss(const QString& fragment, const PageTraits& page, TColor background,
                     const ProgramOptions& options);

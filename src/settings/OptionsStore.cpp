@@ -255,7 +255,7 @@ constexpr OptionKey kOptionKeys[] = {
     Value<&ProgramOptions::wwwname>("wwwname"),
     Value<&ProgramOptions::wwwname2>("wwwname2"),
     Value<&ProgramOptions::plugin>("plugin"),
-    Value<&ProgramOptions::markupstyle, MarkupStyle::Css>("markupstyle"),
+    Value<&ProgramOptions::markupstyle, MarkupStyle::Modern>("markupstyle"),
     Value<&ProgramOptions::rawtext>("rawtext"),
     Value<&ProgramOptions::interpolation, GradientInterpolation::Oklch>("interpolation"),
     Table<&ProgramOptions::colortemplates, LoadDefaultColorTemplates>("csstemplatecnt",

@@ -17,7 +17,7 @@ inline const QString kOptionSection = QStringLiteral("Option");
 // defaults; a missing or non-positive count loads the built-in table.
 // Counts above a table's capacity load that many entries only; a record
 // that is empty, too short or has a non-numeric colour leaves its slot as
-// it was. `htmlcase` outside 0..2 and `markupstyle` outside 0..1 count as 0.
+// it was. `htmlcase` outside 0..2 and `markupstyle` outside 0..2 count as 0.
 void LoadOptions(const SettingsStore& store, ProgramOptions& options);
 
 // Writes every option to the Option section (the caller syncs the store).

@@ -63,7 +63,7 @@ TEST_F(CliCss, MarkupOptionChoosesTheWritersAndOverridesTheStoredStyle) {
         RunCli({"--settings", settings(), "rule", "--color", "red", "--markup", "classic"}).out,
         "<hr color=#FF0000>\r\n");
 
-    const CliRun bad = run(QStringLiteral("modern"), {"rule"});
+    const CliRun bad = run(QStringLiteral("fancy"), {"rule"});
     EXPECT_EQ(bad.status, 2);
     EXPECT_TRUE(bad.errText().startsWith(QLatin1String("vellomar-cli: --markup")))
         << bad.err.data();
@@ -109,8 +109,9 @@ TEST_F(CliCss, EveryCssPageIsCleanForTidy) {
     }
 }
 
-// The Nu Html Checker over every CSS page: text, table, rule, body, and each
-// colour notation in a page of its own (a tag notation closed after a word).
+// The Nu Html Checker over every CSS page: text, table, rule, body, each
+// colour notation in a page of its own (a tag notation closed after a word),
+// and the modern gradient text and rule.
 TEST_F(CliCss, EveryCssPageIsValidForTheNuHtmlChecker) {
     const QString java = QStandardPaths::findExecutable(QStringLiteral("java"));
     VELLOMAR_REQUIRE(!java.isEmpty() && QFile::exists(VELLOMAR_VNU_JAR), "java or vnu.jar");
@@ -122,7 +123,11 @@ TEST_F(CliCss, EveryCssPageIsValidForTheNuHtmlChecker) {
          "--target", "text"},
         {"rule", "--width", "50", "--pixels", "--height", "1", "--align", "right", "--noshade"},
         {"--names", "on", "rule", "--gradient", "0", "--repeat", "3"},
-        {"body", "--preset", "8", "--prefer-names", "--background", "a\\b \"#1.gif"}};
+        {"body", "--preset", "8", "--prefer-names", "--background", "a\\b \"#1.gif"},
+        {"text", "--markup", "modern", "--bold", "--gradient", "0", "グラデーション <&> text 0123"},
+        {"--case", "upper", "--crlf", "off", "text", "--markup", "modern", "--gradient", "1",
+         "--range", "2", "20", "abcdefghijklmnopqrstuvwxyz"},
+        {"rule", "--markup", "modern", "--gradient", "0", "--width", "50", "--align", "right"}};
     QStringList files;
     for (int i = 0; i < commands.size() + kColorNotationCount; ++i) {
         QByteArray html;

@@ -158,7 +158,7 @@ TEST_F(OptionsStoreTest, DamagedCountsAndIntegersStayWithinBounds) {
     writeFile("[Option]\nhtmlcase=2\n");
     EXPECT_EQ(load().htmlcase, HtmlCase::Capital);
     // A markup style this version does not know is the classic one.
-    for (const char* value : {"2", "-1", "css", "257"}) {
+    for (const char* value : {"3", "-1", "css", "257"}) {
         writeFile(QByteArray("[Option]\nmarkupstyle=") + value + "\n");
         EXPECT_EQ(load().markupstyle, MarkupStyle::Classic) << value;
     }
@@ -182,7 +182,8 @@ TEST_F(OptionsStoreTest, EachValueIsSavedAsItWasReadOrAsItsDefault) {
         {"htmlsave", "0", "0"}, {"htmlcr", nullptr, "1"}, {"htmlcr", "off", "1"},
         {"wwwuse", nullptr, "0"}, {"wwwname", nullptr, ""}, {"wwwname2", "/bin/b", "/bin/b"},
         {"plugin", nullptr, ""}, {"rawtext", nullptr, "0"}, {"rawtext", "1", "1"},
-        {"markupstyle", nullptr, "0"}, {"markupstyle", "1", "1"}, {"markupstyle", "2", "0"},
+        {"markupstyle", nullptr, "0"}, {"markupstyle", "1", "1"}, {"markupstyle", "2", "2"},
+        {"markupstyle", "3", "0"},
         {"fonttablecnt", nullptr, "7"}, {"fonttablecnt", "-1", "7"}, {"colorcnt", "x", "141"},
         {"colorcnt", "300", "256"}, {"bodycnt", "0", "12"},
         {"interpolation", nullptr, "0"}, {"interpolation", "2", "2"}, {"interpolation", "3", "0"},

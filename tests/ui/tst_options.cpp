@@ -448,7 +448,7 @@ private slots:
                 Child<QCheckBox>(d, "chkhtmlsave")->setChecked(false);
                 Child<QCheckBox>(d, "chkcolorconst")->setChecked(true);
                 Child<QCheckBox>(d, "chkrawtext")->setChecked(true);
-                Child<QComboBox>(d, "cmbmarkupstyle")->setCurrentIndex(1);
+                Child<QComboBox>(d, "cmbmarkupstyle")->setCurrentIndex(2);
                 Child<QComboBox>(d, "cmbinterpolation")->setCurrentIndex(2);
                 Child<QCheckBox>(d, "chkwww")->setChecked(true);
                 Child<QLineEdit>(d, "edtwww")->setText(QStringLiteral("/usr/bin/one"));
@@ -490,13 +490,14 @@ private slots:
         expected.plugin = plugin;
         expected.viewback = back;
         expected.rawtext = true;
+        expected.markupstyle = MarkupStyle::Modern;
         expected.interpolation = GradientInterpolation::Oklch;
         LoadDefaultNamedColors(expected.colors);
         QVERIFY(rig.state.options() == expected);
         // And the dialog shows them again.
         OnNextModal(nullptr, [&](QWidget* d) {
             QCOMPARE(Items(Fonts(d)).last(), kVerdana);
-            QCOMPARE(Child<QComboBox>(d, "cmbmarkupstyle")->currentIndex(), 1);
+            QCOMPARE(Child<QComboBox>(d, "cmbmarkupstyle")->currentIndex(), 2);
             QCOMPARE(Child<QComboBox>(d, "cmbinterpolation")->currentIndex(), 2);
             QCOMPARE(Child<ColorShape>(d, "shpviewback")->color(), back);
             QVERIFY(Child<QLineEdit>(d, "edtwww")->isEnabled());

@@ -29,7 +29,7 @@ struct CliContext {
     std::optional<HtmlCase> htmlCase;  // --case lower|upper|capital
     std::optional<bool> crlf;          // --crlf on|off
     std::optional<bool> names;         // --names on|off
-    std::optional<MarkupStyle> markup; // --markup classic|css
+    std::optional<MarkupStyle> markup; // --markup classic|css|modern
     bool wrap = false;                 // --wrap
     QStringList args;                  // the subcommand's own arguments
     QStringList knownOptions;          // what an unknown option is compared with

@@ -155,8 +155,10 @@ const std::vector<CliGlobalOption>& CliGlobalOptions() {
         {"--case", "lower|upper|capital", "overrides the letter case of the HTML written", true},
         {"--crlf", "on|off", "overrides whether the HTML breaks lines with CR LF", true},
         {"--names", "on|off", "overrides whether colours are written as colour names", true},
-        {"--markup", "classic|css",
-         "overrides the markup style: classic attributes and FONT, or CSS for HTML5", true},
+        {"--markup", "classic|css|modern",
+         "overrides the markup style: classic attributes and FONT, CSS for HTML5, or CSS that "
+         "leaves gradient text and gradient rules to the browser's linear-gradient",
+         true},
         {"--interpolation", "srgb|oklab|oklch",
          "overrides the colour space gradients walk in between their stops: straight 8-bit "
          "sRGB channels, a straight line in OKLab, or the shorter hue arc in OKLCH",

@@ -36,7 +36,9 @@ MarkupStyle MarkupOption(const QString& value) {
         return MarkupStyle::Classic;
     if (value == QLatin1String("css"))
         return MarkupStyle::Css;
-    throw UsageError(QStringLiteral("--markup takes classic or css, not '%1'").arg(value));
+    if (value == QLatin1String("modern"))
+        return MarkupStyle::Modern;
+    throw UsageError(QStringLiteral("--markup takes classic, css or modern, not '%1'").arg(value));
 }
 
 GradientInterpolation InterpolationOption(const QString& value) {

@@ -140,7 +140,8 @@ TfrmOpt::TfrmOpt(ProgramOptions& options, SharedColorDialog* colorDialog, QWidge
                             QRect(12, 124, 330, 20));
     m_cmbmarkupstyle = new QComboBox(htmlTab);
     m_cmbmarkupstyle->setObjectName(QStringLiteral("cmbmarkupstyle"));
-    m_cmbmarkupstyle->addItems({tr("従来 (FONT)"), QStringLiteral("CSS (HTML5)")});
+    m_cmbmarkupstyle->addItems(
+        {tr("従来 (FONT)"), QStringLiteral("CSS (HTML5)"), tr("CSS + グラデーション")});
     m_cmbmarkupstyle->setGeometry(12, 166, 160, 22);
     Caption(htmlTab, tr("マークアップ形式"), QRect(12, 148, 330, 18), m_cmbmarkupstyle);
     m_cmbinterpolation = new QComboBox(htmlTab);
@@ -283,7 +284,7 @@ void TfrmOpt::showOptions() {
     m_chkcolorconst->setChecked(m_options.colorconst);
     m_chkhtmlcr->setChecked(m_options.htmlcr);
     m_chkrawtext->setChecked(m_options.rawtext);
-    m_cmbmarkupstyle->setCurrentIndex(m_options.markupstyle == MarkupStyle::Css ? 1 : 0);
+    m_cmbmarkupstyle->setCurrentIndex(std::clamp(int(m_options.markupstyle), 0, 2));
     m_cmbinterpolation->setCurrentIndex(int(m_options.interpolation));
     m_chkwww->setChecked(m_options.wwwuse);
     for (QWidget* w : {static_cast<QWidget*>(m_edtwww), static_cast<QWidget*>(m_btnwww),
@@ -317,8 +318,7 @@ void TfrmOpt::takeOptions() {
     m_options.wwwname2 = m_edtwww2->text();
     m_options.plugin = m_edtplugin->text();
     m_options.colortemplates = m_templates;
-    m_options.markupstyle =
-        m_cmbmarkupstyle->currentIndex() == 1 ? MarkupStyle::Css : MarkupStyle::Classic;
+    m_options.markupstyle = MarkupStyle(std::clamp(m_cmbmarkupstyle->currentIndex(), 0, 2));
 }
 
 bool TfrmOpt::acceptFontEntry(const QString& entry) {
