@@ -43,7 +43,7 @@ PageColor::PageColor(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     m_rdocolor = new QGroupBox(this);
     m_rdocolor->setObjectName(QStringLiteral("rdocolor"));
     m_rdocolor->setAccessibleName(tr("カラー表記"));
-    m_rdocolor->setGeometry(2, 34, 382, 170);
+    m_rdocolor->setGeometry(2, 34, 382, 128);
     auto* grid = new QGridLayout(m_rdocolor);
     // The longest notation only just fits its half of the page.
     grid->setContentsMargins(4, 4, 2, 4);
@@ -58,13 +58,13 @@ PageColor::PageColor(PageHost& host, QWidget* parent) : HtmlPage(host, parent) {
     }
     m_rdocolorButtons[m_page.notation]->setChecked(true);
     fitNotations();
-    (new SecondColorContrast(host, this))->setGeometry(2, 208, 382, 62);
+    (new SecondColorContrast(host, this))->setGeometry(2, 216, 382, 62);
 
     // Below the group, the page's width: the entries flow in rows.
     m_lstcssformat = new QListWidget(this);
     m_lstcssformat->setObjectName(QStringLiteral("lstcssformat"));
     m_lstcssformat->setAccessibleName(tr("CSS・その他の表記"));
-    m_lstcssformat->setGeometry(2, 208, 382, 62);
+    m_lstcssformat->setGeometry(2, 166, 382, 46);
     m_lstcssformat->setFlow(QListView::LeftToRight);
     m_lstcssformat->setWrapping(true);
     m_lstcssformat->setResizeMode(QListView::Adjust);
