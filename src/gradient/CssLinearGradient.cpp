@@ -326,21 +326,38 @@ GradientImport ReadCssLinearGradients(const QString& text, const QString& name) 
     return result;
 }
 
-QString WriteCssLinearGradient(const GradientTable& table, GradientInterpolation interpolation) {
-    std::vector<GradientStop> stops = table.stops();
-    SortGradientStops(stops);
-    if (stops.empty())
-        return {};
-    QString css = QStringLiteral("linear-gradient(to right") +
+QString CssLinearGradient(std::span<const CssGradientStop> stops,
+                          GradientInterpolation interpolation) {
+    QString out = QStringLiteral("linear-gradient(to right") +
                   QLatin1String(CssInterpolationClause(interpolation));
-    for (const GradientStop& stop : stops) {
-        const int position = std::clamp(stop.position, 0, kGradientAxisEnd);
-        QString percent = QString::number(position * 100.0 / kGradientAxisEnd, 'f', 4);
+    for (const CssGradientStop& stop : stops) {
+        QString percent = QString::number(stop.percent, 'f', 3);
         while (percent.endsWith(u'0'))
             percent.chop(1);
         if (percent.endsWith(u'.'))
             percent.chop(1);
-        css += QStringLiteral(", ") + ColorToHtml(stop.color).toLower() + u' ' + percent + u'%';
+        if (percent == u"-0")
+            percent = QStringLiteral("0");
+        out += QStringLiteral(", ") + ColorToHtml(stop.color) + u' ' + percent + u'%';
     }
-    return css + u')';
+    return out + u')';
+}
+
+std::vector<CssGradientStop> CssStopsOfTable(const GradientTable& table) {
+    std::vector<GradientStop> sorted = table.stops();
+    SortGradientStops(sorted);
+    std::vector<CssGradientStop> stops;
+    stops.reserve(sorted.size());
+    for (const GradientStop& stop : sorted)
+        stops.push_back({stop.position * 100.0 / kGradientAxisEnd, stop.color});
+    return stops;
+}
+
+QString WriteCssLinearGradient(const GradientTable& table, GradientInterpolation interpolation) {
+    std::vector<CssGradientStop> stops = CssStopsOfTable(table);
+    if (stops.empty())
+        return {};
+    for (CssGradientStop& stop : stops)
+        stop.percent = std::clamp(stop.percent, 0.0, 100.0);
+    return CssLinearGradient(stops, interpolation);
 }

@@ -4,6 +4,26 @@
 #include "settings/MarkupOptions.h"
 
 #include <QString>
+#include <span>
+#include <vector>
+
+// A colour stop of a left-to-right CSS gradient, at a percentage of the box.
+struct CssGradientStop {
+    double percent = 0;
+    TColor color = 0;
+    bool operator==(const CssGradientStop&) const = default;
+};
+
+// "linear-gradient(to right in oklab, #FF0000 0%, #0000FF 100%)": the stops
+// in their order, colours "#RRGGBB", percentages with at most three decimals
+// (a thousandth of a percent is far below one of the 300 axis units), the
+// interpolation words after the direction.
+QString CssLinearGradient(std::span<const CssGradientStop> stops,
+                          GradientInterpolation interpolation);
+
+// The table's stops in drawing order, each at its place on the drawn bar:
+// position p of the 0..300 axis at p / 3 percent.
+std::vector<CssGradientStop> CssStopsOfTable(const GradientTable& table);
 
 // True when the text holds a linear-gradient( to read.
 bool ContainsCssLinearGradient(const QString& text);
@@ -17,6 +37,6 @@ bool ContainsCssLinearGradient(const QString& text);
 // are read and left aside.
 GradientImport ReadCssLinearGradients(const QString& text, const QString& name);
 
-// linear-gradient(to right<clause>, #rrggbb P%, ...) of the table's stops;
-// empty for a table without stops.
+// The table as a CssLinearGradient, its stops held to the axis; empty for a
+// table without stops.
 QString WriteCssLinearGradient(const GradientTable& table, GradientInterpolation interpolation);

@@ -1,6 +1,6 @@
 #include "html/GradientTextModern.h"
 
-#include "html/CssLinearGradient.h"
+#include "gradient/CssLinearGradient.h"
 #include "html/CssText.h"
 #include "html/GradientTextCss.h"
 #include "html/HtmlCase.h"

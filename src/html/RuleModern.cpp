@@ -1,6 +1,6 @@
 #include "html/RuleModern.h"
 
-#include "html/CssLinearGradient.h"
+#include "gradient/CssLinearGradient.h"
 #include "html/GradientItems.h"
 #include "html/HtmlCase.h"
 #include "html/RuleCss.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "html/CssLinearGradient.h"
+#include "gradient/CssLinearGradient.h"
 #include "html/StyledText.h"
 #include "settings/MarkupOptions.h"
 

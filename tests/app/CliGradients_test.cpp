@@ -112,7 +112,7 @@ TEST_F(CliGradientsTest, ImportAndExportThroughTheStore) {
     result = run({QStringLiteral("gradients"), QStringLiteral("export"), QStringLiteral("13"),
                   QStringLiteral("--format"), QStringLiteral("css")});
     EXPECT_EQ(result.outText(),
-              QStringLiteral("linear-gradient(to right, #ff0000 0%, #0000ff 100%)\n"));
+              QStringLiteral("linear-gradient(to right, #FF0000 0%, #0000FF 100%)\n"));
     const QString out = m_dir.filePath(QStringLiteral("out.ggr"));
     result = run({QStringLiteral("gradients"), QStringLiteral("export"), QStringLiteral("虹 (3)"),
                   QStringLiteral("--format"), QStringLiteral("ggr"), QStringLiteral("-o"), out});

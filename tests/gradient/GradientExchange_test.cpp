@@ -52,7 +52,7 @@ TEST(GradientExchangeTest, ExportedTablesComeBackAsThemselves) {
         EXPECT_EQ(Stops(css.gradients.at(0).stops), Stops(table.stops()));
     }
     EXPECT_EQ(WriteCssLinearGradient(list.slot(4), GradientInterpolation::Oklab),
-              "linear-gradient(to right in oklab, #800040 0%, #008000 50%, #ff8040 100%)");
+              "linear-gradient(to right in oklab, #800040 0%, #008000 50%, #FF8040 100%)");
 }
 
 TEST(GradientExchangeTest, EveryGimpDataGradientImports) {

@@ -292,7 +292,7 @@ private slots:
         QFile out(m_editor->exportTarget->path);
         QVERIFY(out.open(QIODevice::ReadOnly));
         QCOMPARE(out.readAll(), QByteArray("linear-gradient(to right in oklch shorter hue, "
-                                           "#000000 0%, #ffffff 100%)\n"));
+                                           "#000000 0%, #FFFFFF 100%)\n"));
     }
 };
 
