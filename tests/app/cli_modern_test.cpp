@@ -1,5 +1,6 @@
 // --markup modern drawn by Chromium: the glyphs of a gradient text and the
-// pixels of a gradient rule take the colours of the drawn gradient bar.
+// pixels of a gradient rule take the colours of the drawn gradient bar, in
+// every interpolation space.
 #include "Chromium.h"
 #include "CliProcess.h"
 
@@ -16,11 +17,13 @@ namespace {
 // may move by `slack` columns: a character has the bar's colour at its left
 // edge, which the gradient puts at its centre. Seams between glyphs are mixed
 // with the white page, so a pixel passes when it or a neighbour matches.
-void ExpectFollowsBar(const QStringList& command, const QString& table, int slack) {
+void ExpectFollowsBar(const QStringList& command, const QString& table, int slack,
+                      const QString& interpolation = QStringLiteral("srgb")) {
     const QString chromium = FindChromium();
     VELLOMAR_REQUIRE(!chromium.isEmpty(), "chromium");
     QTemporaryDir dir;
-    const QStringList settings{"--settings", dir.filePath("none.ini")};
+    const QStringList settings{"--settings", dir.filePath("none.ini"), "--interpolation",
+                               interpolation};
     QFile page(dir.filePath("page.html"));
     ASSERT_TRUE(page.open(QIODevice::WriteOnly));
     page.write(RunCli(settings + QStringList{"--markup", "modern", "--wrap"} + command).out);
@@ -74,6 +77,11 @@ TEST(CliModernDrawn, GradientTextGlyphsAndGradientRulePixelsFollowTheDrawnBar) {
     ExpectFollowsBar({"rule", "--gradient", "1", "--width", "300", "--pixels", "--height", "30",
                       "--align", "left"},
                      "1", 1);
+    // The browser's own walk in the perceptual spaces matches the bar's.
+    for (const QString space : {"oklab", "oklch"})
+        ExpectFollowsBar({"rule", "--gradient", "0", "--width", "300", "--pixels", "--height", "30",
+                          "--align", "left"},
+                         "0", 1, space);
 }
 
 } // namespace
