@@ -106,7 +106,7 @@ ColorTemplateError Placeholder(const Rgb8& color, std::string_view inside, std::
         if (!format)
             return ColorTemplateError::UnknownSpace;
         if (colon != std::string_view::npos)
-            return ColorTemplateError::BadSpec;
+            return ColorTemplateError::BadStyle;
         out += WriteCssColor(color, *format);
         return ColorTemplateError::None;
     }
@@ -129,38 +129,38 @@ ColorTemplateError Placeholder(const Rgb8& color, std::string_view inside, std::
         out += Fixed(value, 3, true);
         return ColorTemplateError::None;
     }
-    std::string_view spec = inside.substr(colon + 1);
-    if (spec == "d") {
+    std::string_view style = inside.substr(colon + 1);
+    if (style == "d") {
         out += Fixed(value, 0, false);
         return ColorTemplateError::None;
     }
-    if (spec.size() >= 1 && (spec[0] == 'x' || spec[0] == 'X')) {
+    if (style.size() >= 1 && (style[0] == 'x' || style[0] == 'X')) {
         int digits = 1;
-        if (spec.size() > 1) {
-            const std::optional<int> n = Digits(spec.substr(1));
+        if (style.size() > 1) {
+            const std::optional<int> n = Digits(style.substr(1));
             if (!n || *n == 0)
-                return ColorTemplateError::BadSpec;
+                return ColorTemplateError::BadStyle;
             if (*n > kMaxHexDigits)
                 return ColorTemplateError::TooPrecise;
             digits = *n;
         }
-        out += Hex(value, digits, spec[0] == 'X');
+        out += Hex(value, digits, style[0] == 'X');
         return ColorTemplateError::None;
     }
     double shown = value;
-    if (!spec.empty() && spec[0] == '%') {
+    if (!style.empty() && style[0] == '%') {
         shown = value / space->ranges[channel] * 100;
-        spec.remove_prefix(1);
-        if (spec.empty()) {
+        style.remove_prefix(1);
+        if (style.empty()) {
             out += Fixed(shown, 3, true);
             return ColorTemplateError::None;
         }
     }
-    if (spec.size() < 2 || spec[0] != '.')
-        return ColorTemplateError::BadSpec;
-    const std::optional<int> decimals = Digits(spec.substr(1));
+    if (style.size() < 2 || style[0] != '.')
+        return ColorTemplateError::BadStyle;
+    const std::optional<int> decimals = Digits(style.substr(1));
     if (!decimals)
-        return ColorTemplateError::BadSpec;
+        return ColorTemplateError::BadStyle;
     if (*decimals > kMaxDecimals)
         return ColorTemplateError::TooPrecise;
     out += Fixed(shown, *decimals, false);
@@ -232,7 +232,7 @@ const char* ColorTemplateErrorText(ColorTemplateError error) {
         return "unknown notation or space";
     case ColorTemplateError::UnknownChannel:
         return "unknown channel";
-    case ColorTemplateError::BadSpec:
+    case ColorTemplateError::BadStyle:
         return "unknown number form after ':'";
     case ColorTemplateError::TooPrecise:
         return "more than 10 decimals or 8 hexadecimal digits";

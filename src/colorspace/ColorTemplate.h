@@ -12,7 +12,7 @@
 //   {NOTATION}         the whole notation as --css writes it: {hex}, {oklch},
 //                      {display-p3}, {cmyk}, {vec4}, {decimal}, ...
 //   {SPACE.CH}         one channel, with up to 3 decimals (trailing zeros dropped)
-//   {SPACE.CH:SPEC}    SPEC is one of
+//   {SPACE.CH:STYLE}   STYLE is one of
 //                        .N      exactly N decimals, N 0..10
 //                        d       a whole number (rounded)
 //                        %  %.N  percent of the channel's reference range
@@ -42,7 +42,7 @@ enum class ColorTemplateError {
     StrayBrace,     // a '}' that closes nothing (write "}}")
     UnknownSpace,   // the part before the dot, or a whole notation, is not known
     UnknownChannel, // the part after the dot is no channel of its space
-    BadSpec,        // the part after ':' is none of the forms above
+    BadStyle,        // the part after ':' is none of the forms above
     TooPrecise,     // more than 10 decimals or 8 hexadecimal digits
 };
 

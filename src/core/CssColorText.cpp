@@ -61,7 +61,7 @@ QString ColorTemplateFaultText(const ColorTemplateOutput& output) {
     case ColorTemplateError::UnknownChannel:
         reason = QT_TRANSLATE_NOOP("ColorTemplate", "その色空間にないチャンネルです");
         break;
-    case ColorTemplateError::BadSpec:
+    case ColorTemplateError::BadStyle:
         reason = QT_TRANSLATE_NOOP("ColorTemplate", "「:」の後の書式が違います");
         break;
     case ColorTemplateError::TooPrecise:
