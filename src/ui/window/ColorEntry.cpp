@@ -20,28 +20,6 @@ namespace {
 // Longer than any colour text; a longer clipboard is not read at all.
 const int kLongestText = 1024;
 
-QString Reason(CssColorError error) {
-    switch (error) {
-    case CssColorError::None:
-        break;
-    case CssColorError::Empty:
-        return ColorEntry::tr("色が書かれていません");
-    case CssColorError::UnknownName:
-        return ColorEntry::tr("CSS にない色の名前です");
-    case CssColorError::NoColorOfItsOwn:
-        return ColorEntry::tr("決まった色を持たない名前です");
-    case CssColorError::BadHex:
-        return ColorEntry::tr("# の後には 16 進の数字を 3、4、6、8 桁書きます");
-    case CssColorError::UnknownFunction:
-        return ColorEntry::tr("CSS にない色の関数か色空間です");
-    case CssColorError::BadSyntax:
-        return ColorEntry::tr("CSS の色の書き方ではありません");
-    case CssColorError::BadComponent:
-        return ColorEntry::tr("色の成分の数か書き方が違います");
-    }
-    return {};
-}
-
 // Widgets that take Ctrl+V as text of their own.
 bool TakesText(const QWidget* w) {
     if (const auto* combo = qobject_cast<const QComboBox*>(w))
@@ -108,18 +86,18 @@ void ColorEntry::showColor(TColor color) {
         return;
     const QSignalBlocker blocker(m_edit);
     m_edit->setText(ColorToHtml(color));
-    markInvalid(QString());
+    showError(m_edit, QString(), m_hint);
 }
 
 void ColorEntry::enter(const QString& text) {
     m_edit->setModified(false);
     const CssColorInput input = ReadCssColorText(text);
     if (!input) {
-        markInvalid(Reason(input.error));
-        emit message(tr("色として読めません: %1").arg(Reason(input.error)));
+        showError(m_edit, errorText(input.error), m_hint);
+        emit message(tr("色として読めません: %1").arg(errorText(input.error)));
         return;
     }
-    markInvalid(QString());
+    showError(m_edit, QString(), m_hint);
     {
         const QScopedValueRollback entering(m_entering, true);
         m_model.PickCurrentColor(input.color);
@@ -127,16 +105,38 @@ void ColorEntry::enter(const QString& text) {
     emit message(input.mapped ? tr("sRGB の外の色を sRGB に写しました") : QString());
 }
 
-void ColorEntry::markInvalid(const QString& reason) {
-    m_edit->setToolTip(reason.isEmpty() ? m_hint : reason);
+QString ColorEntry::errorText(CssColorError error) {
+    switch (error) {
+    case CssColorError::None:
+        break;
+    case CssColorError::Empty:
+        return tr("色が書かれていません");
+    case CssColorError::UnknownName:
+        return tr("CSS にない色の名前です");
+    case CssColorError::NoColorOfItsOwn:
+        return tr("決まった色を持たない名前です");
+    case CssColorError::BadHex:
+        return tr("# の後には 16 進の数字を 3、4、6、8 桁書きます");
+    case CssColorError::UnknownFunction:
+        return tr("CSS にない色の関数か色空間です");
+    case CssColorError::BadSyntax:
+        return tr("CSS の色の書き方ではありません");
+    case CssColorError::BadComponent:
+        return tr("色の成分の数か書き方が違います");
+    }
+    return {};
+}
+
+void ColorEntry::showError(QLineEdit* edit, const QString& reason, const QString& hint) {
+    edit->setToolTip(reason.isEmpty() ? hint : reason);
     if (reason.isEmpty()) {
-        m_edit->setPalette(QPalette());
+        edit->setPalette(QPalette());
         return;
     }
-    QPalette tinted = m_edit->palette();
+    QPalette tinted = edit->palette();
     tinted.setColor(QPalette::Base, QColor(255, 214, 214));
     tinted.setColor(QPalette::Text, Qt::black);
-    m_edit->setPalette(tinted);
+    edit->setPalette(tinted);
 }
 
 void ColorEntry::pasteClipboard() {
@@ -145,7 +145,7 @@ void ColorEntry::pasteClipboard() {
     if (text.isEmpty() || text.size() > kLongestText) {
         emit message(
             tr("色として読めません: %1")
-                .arg(Reason(text.isEmpty() ? CssColorError::Empty : CssColorError::BadSyntax)));
+                .arg(errorText(text.isEmpty() ? CssColorError::Empty : CssColorError::BadSyntax)));
         return;
     }
     {

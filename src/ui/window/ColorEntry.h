@@ -1,5 +1,6 @@
 #pragma once
 
+#include "colorspace/CssColorParser.h"
 #include "core/Color.h"
 
 #include <QWidget>
@@ -23,6 +24,13 @@ public:
     // clipboard's text as a colour.
     void takePastesIn(QWidget* area);
 
+    // Why a colour text could not be read, in the interface language.
+    static QString errorText(CssColorError error);
+    // Tints a colour text box and puts `reason` in its tooltip; an empty
+    // reason takes the tint away and puts back `hint`. Every box that reads
+    // colour texts shows its errors alike.
+    static void showError(QLineEdit* edit, const QString& reason, const QString& hint);
+
 signals:
     // For the status bar; empty clears it.
     void message(const QString& text);
@@ -35,7 +43,6 @@ private:
     // nothing and marks the box.
     void enter(const QString& text);
     void pasteClipboard();
-    void markInvalid(const QString& reason);
 
     CurrentColorModel& m_model;
     QLineEdit* m_edit = nullptr;

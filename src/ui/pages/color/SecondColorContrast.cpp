@@ -4,6 +4,7 @@
 #include "core/QtColor.h"
 #include "html/BodyContrast.h"
 #include "ui/pages/PageHost.h"
+#include "ui/window/ColorEntry.h"
 #include "ui/window/CurrentColorModel.h"
 
 #include <QGridLayout>
@@ -24,8 +25,8 @@ SecondColorContrast::SecondColorContrast(PageHost& host, QWidget* parent)
     m_edit = new QLineEdit(QStringLiteral("#FFFFFF"), this);
     m_edit->setObjectName(QStringLiteral("edtsecondcolor"));
     m_edit->setAccessibleName(tr("比較する色"));
-    m_edit->setToolTip(
-        tr("CSS の色の書き方ならどれでも読めます（#RGB、名前、rgb()、hsl()、oklch() など）。"));
+    m_hint = tr("CSS の色の書き方ならどれでも読めます（#RGB、名前、rgb()、hsl()、oklch() など）。");
+    m_edit->setToolTip(m_hint);
     auto* caption = new QLabel(tr("比較する色(&K):"), this);
     caption->setBuddy(m_edit);
 
@@ -62,7 +63,7 @@ void SecondColorContrast::readText() {
     m_second = input ? std::optional(input.color) : std::nullopt;
     // The error shows on the box itself, and the result says why.
     m_edit->setProperty("invalid", !input);
-    m_edit->setStyleSheet(input ? QString() : QStringLiteral("QLineEdit { background: #FFE0E0; }"));
+    ColorEntry::showError(m_edit, input ? QString() : ColorEntry::errorText(input.error), m_hint);
     showContrast();
 }
 

@@ -25,6 +25,7 @@ private:
 
     PageHost& m_host;
     QLineEdit* m_edit = nullptr;
+    QString m_hint;
     QMenu* m_historyMenu = nullptr;
     QLabel* m_result = nullptr;
     std::optional<TColor> m_second;
