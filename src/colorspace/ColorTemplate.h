@@ -42,7 +42,7 @@ enum class ColorTemplateError {
     StrayBrace,     // a '}' that closes nothing (write "}}")
     UnknownSpace,   // the part before the dot, or a whole notation, is not known
     UnknownChannel, // the part after the dot is no channel of its space
-    BadStyle,        // the part after ':' is none of the forms above
+    BadStyle,       // the part after ':' is none of the forms above
     TooPrecise,     // more than 10 decimals or 8 hexadecimal digits
 };
 
